@@ -1,0 +1,350 @@
+#include "app/cclockdlg.h"
+
+#include "app/clockmenus.h"
+#include "app/clocksurface.h"
+#include "app/clocktray.h"
+#include "app/commandids.h"
+#include "app/timesource.h"
+#include "app/timetext/clocktext.h"
+#include "ui_clockdlg.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const char kCreditIdea[] = "Idea->Chimewise";
+const char kCreditVoice[] = "Voice->eSpeak NG";
+const char kFooter[] = "Developed by the Chimewise team";
+const char kVoiceDefinitionFile[] = "Tolvex.def"; // looked for in the current directory
+const char kRepairing[] = "Repairing Databases";
+
+// The picked-time field and the AM button lie in the clock-face extension,
+// this far below the normal area (pixels).
+const QRect kPickedTimeArea(5, 38, 60, 24);
+const QRect kAmPmArea(67, 38, 37, 24);
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 128})
+        icon.addFile(QString(":/icons/chimewise-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QString AnnounceInCaption(QString languageName)
+{
+    return "Announce in " + languageName.replace(u'&', "&&");
+}
+
+// The form's geometry was made for a smaller check mark than most styles
+// draw: a check box whose text would be cut grows to the left, keeping its
+// box (on the right) where the form puts it.
+void FitCheckBoxTexts(QWidget *surface)
+{
+    for (QCheckBox *box : surface->findChildren<QCheckBox *>()) {
+        const int missing = box->sizeHint().width() - box->width();
+        if (missing > 0 && box->layoutDirection() == Qt::RightToLeft)
+            box->setGeometry(box->geometry().adjusted(-missing, 0, 0, 0));
+    }
+}
+
+// Only a changed value is written, so that a tick never moves the cursor
+// of a field the user is typing in.
+void SetText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+} // namespace
+
+CClockDlg::CClockDlg(const ClockServices &services, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_time(services.time)
+    , m_settings(services.profile)
+    , m_ui(std::make_unique<Ui::ClockDlgForm>())
+    , m_surface(new ClockSurface(this))
+    , m_menus(new ClockMenus(this))
+    , m_catchUp(services.time.now() - 1) // the start-up second is owed too
+{
+    setWindowIcon(ProgramIcon());
+    m_ui->setupUi(m_surface);
+    FitCheckBoxTexts(m_surface);
+    m_intervalButtons = m_ui->intervalButtons;
+    m_tray = new ClockTray(windowIcon(), m_menus->trayPopup(), this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setMenuBar(m_menus->menuBar());
+    layout->addWidget(m_surface);
+
+    ConnectControls();
+    RegisterCommands();
+    GreyUnbuiltControls();
+    OnInitDialog();
+}
+
+CClockDlg::~CClockDlg() = default;
+
+void CClockDlg::OnInitDialog()
+{
+    // Alarm slots "1" to "16" replace the form's own list.
+    m_ui->alarmSlotCombo->clear();
+    for (int slot = 1; slot <= kAlarmSlots; ++slot)
+        m_ui->alarmSlotCombo->addItem(QString::number(slot));
+
+    m_titleBase = kProductName;
+    setWindowTitle(m_titleBase);
+    LayoutClockFaceExtension();
+
+    if (!m_voice.LoadVoiceDefinition(kVoiceDefinitionFile))
+        m_voice.SetDefaultVoiceTables();
+    m_menus->setMenuBarText(Command::ToggleLanguage, AnnounceInCaption(m_voice.language(1).name));
+
+    m_surface->setFooter(kFooter, m_ui->footerLabel->geometry());
+
+    LoadSettings();
+    m_intervalIndex = m_settings.interval();
+    m_alarmSlotIndex = 0;
+    WriteControls();
+
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &CClockDlg::ClockTick);
+    m_timer.start(1000);
+
+    UpdateMenuChecks();
+    HideWindow();
+    m_tray->add(m_titleBase);
+}
+
+void CClockDlg::LayoutClockFaceExtension()
+{
+    const QSize normal = m_surface->size();
+    m_ui->pickedTimeEdit->setGeometry(kPickedTimeArea.translated(0, normal.height()));
+    m_ui->amPmButton->setGeometry(kAmPmArea.translated(0, normal.height()));
+    const int extension = m_settings.readClockFaceShown() ? kClockFaceDiameter + 10 : 0;
+    m_surface->setFixedSize(normal.width(), normal.height() + extension);
+    layout()->activate();
+}
+
+void CClockDlg::ConnectControls()
+{
+    m_intervalButtons->setId(m_ui->interval15Radio, 0);
+    m_intervalButtons->setId(m_ui->interval30Radio, 1);
+    m_intervalButtons->setId(m_ui->interval60Radio, 2);
+    m_intervalButtons->setId(m_ui->noAnnouncementRadio, 3);
+    connect(m_intervalButtons, &QButtonGroup::idClicked, this,
+            [this](int index) { m_settings.setInterval(index); });
+
+    connect(m_ui->languageButton, &QPushButton::clicked, this, [this] {
+        FlipLanguage();
+        WriteControls();
+        m_ui->stopSoundButton->setFocus();
+        ApplyLanguage();
+    });
+    connect(m_ui->announceInEnglishCheck, &QCheckBox::clicked, this, &CClockDlg::ApplyLanguage);
+
+    connect(m_surface, &ClockSurface::rightClicked, this, &CClockDlg::ShowPopupAt);
+    connect(m_tray, &ClockTray::leftClicked, this, &CClockDlg::RestoreAndRaise);
+}
+
+void CClockDlg::RegisterCommands()
+{
+    m_commands = {
+        {Command::Exit, [this] { m_tray->remove(); accept(); }},
+        {Command::ToggleLanguage, [this] { FlipLanguage(); WriteControls(); ApplyLanguage(); }},
+        {Command::Minimize, [this] { HideWindow(); }},
+        {Command::RepairDatabases, [this] { m_statusLine = kRepairing; WriteControls(); }},
+    };
+    for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
+        m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
+    connect(m_menus, &ClockMenus::command, this, &CClockDlg::OnCommand);
+}
+
+// Controls whose work the program does not do yet stay greyed, so that
+// nothing the user enters there is silently dropped.
+void CClockDlg::GreyUnbuiltControls()
+{
+    const QList<QWidget *> unbuilt = {
+        m_ui->alarmSlotCombo,   m_ui->alarmTimeEdit,    m_ui->alarmFileEdit,
+        m_ui->alarmSetButton,   m_ui->alarmBrowseButton, m_ui->alarmClearButton,
+        m_ui->nextAlarmButton,  m_ui->prayerCallCheck,   m_ui->sleepTimerCheck,
+        m_ui->clockFaceButton,  m_ui->amPmButton,
+    };
+    for (QWidget *control : unbuilt)
+        control->setEnabled(false);
+}
+
+void CClockDlg::OnCommand(int command)
+{
+    const auto handler = m_commands.constFind(command);
+    if (handler != m_commands.cend())
+        (*handler)();
+}
+
+void CClockDlg::addSecondCheck(SecondCheck check)
+{
+    m_secondChecks.push_back(std::move(check));
+}
+
+void CClockDlg::LoadSettings()
+{
+    m_settings.load();
+    m_english = m_settings.isEnglish();
+    m_voice.SelectVoiceLanguage(m_english);
+    ShowLanguageCaption();
+    m_prayerCallEnabled = m_settings.prayerCallOn();
+}
+
+void CClockDlg::ReadControls()
+{
+    m_credit1 = m_ui->creditIdeaEdit->text();
+    m_credit2 = m_ui->creditVoiceEdit->text();
+    m_alarmFile = m_ui->alarmFileEdit->text();
+    m_alarmTimeText = m_ui->alarmTimeEdit->text();
+    m_alarmSlotIndex = m_ui->alarmSlotCombo->currentIndex();
+    m_statusLine = m_ui->statusLabel->text();
+    m_english = m_ui->announceInEnglishCheck->isChecked();
+    m_prayerCallEnabled = m_ui->prayerCallCheck->isChecked();
+    m_sleepTimerEnabled = m_ui->sleepTimerCheck->isChecked();
+    m_shutdownTimeText = m_ui->shutdownTimeEdit->text();
+    m_intervalIndex = m_intervalButtons->checkedId();
+    m_powerOff = m_ui->powerOffCheck->isChecked();
+}
+
+void CClockDlg::WriteControls()
+{
+    SetText(m_ui->creditIdeaEdit, m_credit1);
+    SetText(m_ui->creditVoiceEdit, m_credit2);
+    SetText(m_ui->alarmFileEdit, m_alarmFile);
+    SetText(m_ui->alarmTimeEdit, m_alarmTimeText);
+    m_ui->alarmSlotCombo->setCurrentIndex(m_alarmSlotIndex);
+    m_ui->statusLabel->setText(m_statusLine);
+    m_ui->announceInEnglishCheck->setChecked(m_english);
+    m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);
+    m_ui->sleepTimerCheck->setChecked(m_sleepTimerEnabled);
+    SetText(m_ui->shutdownTimeEdit, m_shutdownTimeText);
+    m_ui->powerOffCheck->setChecked(m_powerOff);
+
+    // An index outside 0..3 (a stored value the buttons do not know) selects none.
+    if (QAbstractButton *selected = m_intervalButtons->button(m_intervalIndex)) {
+        selected->setChecked(true);
+    } else if (QAbstractButton *checked = m_intervalButtons->checkedButton()) {
+        m_intervalButtons->setExclusive(false);
+        checked->setChecked(false);
+        m_intervalButtons->setExclusive(true);
+    }
+}
+
+void CClockDlg::ClockTick()
+{
+    ReadControls();
+    const qint64 now = m_time.now();
+    const LocalTime local = TimeSource::toLocal(now);
+    m_statusLine = FormatDateTimeLine(local);
+    m_credit1 = kCreditIdea; // whatever was typed there goes within a second
+    m_credit2 = kCreditVoice;
+    WriteControls();
+    UpdateTitleAndTip(local.hour, local.minute, local.second);
+
+    m_catchUp.begin(now);
+    while (const auto second = m_catchUp.takeNext(now)) {
+        const TickSecond tick{*second, TimeSource::toLocal(*second)};
+        for (std::size_t i = 0; i < m_secondChecks.size(); ++i)
+            m_secondChecks[i](tick);
+    }
+}
+
+void CClockDlg::UpdateTitleAndTip(int hour, int minute, int second)
+{
+    const QString title = FormatTitleText(m_titleBase, hour, minute, second);
+    setWindowTitle(title);
+    m_tray->setTip(title);
+}
+
+void CClockDlg::FlipLanguage()
+{
+    m_english = m_english ? 0 : 1;
+}
+
+void CClockDlg::ApplyLanguage()
+{
+    ReadControls();
+    m_voice.SelectVoiceLanguage(m_english);
+    m_settings.setEnglish(m_english);
+    ShowLanguageCaption();
+    UpdateMenuChecks();
+}
+
+void CClockDlg::ShowLanguageCaption()
+{
+    m_ui->languageButton->setText(AnnounceInCaption(m_voice.language(m_english).name));
+}
+
+void CClockDlg::UpdateMenuChecks()
+{
+    m_menus->setChecked(Command::ToggleLanguage, m_english);
+    m_menus->setChecked(Command::EnablePrayerCall, m_prayerCallEnabled);
+}
+
+// Without a notification area to come back from, hiding would lose the
+// window: it is minimised instead.
+void CClockDlg::HideWindow()
+{
+    if (ClockTray::available())
+        hide();
+    else
+        showMinimized();
+}
+
+void CClockDlg::RestoreAndRaise()
+{
+    if (!m_placed) {
+        if (const QScreen *screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+        m_placed = true;
+    }
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CClockDlg::ShowPopupAt(const QPoint &globalPos)
+{
+    const std::unique_ptr<QMenu> popup(m_menus->createPopup(this));
+    // The popup's right edge lies at the pointer.
+    popup->exec(globalPos - QPoint(popup->sizeHint().width(), 0));
+}
+
+void CClockDlg::accept()
+{
+    ReadControls();
+    QDialog::accept();
+}
+
+void CClockDlg::reject()
+{
+    HideWindow();
+    m_tray->add(m_titleBase);
+}
+
+void CClockDlg::closeEvent(QCloseEvent *event)
+{
+    m_tray->remove();
+    QDialog::closeEvent(event); // reaches reject(), which hides and adds the icon again
+}
+
+void CClockDlg::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && ClockTray::available())
+        QTimer::singleShot(0, this, &QWidget::hide);
+}

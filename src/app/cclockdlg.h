@@ -1,0 +1,123 @@
+#pragma once
+
+#include "app/profilesettings.h"
+#include "app/secondcatchup.h"
+#include "voice/voicetables.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class ClockDlgForm;
+}
+class ClockMenus;
+class ClockSurface;
+class ClockTray;
+class PromptService;
+class ProfileStore;
+class QButtonGroup;
+class ShellOpener;
+class TimeSource;
+
+// The seams every subsystem reaches through the main dialog.
+struct ClockServices
+{
+    TimeSource &time;
+    PromptService &prompts;
+    ProfileStore &profile;
+    ShellOpener &shell;
+};
+
+// The main clock dialog: hidden behind the tray icon for most of its life,
+// it shows the date and time, keeps the title and tip current and runs the
+// scheduled checks once for every second.
+class CClockDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using SecondCheck = std::function<void(const TickSecond &)>;
+
+    static constexpr char kProductName[] = "Chimewise";
+    static constexpr int kClockFaceDiameter = 100;
+
+    explicit CClockDlg(const ClockServices &services, QWidget *parent = nullptr);
+    ~CClockDlg() override;
+
+    // The one-second tick: refreshes the dialog, then runs the checks of
+    // every second owed since the last tick, oldest first.
+    void ClockTick();
+
+    // A menu command, as the menus send it. Commands not (yet) wired do nothing.
+    void OnCommand(int command);
+
+    // Checks run in the order added, once for each second.
+    void addSecondCheck(SecondCheck check);
+
+    // Tray click or a second start of the program.
+    void RestoreAndRaise();
+
+    const VoiceTables &voice() const { return m_voice; }
+    ClockMenus &menus() const { return *m_menus; }
+    ClockTray &tray() const { return *m_tray; }
+
+public slots:
+    void accept() override; // reached through "E&xit" only
+    void reject() override; // Escape and the close box hide the window
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void OnInitDialog();
+    void ConnectControls();
+    void LayoutClockFaceExtension();
+    void LoadSettings();
+    void ReadControls();
+    void WriteControls();
+    void RegisterCommands();
+    void GreyUnbuiltControls();
+    void UpdateTitleAndTip(int hour, int minute, int second);
+    void FlipLanguage();
+    void ApplyLanguage();
+    void ShowLanguageCaption();
+    void UpdateMenuChecks();
+    void HideWindow();
+    void ShowPopupAt(const QPoint &globalPos);
+
+    TimeSource &m_time;
+    ProfileSettings m_settings;
+    VoiceTables m_voice;
+
+    std::unique_ptr<Ui::ClockDlgForm> m_ui;
+    ClockSurface *m_surface;
+    QButtonGroup *m_intervalButtons = nullptr;
+    ClockMenus *m_menus;
+    ClockTray *m_tray = nullptr;
+    QTimer m_timer;
+    QHash<int, std::function<void()>> m_commands;
+    std::vector<SecondCheck> m_secondChecks;
+    SecondCatchUp m_catchUp;
+    bool m_placed = false;
+
+    QString m_titleBase;
+
+    // Exchanged with the controls, both ways, every second.
+    QString m_credit1;
+    QString m_credit2;
+    QString m_alarmFile;
+    QString m_alarmTimeText;
+    int m_alarmSlotIndex = -1;
+    QString m_statusLine;
+    int m_english = 0;
+    int m_prayerCallEnabled = 0;
+    int m_sleepTimerEnabled = 0;
+    QString m_shutdownTimeText;
+    int m_intervalIndex = -1;
+    int m_powerOff = 0;
+};

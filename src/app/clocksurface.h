@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+// The main dialog's own surface: carries the controls of the form, paints
+// the footer line and reports right clicks that no control took.
+class ClockSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ClockSurface(QWidget *parent = nullptr);
+
+    // The footer is drawn centred in area (in surface coordinates).
+    void setFooter(const QString &text, const QRect &area);
+    // Bounding box of the footer text as last painted.
+    QRect footerBounds() const { return m_footerBounds; }
+
+signals:
+    void rightClicked(const QPoint &globalPos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QString m_footerText;
+    QRect m_footerArea;
+    QRect m_footerBounds;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+// Commands of the menu bar and the tray popup, numbered as in the menu resources.
+namespace Command {
+enum : int {
+    Minimize = 1009,
+    Exit = 32771,
+    ViewAlarms = 32772,
+    About = 32775,
+    ToggleLanguage = 32777,
+    ClearAllAlarms = 32778,
+    EnablePrayerCall = 32779,
+    SetPrayerTimings = 32780,
+    EditPrayerTimings = 32785,
+    TimingsByCity = 32786,
+    AddEvent = 32787,
+    ViewEvents = 32788,
+    RepairDatabases = 32789,
+    WebBrowser = 32790,
+    Help = 32792,
+};
+} // namespace Command

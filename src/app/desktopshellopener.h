@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/shellopener.h"
+
+// Opens through the desktop's default handlers (xdg-open on Linux).
+class DesktopShellOpener final : public ShellOpener
+{
+public:
+    bool open(const QString &target) override;
+};

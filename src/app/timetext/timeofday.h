@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Minutes since local midnight. The parser gives 0..1439, or -1 for text
+// that is not a time; stored values may be anything (1440 occurs).
+using TimeOfDay = int;
+
+inline constexpr TimeOfDay kNoTime = -1;
+
+// Reads "HH:MM" or "HH:MM" followed by "AM"/"PM" (any case, blanks around).
+TimeOfDay ParseTimeOfDay(QString text);
+
+// "%02d:%02d %s" with the 12-hour hour and "AM"/"PM"; 0 gives "12:00 AM".
+QString FormatTimeOfDay12(TimeOfDay minutes);

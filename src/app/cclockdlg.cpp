@@ -72,6 +72,8 @@ CClockDlg::CClockDlg(const ClockServices &services, QWidget *parent)
     , m_surface(new ClockSurface(this))
     , m_menus(new ClockMenus(this))
     , m_catchUp(services.time.now() - 1) // the start-up second is owed too
+    , m_credit1(kCreditIdea)
+    , m_credit2(kCreditVoice)
 {
     setWindowIcon(ProgramIcon());
     m_ui->setupUi(m_surface);

@@ -1,0 +1,597 @@
+#include "app/cclockdlg.h"
+#include "app/clockmenus.h"
+#include "app/clocksurface.h"
+#include "app/clocktray.h"
+#include "app/commandids.h"
+#include "app/profilestore.h"
+#include "support/recordingshellopener.h"
+#include "support/scopedtimezone.h"
+#include "support/scriptedprompts.h"
+#include "support/virtualtimesource.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Checked
+{
+    qint64 calendar;
+    int secondOfDay;
+    friend bool operator==(const Checked &, const Checked &) = default;
+};
+
+} // namespace
+
+class TestClockDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startUpState();
+    void firstStartWritesTheInterval();
+    void unknownStoredInterval();
+    void intervalButtonsWriteAtOnce_data();
+    void intervalButtonsWriteAtOnce();
+    void tickRefreshesTheDialog();
+    void tickKeepsRunningByItself();
+    void repairDatabasesShowsUntilTheNextTick();
+    void unbuiltCommandsAreGreyedAndIgnored();
+    void languageSwitch_data();
+    void languageSwitch();
+    void storedEnglishOnStart();
+    void voiceDefinitionNamesTheLanguages();
+    void clockFaceExtension_data();
+    void clockFaceExtension();
+    void footerIsCentredInItsArea();
+    void skippedSecondsAreCheckedOnceInOrder();
+    void longGapRunsOnlyTheCurrentSecond_data();
+    void longGapRunsOnlyTheCurrentSecond();
+    void nestedTicksNeverRepeatASecond();
+    void checksSeeLocalTimeAcrossDstChange();
+    void hidingKeepsTheClockReachable_data();
+    void hidingKeepsTheClockReachable();
+    void exitEndsTheDialog();
+    void rightClickOnTheSurfaceOpensTheClockPopup();
+    void shortcutCaptionsDoNothing_data();
+    void shortcutCaptionsDoNothing();
+
+private:
+    CClockDlg &startClock();
+    template <typename T>
+    T *control(const char *name) const
+    {
+        T *widget = m_dialog->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QVariant stored(const QString &key) const
+    {
+        return QSettings(m_iniPath, QSettings::IniFormat).value(key);
+    }
+    void store(const QString &key, const QVariant &value)
+    {
+        QSettings(m_iniPath, QSettings::IniFormat).setValue(key, value);
+    }
+    void writeVoiceDefinition(const QString &firstName, const QString &secondName);
+
+    std::unique_ptr<ScopedTimeZone> m_zone;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_iniPath;
+    QString m_previousDir;
+    VirtualTimeSource m_time;
+    std::unique_ptr<ScriptedPrompts> m_prompts;
+    RecordingShellOpener m_shell;
+    std::unique_ptr<ProfileStore> m_profile;
+    std::unique_ptr<CClockDlg> m_dialog;
+    QList<Checked> m_checked;
+};
+
+// Sunday 2026-12-06 09:15:00 in Dhaka.
+const qint64 kMorning = 1796526900;
+
+void TestClockDlg::initTestCase()
+{
+    m_zone = std::make_unique<ScopedTimeZone>("Asia/Dhaka");
+    m_previousDir = QDir::currentPath();
+}
+
+void TestClockDlg::init()
+{
+    // The voice definition file is looked for in the current directory.
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    m_iniPath = m_dir->filePath("Chimewise.conf");
+    m_time.set(kMorning);
+    m_prompts = std::make_unique<ScriptedPrompts>();
+    m_checked.clear();
+}
+
+void TestClockDlg::cleanup()
+{
+    m_dialog.reset();
+    m_profile.reset();
+    QVERIFY(m_prompts->allShown());
+    QVERIFY(m_shell.opened.isEmpty());
+    QDir::setCurrent(m_previousDir);
+}
+
+CClockDlg &TestClockDlg::startClock()
+{
+    m_profile = ProfileStore::openIniFile(m_iniPath);
+    m_dialog = std::make_unique<CClockDlg>(ClockServices{m_time, *m_prompts, *m_profile, m_shell});
+    return *m_dialog;
+}
+
+void TestClockDlg::writeVoiceDefinition(const QString &firstName, const QString &secondName)
+{
+    QStringList lines;
+    for (const QString &name : {firstName, secondName}) {
+        lines << (name == firstName ? "Bangla {" : "English {") << "language = " + name << "starter = 1, 2";
+        for (int i = 0; i < 12; ++i)
+            lines << "hour[] = 3, 4";
+        for (int i = 0; i < 3; ++i)
+            lines << "min[] = 5, 6";
+        for (int i = 0; i < 6; ++i)
+            lines << "zone[] = 7, 8";
+        lines << "ampm[] = 9, 10" << "ampm[] = 11, 12" << "}";
+    }
+    QFile file("Tolvex.def");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(lines.join('\n').toUtf8());
+}
+
+void TestClockDlg::startUpState()
+{
+    CClockDlg &dialog = startClock();
+
+    // No tray here (offscreen): the window waits minimised instead of hidden.
+    QVERIFY(!ClockTray::available());
+    QVERIFY(dialog.isMinimized());
+    QVERIFY(dialog.tray().isPresent());
+    QCOMPARE(dialog.tray().tip(), QString("Chimewise"));
+    QCOMPARE(dialog.windowTitle(), QString("Chimewise"));
+
+    auto *alarmSlots = control<QComboBox>("alarmSlotCombo");
+    QCOMPARE(alarmSlots->count(), 16);
+    for (int i = 0; i < 16; ++i)
+        QCOMPARE(alarmSlots->itemText(i), QString::number(i + 1));
+    QCOMPARE(alarmSlots->currentIndex(), 0);
+
+    QCOMPARE(control<QLineEdit>("creditIdeaEdit")->text(), QString("Idea->Chimewise"));
+    QCOMPARE(control<QLineEdit>("creditVoiceEdit")->text(), QString("Voice->eSpeak NG"));
+    QCOMPARE(control<QLabel>("statusLabel")->text(), QString());
+    QVERIFY(control<QRadioButton>("interval15Radio")->isChecked());
+    QVERIFY(control<QCheckBox>("prayerCallCheck")->isChecked());
+    QCOMPARE(control<QPushButton>("languageButton")->text(), QString("Announce in Bangla"));
+    QCOMPARE(dialog.menus().menuBarText(Command::ToggleLanguage), QString("Announce in English"));
+    QVERIFY(!dialog.menus().isChecked(Command::ToggleLanguage));
+    QVERIFY(dialog.menus().isChecked(Command::EnablePrayerCall));
+
+    for (const char *hidden : {"announceInEnglishCheck", "shutdownTimeEdit", "powerOffCheck",
+                               "stopSoundButton", "setShutdownButton", "soundPositionSlider",
+                               "footerLabel"}) {
+        QVERIFY2(control<QWidget>(hidden)->isHidden(), hidden);
+    }
+    QVERIFY(!control<QWidget>("intervalGroup")->isHidden());
+    QCOMPARE(control<QLineEdit>("alarmTimeEdit")->maxLength(), 10);
+    QCOMPARE(control<QLineEdit>("shutdownTimeEdit")->maxLength(), 10);
+}
+
+void TestClockDlg::firstStartWritesTheInterval()
+{
+    QVERIFY(!QFile::exists(m_iniPath));
+    startClock();
+    QCOMPARE(stored("AnnounceInterval/Interval").toInt(), 0);
+    QVERIFY(!stored("AnnounceInterval/IsEnglish").isValid());
+}
+
+void TestClockDlg::unknownStoredInterval()
+{
+    store("AnnounceInterval/Interval", 7);
+    CClockDlg &dialog = startClock();
+    auto *buttons = control<QRadioButton>("interval15Radio")->group();
+    QCOMPARE(buttons->checkedButton(), nullptr);
+
+    dialog.ClockTick();
+    QCOMPARE(buttons->checkedButton(), nullptr);
+    QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:15:00"));
+    QCOMPARE(stored("AnnounceInterval/Interval").toInt(), 7);
+
+    control<QRadioButton>("interval30Radio")->click();
+    QCOMPARE(stored("AnnounceInterval/Interval").toInt(), 1);
+    dialog.ClockTick();
+    QVERIFY(control<QRadioButton>("interval30Radio")->isChecked());
+}
+
+void TestClockDlg::intervalButtonsWriteAtOnce_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("index");
+    QTest::newRow("15 min") << "interval15Radio" << 0;
+    QTest::newRow("30 min") << "interval30Radio" << 1;
+    QTest::newRow("60 min") << "interval60Radio" << 2;
+    QTest::newRow("No Announcement") << "noAnnouncementRadio" << 3;
+}
+
+void TestClockDlg::intervalButtonsWriteAtOnce()
+{
+    QFETCH(QString, button);
+    QFETCH(int, index);
+    store("AnnounceInterval/Interval", index == 0 ? 3 : 0);
+    startClock();
+    control<QRadioButton>(qPrintable(button))->click();
+    QCOMPARE(stored("AnnounceInterval/Interval").toInt(), index);
+}
+
+void TestClockDlg::tickRefreshesTheDialog()
+{
+    CClockDlg &dialog = startClock();
+    control<QLineEdit>("creditIdeaEdit")->setText("typed by the user");
+    control<QLineEdit>("creditVoiceEdit")->clear();
+    control<QLineEdit>("alarmFileEdit")->setText("/tmp/kept.wav");
+
+    dialog.ClockTick();
+    QCOMPARE(control<QLabel>("statusLabel")->text(), QString("Sun Dec 06 09:15:00 2026"));
+    QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:15:00"));
+    QCOMPARE(dialog.tray().tip(), QString("Chimewise 09:15:00"));
+    QCOMPARE(control<QLineEdit>("creditIdeaEdit")->text(), QString("Idea->Chimewise"));
+    QCOMPARE(control<QLineEdit>("creditVoiceEdit")->text(), QString("Voice->eSpeak NG"));
+    // What the user typed into the other fields stays.
+    QCOMPARE(control<QLineEdit>("alarmFileEdit")->text(), QString("/tmp/kept.wav"));
+
+    m_time.advance(3600 * 15 + 45 * 60 + 59);
+    dialog.ClockTick();
+    QCOMPARE(control<QLabel>("statusLabel")->text(), QString("Mon Dec 07 01:00:59 2026"));
+    QCOMPARE(dialog.windowTitle(), QString("Chimewise 01:00:59"));
+}
+
+void TestClockDlg::tickKeepsRunningByItself()
+{
+    CClockDlg &dialog = startClock();
+    QCOMPARE(dialog.windowTitle(), QString("Chimewise"));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.windowTitle(), QString("Chimewise 09:15:00"), 2500);
+}
+
+void TestClockDlg::repairDatabasesShowsUntilTheNextTick()
+{
+    CClockDlg &dialog = startClock();
+    dialog.ClockTick();
+    QVERIFY(!dialog.menus().isEnabled(Command::RepairDatabases));
+
+    dialog.OnCommand(Command::RepairDatabases);
+    QCOMPARE(control<QLabel>("statusLabel")->text(), QString("Repairing Databases"));
+    m_time.advance(1);
+    dialog.ClockTick();
+    QCOMPARE(control<QLabel>("statusLabel")->text(), QString("Sun Dec 06 09:15:01 2026"));
+}
+
+void TestClockDlg::unbuiltCommandsAreGreyedAndIgnored()
+{
+    CClockDlg &dialog = startClock();
+    const QList<int> wired = {Command::Exit, Command::ToggleLanguage, Command::Minimize};
+    const QList<int> unbuilt = {Command::ViewAlarms, Command::About, Command::ClearAllAlarms,
+                                Command::EnablePrayerCall, Command::SetPrayerTimings,
+                                Command::EditPrayerTimings, Command::TimingsByCity, Command::AddEvent,
+                                Command::ViewEvents, Command::WebBrowser, Command::Help};
+    for (int command : wired)
+        QVERIFY(dialog.menus().isEnabled(command));
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    for (int command : unbuilt) {
+        QVERIFY(!dialog.menus().isEnabled(command));
+        dialog.OnCommand(command);
+    }
+    QVERIFY(finished.isEmpty());
+    QVERIFY(!stored("AnnounceInterval/IsEnglish").isValid());
+}
+
+void TestClockDlg::languageSwitch_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("storedEnglish");
+
+    for (const char *entry : {"menu command", "Announce in button", "hidden check box"}) {
+        QTest::addRow("%s from Bangla", entry) << QString(entry) << 0;
+        QTest::addRow("%s from English", entry) << QString(entry) << 1;
+    }
+}
+
+void TestClockDlg::languageSwitch()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, storedEnglish);
+    store("AnnounceInterval/IsEnglish", storedEnglish);
+    CClockDlg &dialog = startClock();
+
+    if (entry == "menu command")
+        dialog.OnCommand(Command::ToggleLanguage);
+    else if (entry == "Announce in button")
+        control<QPushButton>("languageButton")->click();
+    else
+        control<QCheckBox>("announceInEnglishCheck")->click();
+
+    const int english = storedEnglish ? 0 : 1;
+    QCOMPARE(stored("AnnounceInterval/IsEnglish").toInt(), english);
+    QCOMPARE(dialog.menus().isChecked(Command::ToggleLanguage), bool(english));
+    QCOMPARE(control<QPushButton>("languageButton")->text(),
+             english ? QString("Announce in English") : QString("Announce in Bangla"));
+    QCOMPARE(dialog.voice().current().starter, dialog.voice().language(english).starter);
+    QCOMPARE(dialog.voice().current().hour, dialog.voice().language(english).hour);
+    // The menu text names the second language whichever is in use.
+    QCOMPARE(dialog.menus().menuBarText(Command::ToggleLanguage), QString("Announce in English"));
+
+    // The choice survives the tick's exchange with the controls.
+    dialog.ClockTick();
+    QCOMPARE(control<QCheckBox>("announceInEnglishCheck")->isChecked(), bool(english));
+}
+
+void TestClockDlg::storedEnglishOnStart()
+{
+    store("AnnounceInterval/IsEnglish", 1);
+    CClockDlg &dialog = startClock();
+    QCOMPARE(control<QPushButton>("languageButton")->text(), QString("Announce in English"));
+    QVERIFY(dialog.menus().isChecked(Command::ToggleLanguage));
+    QCOMPARE(dialog.voice().current().starter, (VoiceSegment{44414, 45324}));
+}
+
+void TestClockDlg::voiceDefinitionNamesTheLanguages()
+{
+    writeVoiceDefinition("Bhasha", "Angrezi");
+    CClockDlg &dialog = startClock();
+    QCOMPARE(dialog.menus().menuBarText(Command::ToggleLanguage), QString("Announce in Angrezi"));
+    QCOMPARE(control<QPushButton>("languageButton")->text(), QString("Announce in Bhasha"));
+    QCOMPARE(dialog.voice().current().starter, (VoiceSegment{1, 2}));
+    dialog.OnCommand(Command::ToggleLanguage);
+    QCOMPARE(control<QPushButton>("languageButton")->text(), QString("Announce in Angrezi"));
+}
+
+void TestClockDlg::clockFaceExtension_data()
+{
+    QTest::addColumn<int>("visible");
+    QTest::addColumn<int>("extraHeight");
+    QTest::newRow("hidden") << 0 << 0;
+    QTest::newRow("shown") << 1 << 110;
+}
+
+void TestClockDlg::clockFaceExtension()
+{
+    QFETCH(int, visible);
+    QFETCH(int, extraHeight);
+    store("AnalogClock/VISIBLE", visible);
+    startClock();
+
+    auto *surface = m_dialog->findChild<ClockSurface *>();
+    const int normalHeight = 225; // the form's 150 dialog units
+    QCOMPARE(surface->height(), normalHeight + extraHeight);
+    QCOMPARE(surface->width(), 293);
+    // The picked-time field and the AM button lie below the normal area.
+    QCOMPARE(control<QLineEdit>("pickedTimeEdit")->geometry(), QRect(5, normalHeight + 38, 60, 24));
+    QCOMPARE(control<QPushButton>("amPmButton")->geometry(), QRect(67, normalHeight + 38, 37, 24));
+    QCOMPARE(m_dialog->height(), m_dialog->menus().menuBar()->sizeHint().height() + surface->height());
+}
+
+void TestClockDlg::footerIsCentredInItsArea()
+{
+    CClockDlg &dialog = startClock();
+    auto *surface = dialog.findChild<ClockSurface *>();
+    const QImage painted = surface->grab().toImage();
+    const QRect area = control<QLabel>("footerLabel")->geometry();
+    const QRect bounds = surface->footerBounds();
+    QVERIFY(!bounds.isEmpty());
+    QVERIFY(area.contains(bounds.center()));
+    QVERIFY(qAbs(bounds.center().x() - area.center().x()) <= 1);
+
+    // Text is smoothed, so count the pixels that are mostly its blue.
+    int footerPixels = 0;
+    for (int y = bounds.top(); y <= bounds.bottom(); ++y) {
+        for (int x = bounds.left(); x <= bounds.right(); ++x) {
+            const QColor c = painted.pixelColor(x, y);
+            footerPixels += c.blue() > 150 && c.red() < 100 && c.green() < 100;
+        }
+    }
+    QVERIFY2(footerPixels > 20, "the footer is drawn in its blue");
+}
+
+void TestClockDlg::skippedSecondsAreCheckedOnceInOrder()
+{
+    CClockDlg &dialog = startClock();
+    dialog.addSecondCheck([this](const TickSecond &s) { m_checked << Checked{s.calendar, s.local.secondOfDay()}; });
+    const int nine15 = 9 * 3600 + 15 * 60;
+
+    m_time.advance(1);
+    dialog.ClockTick();
+    QCOMPARE(m_checked, (QList<Checked>{{kMorning, nine15}, {kMorning + 1, nine15 + 1}}));
+
+    dialog.ClockTick(); // the timer fired twice in one second
+    QCOMPARE(m_checked.size(), 2);
+
+    m_checked.clear();
+    m_time.advance(4);  // the thread was busy
+    dialog.ClockTick();
+    QCOMPARE(m_checked, (QList<Checked>{{kMorning + 2, nine15 + 2}, {kMorning + 3, nine15 + 3},
+                                       {kMorning + 4, nine15 + 4}, {kMorning + 5, nine15 + 5}}));
+    QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:15:05"));
+}
+
+void TestClockDlg::longGapRunsOnlyTheCurrentSecond_data()
+{
+    QTest::addColumn<qint64>("jump");
+    QTest::newRow("two hours forward") << qint64(7200);
+    QTest::newRow("just over five minutes") << qint64(301);
+    QTest::newRow("clock set back") << qint64(-600);
+}
+
+void TestClockDlg::longGapRunsOnlyTheCurrentSecond()
+{
+    QFETCH(qint64, jump);
+    CClockDlg &dialog = startClock();
+    m_time.advance(1);
+    dialog.ClockTick();
+    dialog.addSecondCheck([this](const TickSecond &s) { m_checked << Checked{s.calendar, s.local.secondOfDay()}; });
+
+    m_time.advance(jump);
+    dialog.ClockTick();
+    const qint64 now = kMorning + 1 + jump;
+    QCOMPARE(m_checked, (QList<Checked>{{now, TimeSource::toLocal(now).secondOfDay()}}));
+    m_time.advance(1);
+    dialog.ClockTick();
+    QCOMPARE(m_checked.size(), 2);
+    QCOMPARE(m_checked.last().calendar, now + 1);
+}
+
+void TestClockDlg::nestedTicksNeverRepeatASecond()
+{
+    CClockDlg &dialog = startClock();
+    bool nested = false;
+    // The first check opens a "modal window" for three seconds, in which the timer keeps ticking.
+    dialog.addSecondCheck([&](const TickSecond &s) {
+        m_checked << Checked{s.calendar, s.local.secondOfDay()};
+        if (nested)
+            return;
+        nested = true;
+        for (int i = 0; i < 3; ++i) {
+            m_time.advance(1);
+            dialog.ClockTick();
+        }
+    });
+
+    m_time.advance(2);
+    dialog.ClockTick();
+    QList<qint64> seconds;
+    for (const Checked &c : std::as_const(m_checked))
+        seconds << c.calendar;
+    QCOMPARE(seconds, (QList<qint64>{kMorning, kMorning + 1, kMorning + 2, kMorning + 3,
+                                     kMorning + 4, kMorning + 5}));
+}
+
+void TestClockDlg::checksSeeLocalTimeAcrossDstChange()
+{
+    const ScopedTimeZone london("Europe/London");
+    // 00:59:57 on the night the clocks go forward.
+    m_time.set(VirtualTimeSource::FromLocal(2026, 3, 29, 0, 59, 57));
+    CClockDlg &dialog = startClock();
+    m_time.advance(1);
+    dialog.ClockTick();
+    dialog.addSecondCheck([this](const TickSecond &s) { m_checked << Checked{s.calendar, s.local.secondOfDay()}; });
+
+    m_time.advance(3);
+    dialog.ClockTick();
+    QList<int> local;
+    for (const Checked &c : std::as_const(m_checked))
+        local << c.secondOfDay;
+    // 00:59:59, then 02:00:00 and 02:00:01 summer time.
+    QCOMPARE(local, (QList<int>{3599, 7200, 7201}));
+    QCOMPARE(dialog.windowTitle(), QString("Chimewise 02:00:01"));
+}
+
+void TestClockDlg::hidingKeepsTheClockReachable_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close box") << "close box";
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("Minimize command") << "Minimize command";
+}
+
+void TestClockDlg::hidingKeepsTheClockReachable()
+{
+    QFETCH(QString, how);
+    CClockDlg &dialog = startClock();
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    dialog.RestoreAndRaise();
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.isMinimized());
+
+    if (how == "close box")
+        dialog.close();
+    else if (how == "Escape")
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    else
+        dialog.OnCommand(Command::Minimize);
+
+    QVERIFY(dialog.isMinimized());
+    QVERIFY(finished.isEmpty());
+    QVERIFY(dialog.tray().isPresent());
+    dialog.RestoreAndRaise();
+    QVERIFY(!dialog.isMinimized());
+}
+
+void TestClockDlg::exitEndsTheDialog()
+{
+    CClockDlg &dialog = startClock();
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    dialog.OnCommand(Command::Exit);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().first().toInt(), int(QDialog::Accepted));
+    QVERIFY(!dialog.tray().isPresent());
+}
+
+void TestClockDlg::rightClickOnTheSurfaceOpensTheClockPopup()
+{
+    CClockDlg &dialog = startClock();
+    dialog.RestoreAndRaise();
+    auto *surface = dialog.findChild<ClockSurface *>();
+    QPoint empty;
+    for (int y = 5; y < surface->height() && empty.isNull(); y += 5) {
+        for (int x = 150; x < surface->width() && empty.isNull(); x += 5) {
+            if (!surface->childAt(x, y))
+                empty = QPoint(x, y);
+        }
+    }
+    QVERIFY(!empty.isNull());
+
+    QStringList shown;
+    QTimer::singleShot(50, [&] {
+        if (auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : popup->actions())
+                shown << (action->isSeparator() ? "-" : action->text());
+            popup->close();
+        }
+    });
+    QTest::mouseClick(surface, Qt::RightButton, {}, empty);
+    QCOMPARE(shown.value(0), QString("E&xit"));
+    QCOMPARE(shown.value(6), QString("&Toggle Language"));
+    QCOMPARE(shown.size(), 13);
+}
+
+void TestClockDlg::shortcutCaptionsDoNothing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A);
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V);
+    QTest::newRow("Ctrl+E") << int(Qt::Key_E);
+    QTest::newRow("Ctrl+S") << int(Qt::Key_S);
+}
+
+void TestClockDlg::shortcutCaptionsDoNothing()
+{
+    QFETCH(int, key);
+    CClockDlg &dialog = startClock();
+    dialog.RestoreAndRaise();
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    QTest::keyClick(&dialog, Qt::Key(key), Qt::ControlModifier);
+    QVERIFY(!stored("AnnounceInterval/IsEnglish").isValid());
+    QVERIFY(!dialog.menus().isChecked(Command::ToggleLanguage));
+    QVERIFY(finished.isEmpty());
+    QVERIFY(dialog.isVisible() && !dialog.isMinimized());
+}
+
+QTEST_MAIN(TestClockDlg)
+#include "tst_clockdlg.moc"

@@ -1,0 +1,116 @@
+#include "app/singleinstance.h"
+
+#include <QLockFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Leaves a socket file behind with nobody listening, as a killed copy does.
+void LeaveDeadSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ::listen(fd, 1);
+    ::close(fd);
+    QVERIFY(QFileInfo::exists(path));
+}
+
+// Leaves a lock behind whose owner has died, as a killed copy does.
+void LeaveDeadLock(const QString &path)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile lock(path);
+        lock.tryLock(0);
+        _exit(lock.isLocked() ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QVERIFY(QFileInfo::exists(path));
+}
+
+} // namespace
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstCopyAnswersLaterStarts();
+    void deadCopyLeftovers_data();
+    void deadCopyLeftovers();
+
+private:
+    // Claims from another thread, as a second program would, while this
+    // thread keeps the first copy's event loop running.
+    SingleInstance::Role claimElsewhere(const QString &runtimeDir);
+};
+
+SingleInstance::Role TestSingleInstance::claimElsewhere(const QString &runtimeDir)
+{
+    SingleInstance::Role role = SingleInstance::Role::Primary;
+    std::unique_ptr<QThread> other(QThread::create([&] { role = SingleInstance(runtimeDir).claim(); }));
+    other->start();
+    if (!QTest::qWaitFor([&] { return other->isFinished(); }, 15000))
+        qFatal("the second claim never returned");
+    return role;
+}
+
+void TestSingleInstance::firstCopyAnswersLaterStarts()
+{
+    QTemporaryDir runtime;
+    SingleInstance first(runtime.path());
+    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+    QCOMPARE(first.claim(), SingleInstance::Role::Primary);
+
+    QCOMPARE(claimElsewhere(runtime.path()), SingleInstance::Role::Secondary);
+    QTRY_COMPARE(activations.size(), 1);
+    QCOMPARE(claimElsewhere(runtime.path()), SingleInstance::Role::Secondary);
+    QTRY_COMPARE(activations.size(), 2);
+}
+
+void TestSingleInstance::deadCopyLeftovers_data()
+{
+    QTest::addColumn<bool>("socketLeft");
+    QTest::addColumn<bool>("lockLeft");
+
+    QTest::newRow("socket file") << true << false;
+    QTest::newRow("lock file") << false << true;
+    QTest::newRow("socket and lock") << true << true;
+}
+
+void TestSingleInstance::deadCopyLeftovers()
+{
+    QFETCH(bool, socketLeft);
+    QFETCH(bool, lockLeft);
+    QTemporaryDir runtime;
+    const QString base = runtime.filePath(QString("chimewise-%1").arg(getuid()));
+    if (socketLeft)
+        LeaveDeadSocket(base + ".socket");
+    if (lockLeft)
+        LeaveDeadLock(base + ".lock");
+
+    SingleInstance first(runtime.path());
+    QCOMPARE(first.socketPath(), base + ".socket");
+    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+    QCOMPARE(first.claim(), SingleInstance::Role::Primary);
+    // The new copy really listens: a later start reaches it.
+    QCOMPARE(claimElsewhere(runtime.path()), SingleInstance::Role::Secondary);
+    QTRY_COMPARE(activations.size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"

@@ -17,6 +17,8 @@ constexpr int kConnectTimeoutMs = 500;
 constexpr int kAnswerTimeoutMs = 2000;
 // How long a start waits for a copy that holds the lock to begin listening.
 constexpr int kClaimTimeoutMs = 10000;
+// A request is one short line; anything longer is not from a copy of the clock.
+constexpr qint64 kMaxRequestBytes = 64;
 
 } // namespace
 
@@ -75,8 +77,11 @@ void SingleInstance::answer()
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
+            if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > kMaxRequestBytes)
+                    socket->abort();
                 return;
+            }
             if (socket->readLine() == kShowRequest)
                 emit activationRequested();
             socket->write(kShowAnswer);

@@ -1,5 +1,6 @@
 #include "app/singleinstance.h"
 
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -52,6 +53,8 @@ private slots:
     void firstCopyAnswersLaterStarts();
     void deadCopyLeftovers_data();
     void deadCopyLeftovers();
+    void strangeRequestsAreTurnedAway_data();
+    void strangeRequestsAreTurnedAway();
 
 private:
     // Claims from another thread, as a second program would, while this
@@ -110,6 +113,38 @@ void TestSingleInstance::deadCopyLeftovers()
     // The new copy really listens: a later start reaches it.
     QCOMPARE(claimElsewhere(runtime.path()), SingleInstance::Role::Secondary);
     QTRY_COMPARE(activations.size(), 1);
+}
+
+void TestSingleInstance::strangeRequestsAreTurnedAway_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::newRow("unknown line") << QByteArray("quit\n");
+    QTest::newRow("endless line") << QByteArray(1000, 'x');
+}
+
+void TestSingleInstance::strangeRequestsAreTurnedAway()
+{
+    QFETCH(QByteArray, request);
+    QTemporaryDir runtime;
+    SingleInstance first(runtime.path());
+    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+    QCOMPARE(first.claim(), SingleInstance::Role::Primary);
+
+    bool closedByTheClock = false;
+    std::unique_ptr<QThread> other(QThread::create([&] {
+        QLocalSocket socket;
+        socket.connectToServer(first.socketPath());
+        if (!socket.waitForConnected(1000))
+            return;
+        socket.write(request);
+        socket.waitForBytesWritten(1000);
+        closedByTheClock = socket.state() == QLocalSocket::UnconnectedState
+            || socket.waitForDisconnected(5000);
+    }));
+    other->start();
+    QTRY_VERIFY_WITH_TIMEOUT(other->isFinished(), 10000);
+    QVERIFY(closedByTheClock);
+    QCOMPARE(activations.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -19,7 +19,6 @@ namespace {
 
 const char kCreditIdea[] = "Idea->Chimewise";
 const char kCreditVoice[] = "Voice->eSpeak NG";
-const char kFooter[] = "Developed by the Chimewise team";
 const char kVoiceDefinitionFile[] = "Tolvex.def"; // looked for in the current directory
 const char kRepairing[] = "Repairing Databases";
 
@@ -111,7 +110,8 @@ void CClockDlg::OnInitDialog()
         m_voice.SetDefaultVoiceTables();
     m_menus->setMenuBarText(Command::ToggleLanguage, AnnounceInCaption(m_voice.language(1).name));
 
-    m_surface->setFooter(kFooter, m_ui->footerLabel->geometry());
+    // The hidden footer label carries the text and the area; the surface paints it.
+    m_surface->setFooter(m_ui->footerLabel->text(), m_ui->footerLabel->geometry());
 
     LoadSettings();
     m_intervalIndex = m_settings.interval();

@@ -30,7 +30,6 @@ public:
     virtual void sleep(int milliseconds) = 0;
 
     static LocalTime toLocal(qint64 calendarSeconds);
-    LocalTime localNow() const { return toLocal(now()); }
 };
 
 class SystemTimeSource final : public TimeSource

@@ -13,7 +13,6 @@ public:
 
     void set(qint64 calendarSeconds) { m_ms = calendarSeconds * 1000; }
     void advance(qint64 seconds) { m_ms += seconds * 1000; }
-    qint64 sleptMilliseconds() const { return m_ms; }
 
     // Calendar seconds of a local wall-clock time in the current TZ.
     static qint64 FromLocal(int year, int month, int day, int hour, int minute, int second);

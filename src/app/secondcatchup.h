@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/timesource.h"
+
 #include <QtGlobal>
 
 #include <optional>
@@ -32,8 +34,6 @@ public:
 private:
     qint64 m_lastChecked;
 };
-
-#include "app/timesource.h"
 
 // One second whose scheduled checks run: the calendar second and its local time.
 struct TickSecond

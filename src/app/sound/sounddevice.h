@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The sound device command interface every sound of the program goes through:
+// a command line naming a device alias ("open \"f.wav\" type waveaudio alias
+// mysound buffer 6", "play mysound from 0 to 900 wait", "status a mode wait",
+// ...). Aliases are independent devices.
+class SoundDevice
+{
+public:
+    virtual ~SoundDevice() = default;
+
+    // 0 on success, otherwise an error code for errorText(). A status command
+    // puts its answer ("1234", "playing", "stopped") into reply when given.
+    virtual int send(const QString &command, QString *reply = nullptr) = 0;
+
+    // What went wrong, for a code send() returned; it names the file or alias
+    // of the latest failure with that code.
+    virtual QString errorText(int code) const = 0;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/sound/sounddevice.h"
+
+#include <QHash>
+#include <QStringList>
+
+// Keeps every command the program sends and answers from a script: commands
+// starting with a scripted prefix fail with code kFailure (all of them, or
+// only the first n), status commands get their scripted reply.
+class RecordingSoundDevice final : public SoundDevice
+{
+public:
+    static constexpr int kFailure = 263;
+
+    int send(const QString &command, QString *reply = nullptr) override
+    {
+        sent << command;
+        for (auto it = m_failures.begin(); it != m_failures.end(); ++it) {
+            if (command.startsWith(it.key()) && it.value() != 0) {
+                if (it.value() > 0)
+                    --it.value();
+                return kFailure;
+            }
+        }
+        if (reply)
+            *reply = m_replies.value(command);
+        return 0;
+    }
+
+    QString errorText(int code) const override
+    {
+        return QStringLiteral("The device failed with code %1").arg(code);
+    }
+
+    // times < 0: fails for ever.
+    void failCommandsStartingWith(const QString &prefix, int times = -1)
+    {
+        m_failures.insert(prefix, times);
+    }
+    void reply(const QString &command, const QString &answer) { m_replies.insert(command, answer); }
+
+    QStringList sent;
+
+private:
+    QHash<QString, int> m_failures;
+    QHash<QString, QString> m_replies;
+};

@@ -1,11 +1,15 @@
 #include "app/cclockdlg.h"
 
+#include "alarms/alarmpanel.h"
+#include "alarms/csoundchannel.h"
 #include "app/clockmenus.h"
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
 #include "app/commandids.h"
+#include "app/datafiles.h"
 #include "app/timesource.h"
 #include "app/timetext/clocktext.h"
+#include "voice/timeannouncer.h"
 #include "ui_clockdlg.h"
 
 #include <QButtonGroup>
@@ -19,7 +23,6 @@ namespace {
 
 const char kCreditIdea[] = "Idea->Chimewise";
 const char kCreditVoice[] = "Voice->eSpeak NG";
-const char kVoiceDefinitionFile[] = "Tolvex.def"; // looked for in the current directory
 const char kRepairing[] = "Repairing Databases";
 
 // The picked-time field and the AM button lie in the clock-face extension,
@@ -66,6 +69,7 @@ CClockDlg::CClockDlg(const ClockServices &services, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_time(services.time)
+    , m_sound(services.sound)
     , m_settings(services.profile)
     , m_ui(std::make_unique<Ui::ClockDlgForm>())
     , m_surface(new ClockSurface(this))
@@ -79,6 +83,12 @@ CClockDlg::CClockDlg(const ClockServices &services, QWidget *parent)
     FitCheckBoxTexts(m_surface);
     m_intervalButtons = m_ui->intervalButtons;
     m_tray = new ClockTray(windowIcon(), m_menus->trayPopup(), this);
+    m_channel = new CSoundChannel(m_sound, m_time, services.prompts, m_ui->stopSoundButton,
+                                  m_ui->soundPositionSlider, this);
+    m_alarms = new AlarmPanel({m_ui->alarmSlotCombo, m_ui->alarmTimeEdit, m_ui->alarmFileEdit,
+                               m_ui->alarmSetButton, m_ui->alarmBrowseButton,
+                               m_ui->alarmClearButton, m_ui->nextAlarmButton},
+                              m_settings, services.prompts, services.shell, *m_channel, this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -90,6 +100,7 @@ CClockDlg::CClockDlg(const ClockServices &services, QWidget *parent)
     ConnectControls();
     RegisterCommands();
     GreyUnbuiltControls();
+    AddScheduledChecks();
     OnInitDialog();
 }
 
@@ -106,8 +117,7 @@ void CClockDlg::OnInitDialog()
     setWindowTitle(m_titleBase);
     LayoutClockFaceExtension();
 
-    if (!m_voice.LoadVoiceDefinition(kVoiceDefinitionFile))
-        m_voice.SetDefaultVoiceTables();
+    m_voice.LoadAtStartUp();
     m_menus->setMenuBarText(Command::ToggleLanguage, AnnounceInCaption(m_voice.language(1).name));
 
     // The hidden footer label carries the text and the area; the surface paints it.
@@ -115,8 +125,9 @@ void CClockDlg::OnInitDialog()
 
     LoadSettings();
     m_intervalIndex = m_settings.interval();
-    m_alarmSlotIndex = 0;
     WriteControls();
+    m_ui->alarmSlotCombo->setCurrentIndex(0);
+    m_alarms->ShowSelectedSlot();
 
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &CClockDlg::ClockTick);
@@ -165,6 +176,7 @@ void CClockDlg::RegisterCommands()
         {Command::ToggleLanguage, [this] { FlipLanguage(); WriteControls(); ApplyLanguage(); }},
         {Command::Minimize, [this] { HideWindow(); }},
         {Command::RepairDatabases, [this] { m_statusLine = kRepairing; WriteControls(); }},
+        {Command::ClearAllAlarms, [this] { m_alarms->ClearAllAlarms(); }},
     };
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
         m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
@@ -176,10 +188,7 @@ void CClockDlg::RegisterCommands()
 void CClockDlg::GreyUnbuiltControls()
 {
     const QList<QWidget *> unbuilt = {
-        m_ui->alarmSlotCombo,   m_ui->alarmTimeEdit,    m_ui->alarmFileEdit,
-        m_ui->alarmSetButton,   m_ui->alarmBrowseButton, m_ui->alarmClearButton,
-        m_ui->nextAlarmButton,  m_ui->prayerCallCheck,   m_ui->sleepTimerCheck,
-        m_ui->clockFaceButton,  m_ui->amPmButton,
+        m_ui->prayerCallCheck, m_ui->sleepTimerCheck, m_ui->clockFaceButton, m_ui->amPmButton,
     };
     for (QWidget *control : unbuilt)
         control->setEnabled(false);
@@ -190,6 +199,26 @@ void CClockDlg::OnCommand(int command)
     const auto handler = m_commands.constFind(command);
     if (handler != m_commands.cend())
         (*handler)();
+}
+
+// The scheduled work of each second, in this order: the spoken time, the
+// end of the channel's sound, the alarms.
+void CClockDlg::AddScheduledChecks()
+{
+    addSecondCheck([this](const TickSecond &tick) { AnnounceIfDue(tick); });
+    addSecondCheck([this](const TickSecond &) {
+        if (m_channel->active())
+            m_channel->PollChannel();
+    });
+    addSecondCheck([this](const TickSecond &tick) { m_alarms->CheckAlarms(tick.local.secondOfDay()); });
+}
+
+void CClockDlg::AnnounceIfDue(const TickSecond &tick)
+{
+    if (!IsAnnouncementSecond(m_intervalIndex, tick.local.secondOfDay()))
+        return;
+    AnnounceTime(m_sound, m_voice.current(), tick.local.hour, tick.local.minute,
+                 DataFiles::find(kRecordingFile, false));
 }
 
 void CClockDlg::addSecondCheck(SecondCheck check)
@@ -210,9 +239,6 @@ void CClockDlg::ReadControls()
 {
     m_credit1 = m_ui->creditIdeaEdit->text();
     m_credit2 = m_ui->creditVoiceEdit->text();
-    m_alarmFile = m_ui->alarmFileEdit->text();
-    m_alarmTimeText = m_ui->alarmTimeEdit->text();
-    m_alarmSlotIndex = m_ui->alarmSlotCombo->currentIndex();
     m_statusLine = m_ui->statusLabel->text();
     m_english = m_ui->announceInEnglishCheck->isChecked();
     m_prayerCallEnabled = m_ui->prayerCallCheck->isChecked();
@@ -226,9 +252,6 @@ void CClockDlg::WriteControls()
 {
     SetText(m_ui->creditIdeaEdit, m_credit1);
     SetText(m_ui->creditVoiceEdit, m_credit2);
-    SetText(m_ui->alarmFileEdit, m_alarmFile);
-    SetText(m_ui->alarmTimeEdit, m_alarmTimeText);
-    m_ui->alarmSlotCombo->setCurrentIndex(m_alarmSlotIndex);
     m_ui->statusLabel->setText(m_statusLine);
     m_ui->announceInEnglishCheck->setChecked(m_english);
     m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);
@@ -263,6 +286,8 @@ void CClockDlg::ClockTick()
         for (std::size_t i = 0; i < m_secondChecks.size(); ++i)
             m_secondChecks[i](tick);
     }
+    if (m_channel->active() && m_channel->following())
+        m_channel->TrackChannelPosition();
 }
 
 void CClockDlg::UpdateTitleAndTip(int hour, int minute, int second)

@@ -14,6 +14,8 @@
 namespace Ui {
 class ClockDlgForm;
 }
+class AlarmPanel;
+class CSoundChannel;
 class ClockMenus;
 class ClockSurface;
 class ClockTray;
@@ -21,6 +23,7 @@ class PromptService;
 class ProfileStore;
 class QButtonGroup;
 class ShellOpener;
+class SoundDevice;
 class TimeSource;
 
 // The seams every subsystem reaches through the main dialog.
@@ -30,6 +33,7 @@ struct ClockServices
     PromptService &prompts;
     ProfileStore &profile;
     ShellOpener &shell;
+    SoundDevice &sound;
 };
 
 // The main clock dialog: hidden behind the tray icon for most of its life,
@@ -64,6 +68,7 @@ public:
     const VoiceTables &voice() const { return m_voice; }
     ClockMenus &menus() const { return *m_menus; }
     ClockTray &tray() const { return *m_tray; }
+    CSoundChannel &channel() const { return *m_channel; }
 
 public slots:
     void accept() override; // reached through "E&xit" only
@@ -76,6 +81,8 @@ protected:
 private:
     void OnInitDialog();
     void ConnectControls();
+    void AddScheduledChecks();
+    void AnnounceIfDue(const TickSecond &tick);
     void LayoutClockFaceExtension();
     void LoadSettings();
     void ReadControls();
@@ -91,6 +98,7 @@ private:
     void ShowPopupAt(const QPoint &globalPos);
 
     TimeSource &m_time;
+    SoundDevice &m_sound;
     ProfileSettings m_settings;
     VoiceTables m_voice;
 
@@ -99,6 +107,8 @@ private:
     QButtonGroup *m_intervalButtons = nullptr;
     ClockMenus *m_menus;
     ClockTray *m_tray = nullptr;
+    CSoundChannel *m_channel;
+    AlarmPanel *m_alarms;
     QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;
     std::vector<SecondCheck> m_secondChecks;
@@ -110,9 +120,6 @@ private:
     // Exchanged with the controls, both ways, every second.
     QString m_credit1;
     QString m_credit2;
-    QString m_alarmFile;
-    QString m_alarmTimeText;
-    int m_alarmSlotIndex = -1;
     QString m_statusLine;
     int m_english = 0;
     int m_prayerCallEnabled = 0;

@@ -43,3 +43,23 @@ int ProfileSettings::readClockFaceShown() const
 {
     return m_store.readInt(ProfileKey::AnalogClock, ProfileKey::Visible, 0);
 }
+
+void ProfileSettings::setAlarm(int slotIndex, TimeOfDay time, const QString &file)
+{
+    AlarmEntry &alarm = m_alarms[slotIndex];
+    alarm.time = time;
+    m_store.writeInt(ProfileKey::Alarms, alarm.keyName, time);
+    alarm.file = file;
+    m_store.writeText(ProfileKey::Alarms, alarm.keyName + ProfileKey::AlarmFileSuffix, file);
+}
+
+void ProfileSettings::setPrayerCallOn(int flag)
+{
+    m_prayerCallOn = flag;
+    m_store.writeInt(ProfileKey::AnnounceInterval, ProfileKey::AazanAnnounce, flag);
+}
+
+int ProfileSettings::readIsEnglish() const
+{
+    return m_store.readInt(ProfileKey::AnnounceInterval, ProfileKey::IsEnglish, 0);
+}

@@ -50,11 +50,16 @@ public:
     void setEnglish(int flag);
 
     int prayerCallOn() const { return m_prayerCallOn; }
+    void setPrayerCallOn(int flag);
 
     const std::array<AlarmEntry, kAlarmSlots> &alarms() const { return m_alarms; }
+    // Writes the slot's time key, then its file key.
+    void setAlarm(int slotIndex, TimeOfDay time, const QString &file);
 
     // "AnalogClock"/"VISIBLE": read by the dialog before the rest is loaded.
     int readClockFaceShown() const;
+    // The stored language, read without loading (and so without writing) anything.
+    int readIsEnglish() const;
 
 private:
     ProfileStore &m_store;

@@ -1,5 +1,7 @@
 #include "voice/voicetables.h"
 
+#include "app/datafiles.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -53,4 +55,10 @@ void VoiceTables::SelectVoiceLanguage(int englishFlag)
 {
     m_current = language(englishFlag);
     m_current.name.clear(); // the display name stays with its language
+}
+
+void VoiceTables::LoadAtStartUp()
+{
+    if (!LoadVoiceDefinition(DataFiles::find("Tolvex.def", true)))
+        SetDefaultVoiceTables();
 }

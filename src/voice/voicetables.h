@@ -40,6 +40,10 @@ public:
     // possibly half filled) when the file is missing or malformed.
     bool LoadVoiceDefinition(const QString &path);
 
+    // Start-up: reads "Tolvex.def" (the current directory's first, then the
+    // shipped one); on any failure both languages get the defaults.
+    void LoadAtStartUp();
+
     // The built-in segments of the recording shipped with the program.
     void SetDefaultVoiceTables();
 

@@ -5,6 +5,7 @@
 #include "app/commandids.h"
 #include "app/profilestore.h"
 #include "support/recordingshellopener.h"
+#include "support/recordingsounddevice.h"
 #include "support/scopedtimezone.h"
 #include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
@@ -52,6 +53,8 @@ private slots:
     void intervalButtonsWriteAtOnce();
     void tickRefreshesTheDialog();
     void tickKeepsRunningByItself();
+    void announcementFollowsTheInterval_data();
+    void announcementFollowsTheInterval();
     void repairDatabasesShowsUntilTheNextTick();
     void unbuiltCommandsAreGreyedAndIgnored();
     void languageSwitch_data();
@@ -100,6 +103,7 @@ private:
     VirtualTimeSource m_time;
     std::unique_ptr<ScriptedPrompts> m_prompts;
     RecordingShellOpener m_shell;
+    std::unique_ptr<RecordingSoundDevice> m_sound;
     std::unique_ptr<ProfileStore> m_profile;
     std::unique_ptr<CClockDlg> m_dialog;
     QList<Checked> m_checked;
@@ -122,6 +126,7 @@ void TestClockDlg::init()
     m_iniPath = m_dir->filePath("Chimewise.conf");
     m_time.set(kMorning);
     m_prompts = std::make_unique<ScriptedPrompts>();
+    m_sound = std::make_unique<RecordingSoundDevice>();
     m_checked.clear();
 }
 
@@ -137,7 +142,7 @@ void TestClockDlg::cleanup()
 CClockDlg &TestClockDlg::startClock()
 {
     m_profile = ProfileStore::openIniFile(m_iniPath);
-    m_dialog = std::make_unique<CClockDlg>(ClockServices{m_time, *m_prompts, *m_profile, m_shell});
+    m_dialog = std::make_unique<CClockDlg>(ClockServices{m_time, *m_prompts, *m_profile, m_shell, *m_sound});
     return *m_dialog;
 }
 
@@ -264,6 +269,36 @@ void TestClockDlg::tickRefreshesTheDialog()
     QCOMPARE(dialog.windowTitle(), QString("Chimewise 01:00:59"));
 }
 
+void TestClockDlg::announcementFollowsTheInterval_data()
+{
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("minutesAfter9");
+    QTest::addColumn<int>("announcements");
+    QTest::newRow("15 min at a quarter") << 0 << 15 << 1;
+    QTest::newRow("30 min at a quarter") << 1 << 15 << 0;
+    QTest::newRow("30 min at half past") << 1 << 30 << 1;
+    QTest::newRow("60 min at half past") << 2 << 30 << 0;
+    QTest::newRow("60 min on the hour") << 2 << 60 << 1;
+    QTest::newRow("no announcement on the hour") << 3 << 60 << 0;
+    QTest::newRow("unknown interval on the hour") << 7 << 60 << 0;
+}
+
+// The time is spoken once, in the second its boundary falls on.
+void TestClockDlg::announcementFollowsTheInterval()
+{
+    QFETCH(int, interval);
+    QFETCH(int, minutesAfter9);
+    QFETCH(int, announcements);
+    store("AnnounceInterval/Interval", interval);
+    m_time.set(kMorning + (minutesAfter9 - 15) * 60 - 3);
+    CClockDlg &dialog = startClock();
+    dialog.ClockTick();
+    m_time.advance(5);
+    dialog.ClockTick();
+    QCOMPARE(m_sound->sent.filter("alias mysound").size(), announcements);
+    QCOMPARE(m_sound->sent.filter("close mysound wait").size(), announcements);
+}
+
 void TestClockDlg::tickKeepsRunningByItself()
 {
     CClockDlg &dialog = startClock();
@@ -287,8 +322,9 @@ void TestClockDlg::repairDatabasesShowsUntilTheNextTick()
 void TestClockDlg::unbuiltCommandsAreGreyedAndIgnored()
 {
     CClockDlg &dialog = startClock();
-    const QList<int> wired = {Command::Exit, Command::ToggleLanguage, Command::Minimize};
-    const QList<int> unbuilt = {Command::ViewAlarms, Command::About, Command::ClearAllAlarms,
+    const QList<int> wired = {Command::Exit, Command::ToggleLanguage, Command::Minimize,
+                              Command::ClearAllAlarms};
+    const QList<int> unbuilt = {Command::ViewAlarms, Command::About,
                                 Command::EnablePrayerCall, Command::SetPrayerTimings,
                                 Command::EditPrayerTimings, Command::TimingsByCity, Command::AddEvent,
                                 Command::ViewEvents, Command::WebBrowser, Command::Help};

@@ -1,0 +1,41 @@
+#include "alarms/alarmrules.h"
+
+#include <QFileInfo>
+
+int FindDueAlarm(const AlarmSlots &alarms, int secondOfDay)
+{
+    for (int i = 0; i < kAlarmSlots; ++i) {
+        if (alarms[i].time != kNoTime && alarms[i].time * 60 == secondOfDay)
+            return i;
+    }
+    return -1;
+}
+
+QString AlarmPathToOpen(const QString &storedPath)
+{
+    QString path = storedPath;
+    while (!path.isEmpty() && path.back().isSpace())
+        path.chop(1);
+    return path;
+}
+
+bool IsWaveFile(const QString &path)
+{
+    return AlarmPathToOpen(path).endsWith(u"WAV", Qt::CaseInsensitive);
+}
+
+QString AlarmEntryProblem(int listIndex, const QString &file, const QString &timeText)
+{
+    if (listIndex < 0)
+        return QString::asprintf("Select one of the %d alarm items", kAlarmSlots);
+    if (file.isEmpty())
+        return QString::asprintf("File to play field can not be empty :: Alarm ID = %d",
+                                 listIndex + 1);
+    if (ParseTimeOfDay(timeText) == kNoTime)
+        return QString("Time format [%1] may not be correct\nOr you might have entered wrong "
+                       "time values\nFormat should be HH:MM or HH:MM [AM or PM]")
+            .arg(timeText);
+    if (!QFileInfo::exists(file))
+        return QString("File [%1] does not exists").arg(file);
+    return {};
+}

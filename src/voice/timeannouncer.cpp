@@ -1,0 +1,64 @@
+#include "voice/timeannouncer.h"
+
+#include "app/sound/sounddevice.h"
+
+namespace {
+
+const char kAlias[] = "mysound";
+constexpr int kOpenAttempts = 10;
+
+} // namespace
+
+int PeriodOfDay(int hour)
+{
+    if (hour >= 4 && hour <= 5)
+        return 0;
+    if (hour >= 6 && hour <= 11)
+        return 1;
+    if (hour >= 12 && hour <= 15)
+        return 2;
+    if (hour >= 16 && hour <= 17)
+        return 3;
+    if (hour >= 18 && hour <= 19)
+        return 4;
+    return 5;
+}
+
+bool IsAnnouncementSecond(int intervalIndex, int secondOfDay)
+{
+    static constexpr int kPeriodMinutes[] = {15, 30, 60};
+    if (intervalIndex < 0 || intervalIndex > 2)
+        return false;
+    return secondOfDay % (60 * kPeriodMinutes[intervalIndex]) == 0;
+}
+
+void AnnounceTime(SoundDevice &device, const VoiceTable &table, int hour, int minute,
+                  const QString &recordingPath)
+{
+    const QString open =
+        QString("open \"%1\" type waveaudio alias %2 buffer 6 ").arg(recordingPath, kAlias);
+    bool opened = false;
+    for (int attempt = 0; attempt < kOpenAttempts && !opened; ++attempt)
+        opened = device.send(open) == 0;
+    if (!opened)
+        return;
+
+    const int amPm = hour >= 12 ? 1 : 0;
+    const VoiceSegment segments[] = {
+        table.starter,
+        table.zone[PeriodOfDay(hour)],
+        table.hour[hour % 12],
+        table.min[minute / 15],
+        table.ampm[amPm],
+    };
+    if (device.send(QString("set %1 time format ms wait").arg(kAlias)) == 0) {
+        for (const VoiceSegment &segment : segments) {
+            const QString play =
+                QString::asprintf("play %s from %ld to %ld wait", kAlias, long(segment.from),
+                                  long(segment.to));
+            if (device.send(play) != 0)
+                break;
+        }
+    }
+    device.send(QString("close %1 wait").arg(kAlias));
+}

@@ -11,6 +11,8 @@ struct RecordingFormat
     // What a frame of silence is made of, byte by byte.
     char silenceByte() const { return bitsPerSample == 8 ? char(0x80) : char(0); }
 
+    bool operator==(const RecordingFormat &) const = default;
+
     bool isSupported() const
     {
         return (bitsPerSample == 8 || bitsPerSample == 16) && (channels == 1 || channels == 2)

@@ -37,7 +37,7 @@ void RecordingSound::stop()
 bool RecordingSound::setFormat(const RecordingFormat &format)
 {
     std::lock_guard lock(m_mutex);
-    if (m_recording || !m_frames.isEmpty())
+    if (format != m_format && (m_recording || !m_frames.isEmpty()))
         return false;
     m_format = format;
     return true;

@@ -23,7 +23,7 @@ public:
     void stop() override;
 
     const RecordingFormat &format() const { return m_format; }
-    // False once anything has been recorded: the frames would not match.
+    // False for a change once anything has been recorded: the frames would not match.
     bool setFormat(const RecordingFormat &format);
     // Goes on after what was recorded before.
     void record();

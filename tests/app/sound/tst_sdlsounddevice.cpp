@@ -62,6 +62,18 @@ QString Reply(SdlSoundDevice &device, const QString &command)
     return reply;
 }
 
+// The raw sample bytes of a saved recording, with its format in info.
+QByteArray ReadRecording(const QString &path, SF_INFO *info)
+{
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, info);
+    if (!file)
+        return QByteArray();
+    QByteArray bytes(info->frames * info->channels * 4, Qt::Uninitialized);
+    bytes.resize(sf_read_raw(file, bytes.data(), bytes.size()));
+    sf_close(file);
+    return bytes;
+}
+
 QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
@@ -86,7 +98,10 @@ private slots:
     void asyncPlayRunsOnUntilItsEnd();
     void stopHoldsThePosition();
     void aliasesAreIndependentDevices();
+    void recordingSavesTheCapturedSamples_data();
     void recordingSavesTheCapturedSamples();
+    void recordingFormat_data();
+    void recordingFormat();
     void withoutDeviceSoundsKeepTheirTime_data();
     void withoutDeviceSoundsKeepTheirTime();
 
@@ -328,10 +343,30 @@ void TestSdlSoundDevice::aliasesAreIndependentDevices()
     QCOMPARE(Reply(device, QStringLiteral("status essound mode")), QStringLiteral("recording"));
 }
 
+void TestSdlSoundDevice::recordingSavesTheCapturedSamples_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("rate");
+
+    QTest::newRow("voice message format")
+        << "time format ms bitspersample 8 channels 1 samplespersec 11025"
+        << int(SF_FORMAT_PCM_U8) << 1 << 11025;
+    QTest::newRow("16-bit stereo") << "bitspersample 16 channels 2 samplespersec 8000"
+                                   << int(SF_FORMAT_PCM_16) << 2 << 8000;
+}
+
 void TestSdlSoundDevice::recordingSavesTheCapturedSamples()
 {
+    QFETCH(QString, setting);
+    QFETCH(int, format);
+    QFETCH(int, channels);
+    QFETCH(int, rate);
+    // One second of input in the device format, which is the recording's.
+    const int frameBytes = (format == SF_FORMAT_PCM_U8 ? 1 : 2) * channels;
     QByteArray microphone;
-    for (int i = 0; i < 11025; ++i)
+    for (int i = 0; i < rate * frameBytes; ++i)
         microphone.append(char(i * 7 % 251));
     QFile in(path(QStringLiteral("in.raw")));
     QVERIFY(in.open(QIODevice::WriteOnly));
@@ -341,8 +376,7 @@ void TestSdlSoundDevice::recordingSavesTheCapturedSamples()
 
     SdlSoundDevice device;
     QCOMPARE(device.send(QStringLiteral("open new type waveaudio alias essound buffer 6 wait")), 0);
-    QCOMPARE(device.send(QStringLiteral(
-                 "set essound time format ms bitspersample 8 channels 1 samplespersec 11025 wait")), 0);
+    QCOMPARE(device.send(QStringLiteral("set essound %1 wait").arg(setting)), 0);
     QCOMPARE(device.send(QStringLiteral("record essound")), 0);
     QTRY_VERIFY_WITH_TIMEOUT(Reply(device, QStringLiteral("status essound position")).toInt() >= 200, 5000);
     QCOMPARE(device.send(QStringLiteral("stop essound")), 0);
@@ -352,17 +386,51 @@ void TestSdlSoundDevice::recordingSavesTheCapturedSamples()
     QCOMPARE(device.send(QStringLiteral("close essound")), 0);
 
     SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(note).constData(), SFM_READ, &info);
-    QVERIFY(file);
-    QByteArray saved(info.frames, Qt::Uninitialized);
-    QCOMPARE(sf_read_raw(file, saved.data(), saved.size()), sf_count_t(saved.size()));
-    sf_close(file);
-    QCOMPARE(info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_U8);
-    QCOMPARE(info.channels, 1);
-    QCOMPARE(info.samplerate, 11025);
-    QCOMPARE((info.frames * 1000 + 5512) / 11025, sf_count_t(lengthMs));
+    const QByteArray saved = ReadRecording(note, &info);
+    QCOMPARE(info.format, SF_FORMAT_WAV | format);
+    QCOMPARE(info.channels, channels);
+    QCOMPARE(info.samplerate, rate);
+    QCOMPARE(saved.size(), info.frames * frameBytes);
+    QCOMPARE((info.frames * 1000 + rate / 2) / rate, sf_count_t(lengthMs));
     QVERIFY(saved.size() <= microphone.size());
     QCOMPARE(saved, microphone.left(saved.size()));
+}
+
+void TestSdlSoundDevice::recordingFormat_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("afterRecording");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("error");
+
+    const QString same = QStringLiteral("bitspersample 8 channels 1 samplespersec 11025");
+    QTest::newRow("16-bit stereo before recording") << "bitspersample 16 channels 2" << false << 0 << "";
+    QTest::newRow("same format after recording") << same << true << 0 << "";
+    QTest::newRow("other format after recording")
+        << "bitspersample 16" << true << int(SdlSoundDevice::NotPossibleForAlias)
+        << "The format of essound cannot change once recording has begun";
+    QTest::newRow("12 bits") << "bitspersample 12" << false << int(SdlSoundDevice::FormatNotSupported)
+                             << "The recording format of essound is not supported: use 8 or 16 bits "
+                                "per sample, 1 or 2 channels and 1000 to 192000 samples per second";
+    QTest::newRow("no samples per second") << "samplespersec 0" << false
+                                           << int(SdlSoundDevice::FormatNotSupported) << "";
+}
+
+void TestSdlSoundDevice::recordingFormat()
+{
+    QFETCH(QString, setting);
+    QFETCH(bool, afterRecording);
+    QFETCH(int, code);
+    QFETCH(QString, error);
+    SdlSoundDevice device;
+    QCOMPARE(device.send(QStringLiteral("open new type waveaudio alias essound buffer 6 wait")), 0);
+    if (afterRecording) {
+        QCOMPARE(device.send(QStringLiteral("record essound")), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(Reply(device, QStringLiteral("status essound length")).toInt() > 0, 5000);
+    }
+    QCOMPARE(device.send(QStringLiteral("set essound %1 wait").arg(setting)), code);
+    if (!error.isEmpty())
+        QCOMPARE(device.errorText(code), error);
 }
 
 void TestSdlSoundDevice::withoutDeviceSoundsKeepTheirTime_data()
@@ -398,11 +466,7 @@ void TestSdlSoundDevice::withoutDeviceSoundsKeepTheirTime()
     QCOMPARE(device.send(QStringLiteral("stop essound")), 0);
     QCOMPARE(device.send("save essound \"" + note + "\""), 0);
     SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(note).constData(), SFM_READ, &info);
-    QVERIFY(file);
-    QByteArray saved(info.frames, Qt::Uninitialized);
-    QCOMPARE(sf_read_raw(file, saved.data(), saved.size()), sf_count_t(saved.size()));
-    sf_close(file);
+    const QByteArray saved = ReadRecording(note, &info);
     QVERIFY(saved.size() >= 1102);
     QCOMPARE(saved, QByteArray(saved.size(), char(0x80)));
 }

@@ -56,7 +56,7 @@ int SdlSoundDevice::run(const SoundCommand &command, QString *reply)
     case Verb::Close:
         m_aliases.erase(found);
         return 0;
-    case Verb::Open:
+    case Verb::Open: // taken before the alias is looked up
         break;
     }
     return 0;

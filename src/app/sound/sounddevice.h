@@ -6,6 +6,7 @@
 // a command line naming a device alias ("open \"f.wav\" type waveaudio alias
 // mysound buffer 6", "play mysound from 0 to 900 wait", "status a mode wait",
 // ...). Aliases are independent devices.
+// The program's is SdlSoundDevice; tests of callers use RecordingSoundDevice.
 class SoundDevice
 {
 public:

@@ -1,10 +1,14 @@
 #include "alarms/csoundchannel.h"
+#include "app/sound/sdlsounddevice.h"
+#include "app/sound/wavewriter.h"
 #include "support/recordingsounddevice.h"
 #include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
 
 #include <QPushButton>
+#include <QElapsedTimer>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestSoundChannel : public QObject
@@ -25,6 +29,7 @@ private slots:
     void releasingTheThumbSeeks_data();
     void releasingTheThumbSeeks();
     void failedSeekIsShown();
+    void endedSoundFreesTheChannel();
 
 private:
     void start(bool showPosition = true);
@@ -192,6 +197,41 @@ void TestSoundChannel::failedSeekIsShown()
     m_slider->setValue(100);
     m_slider->setSliderDown(false);
     QVERIFY(m_prompts->allShown());
+}
+
+// Through the real sound layer (silent driver): once the sound has played,
+// the next poll closes the alias and the next sound opens at the first try.
+void TestSoundChannel::endedSoundFreesTheChannel()
+{
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("short beep.wav");
+    const RecordingFormat format;
+    QString reason;
+    QVERIFY2(WaveWriter::write(clip, format, QByteArray(format.samplesPerSecond / 5, '\x90'),
+                               &reason),
+             qPrintable(reason));
+    SdlSoundDevice device;
+    CSoundChannel channel(device, m_time, *m_prompts, m_stop, m_slider);
+
+    QVERIFY(channel.StartChannelSound(clip, "&Stop Alarm", 1000, true));
+    QCOMPARE(m_slider->maximum(), 200);
+    QElapsedTimer played;
+    played.start();
+    while (channel.active() && played.elapsed() < 5000) {
+        QTest::qWait(50);
+        channel.PollChannel();
+    }
+    QVERIFY(!channel.active());
+    QVERIFY(m_stop->isHidden());
+    QVERIFY(played.elapsed() >= 150);
+
+    const qint64 before = m_time.now();
+    QVERIFY(channel.StartChannelSound(clip, "&Stop Alarm", 1000, true));
+    QCOMPARE(m_time.now(), before); // no retry pause
+    channel.StopChannelSound();
+    channel.PollChannel();
+    QVERIFY(!channel.active());
 }
 
 QTEST_MAIN(TestSoundChannel)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class DbSession;
+
 // Where the prayer tables and the event table live. Chosen once at start-up:
 // the ODBC data source "KTXDB" when the driver manager knows one, otherwise
 // an SQLite file in the user's data directory, created on first use.
@@ -34,6 +36,8 @@ public:
     // Creates the tables of data/schema.sql (for the embedded default also
     // the file and its directory).
     DbStatus createDatabase() const;
+    // Runs the statements of data/schema.sql on an open session.
+    static DbStatus createTables(DbSession &session);
 
 private:
     DataSource(Kind kind, const QString &name) : m_kind(kind), m_name(name) {}

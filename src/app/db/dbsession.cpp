@@ -41,6 +41,14 @@ DbSession::DbSession(const DataSource &source) : m_connectionName(NextConnection
             return;
         }
     }
+    if (!embedded)
+        return;
+    // A generation writes hundreds of single statements: with a write-ahead
+    // log they need not wait for the disk one by one, and a crash still
+    // leaves the file whole.
+    if (fresh)
+        execute("PRAGMA journal_mode = WAL");
+    execute("PRAGMA synchronous = NORMAL");
     if (!fresh)
         return;
     const DbStatus created = DataSource::createTables(*this);

@@ -29,7 +29,6 @@ private slots:
 
     void generationInsertsIntoEmptyTable();
     void generationUpdatesKeepJummaAndDay366();
-    void updateDayRowChangesOnlyThatDay();
     void missingDaysAreInsertedOnce_data();
     void missingDaysAreInsertedOnce();
     void onePrayerColumnComesFromTheList_data();
@@ -96,17 +95,6 @@ void TestPrayerStore::generationUpdatesKeepJummaAndDay366()
     QVERIFY(m_store->UpdateGeneratedDay(session, 5, {285, 720, 930, 1090, 1170}).ok());
     QCOMPARE(m_store->LoadDayRow(session, 5).value()->times, Times(285, 720, 930, 1090, 1170, 780));
     QCOMPARE(m_store->LoadDayRow(session, 366).value()->times, Times(1, 2, 3, 4, 5, 780));
-}
-
-void TestPrayerStore::updateDayRowChangesOnlyThatDay()
-{
-    DbSession session = m_store->openSession();
-    QVERIFY(m_store->InsertMissingDays(session, 1, 3).ok());
-    QVERIFY(m_store->UpdateDayRow(session, 2, Times(300, 730, 940, 1100, 1180, 790)).ok());
-    QCOMPARE(m_store->LoadDayRow(session, 2).value()->times, Times(300, 730, 940, 1100, 1180, 790));
-    QCOMPARE(m_store->LoadDayRow(session, 1).value()->times, PrayerTimes{});
-    QCOMPARE(m_store->LoadDayRow(session, 3).value()->times, PrayerTimes{});
-    QVERIFY(!m_store->LoadDayRow(session, 4).value().has_value());
 }
 
 void TestPrayerStore::missingDaysAreInsertedOnce_data()

@@ -45,6 +45,8 @@ private slots:
     void yearConstants2002();
     void dhakaFirstOfJanuary_data();
     void dhakaFirstOfJanuary();
+    void storedMinutes_data();
+    void storedMinutes();
     void daylightSavingDays_data();
     void daylightSavingDays();
     void daylightSavingShiftsSummerRows();
@@ -97,6 +99,49 @@ void TestPrayerAstronomy::dhakaFirstOfJanuary()
     for (int c = 0; c < 6; ++c)
         got << Clock(ToStoredMinutes(p, table.rows[0], PrayerColumn(c)));
     QCOMPARE(got, times);
+}
+
+void TestPrayerAstronomy::storedMinutes_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<int>("prayer");
+    QTest::addColumn<float>("value");   // hours
+    QTest::addColumn<float>("sunrise"); // and Magreb, hours
+    QTest::addColumn<int>("minutes");
+
+    const int angle = int(FajrMethod::ByAngle);
+    const int maxInterval = int(FajrMethod::ByMaxInterval);
+    const int fajr = int(PrayerColumn::Fajr);
+    const int isha = int(PrayerColumn::Isha);
+    const float none = float(kNoSolarTime);
+    QTest::newRow("half a minute rounds up") << angle << fajr << 0.125f << 6.0f << 8;
+    QTest::newRow("24 hours is not wrapped") << angle << int(PrayerColumn::Zohor) << 24.0f << 6.0f << 1440;
+    QTest::newRow("past midnight after the shift") << angle << isha << 24.25f << 6.0f << 1455;
+    QTest::newRow("no time") << angle << fajr << none << 6.0f << 0;
+    QTest::newRow("shifted no time") << angle << isha << none + 1.0f << 6.0f << 0;
+    QTest::newRow("negative") << angle << isha << -0.5f << 6.0f << 0;
+    QTest::newRow("Fajr within the interval") << maxInterval << fajr << 5.0f << 6.0f << 300;
+    QTest::newRow("Fajr earlier than the interval") << maxInterval << fajr << 3.0f << 6.0f << 270;
+    QTest::newRow("Isha later than the interval") << maxInterval << isha << 23.0f << 20.0f << 1290;
+    QTest::newRow("no Isha takes the interval") << maxInterval << isha << none << 20.0f << 1290;
+    QTest::newRow("no Fajr and no sunrise") << maxInterval << fajr << none << none << 0;
+}
+
+void TestPrayerAstronomy::storedMinutes()
+{
+    QFETCH(int, method);
+    QFETCH(int, prayer);
+    QFETCH(float, value);
+    QFETCH(float, sunrise);
+    QFETCH(int, minutes);
+    PrayerCalcParams p;
+    p.fajrMethod = FajrMethod(method);
+    p.intervalHours = 1.5;
+    PrayerTimeTable::Row row{};
+    row[int(PrayerColumn::Sunrise)] = sunrise;
+    row[int(PrayerColumn::Magreb)] = sunrise;
+    row[prayer] = value;
+    QCOMPARE(ToStoredMinutes(p, row, PrayerColumn(prayer)), minutes);
 }
 
 void TestPrayerAstronomy::daylightSavingDays_data()

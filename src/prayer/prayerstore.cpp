@@ -56,15 +56,11 @@ CityRecord ReadCity(const QSqlRecord &row)
     return city;
 }
 
-QVariantList DayAndFive(int day, const std::array<int, 5> &fajrToIsha, bool dayFirst)
+QVariantList Values(const std::array<int, 5> &fajrToIsha)
 {
     QVariantList values;
     for (int minutes : fajrToIsha)
         values << minutes;
-    if (dayFirst)
-        values.prepend(day);
-    else
-        values.append(day);
     return values;
 }
 
@@ -105,13 +101,13 @@ DbResult<bool> PrayerStore::AnyDayRows(DbSession &session) const
 DbStatus PrayerStore::InsertGeneratedDay(DbSession &session, int day,
                                          const std::array<int, 5> &fajrToIsha) const
 {
-    return session.execute(InsertGeneratedDayStatement, DayAndFive(day, fajrToIsha, true));
+    return session.execute(InsertGeneratedDayStatement, QVariantList{day} + Values(fajrToIsha));
 }
 
 DbStatus PrayerStore::UpdateGeneratedDay(DbSession &session, int day,
                                          const std::array<int, 5> &fajrToIsha) const
 {
-    return session.execute(UpdateGeneratedDayStatement, DayAndFive(day, fajrToIsha, false));
+    return session.execute(UpdateGeneratedDayStatement, Values(fajrToIsha) << day);
 }
 
 DbResult<QList<PrayerDayRow>> PrayerStore::SelectDayRange(DbSession &session, int first, int last) const

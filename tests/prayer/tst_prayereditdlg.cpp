@@ -35,12 +35,10 @@ private slots:
     void monthLength_data();
     void monthLength();
     void leapDayShownAndEdited();
-    void editWrittenAndReadBack();
     void escapeUpdatesAndStaysOpen();
     void doneClosesWithoutWriting();
     void invalidDay();
     void dayWithoutRow();
-    void badTimeText_data();
     void badTimeText();
     void databaseError();
 
@@ -109,7 +107,6 @@ void TestPrayerEditDlg::monthLength_data()
     QTest::newRow("February") << 2026 << 1 << 28;
     QTest::newRow("February, leap year") << 2028 << 1 << 29;
     QTest::newRow("April") << 2026 << 3 << 30;
-    QTest::newRow("December") << 2026 << 11 << 31;
 }
 
 // Choosing a shorter month moves day 31 to the month's last day and shows that day's row.
@@ -137,35 +134,21 @@ void TestPrayerEditDlg::monthLength()
 void TestPrayerEditDlg::leapDayShownAndEdited()
 {
     m_db->fill(1, 366, Times(300, 720, 930, 1090, 1170, 750));
-    const auto dialog = open(2028);
-    dialog->findChild<QComboBox *>("monthList")->setCurrentIndex(1);
-    dialog->findChild<QSpinBox *>("daySpin")->setValue(29);
-    setTimeText(*dialog, "zohorEdit", "12:10 PM");
-    dialog->findChild<QPushButton *>("updateButton")->click();
-
-    QCOMPARE(m_db->times(60), Times(300, 730, 930, 1090, 1170, 750));
-    QCOMPARE(m_db->times(61), Times(300, 720, 930, 1090, 1170, 750)); // 1 March
-}
-
-void TestPrayerEditDlg::editWrittenAndReadBack()
-{
-    m_db->fill(1, 366, Times(300, 720, 930, 1090, 1170, 750));
     {
-        const auto dialog = open(2026);
-        dialog->findChild<QComboBox *>("monthList")->setCurrentIndex(2);
-        dialog->findChild<QSpinBox *>("daySpin")->setValue(1);
-        const QStringList typed = {"05:10 am", " 12:35 PM ", "15:40", "06:20 PM", "07:45PM", "01:15 PM"};
-        for (int i = 0; i < typed.size(); ++i)
-            setTimeText(*dialog, kTimeEdits[i], typed[i]);
+        const auto dialog = open(2028);
+        dialog->findChild<QComboBox *>("monthList")->setCurrentIndex(1);
+        dialog->findChild<QSpinBox *>("daySpin")->setValue(29);
+        setTimeText(*dialog, "zohorEdit", "12:10 pm");
         dialog->findChild<QPushButton *>("updateButton")->click();
     }
-    QCOMPARE(m_db->times(60), Times(310, 755, 940, 1100, 1185, 795));
-    QCOMPARE(m_db->times(59), Times(300, 720, 930, 1090, 1170, 750));
+    QCOMPARE(m_db->times(60), Times(300, 730, 930, 1090, 1170, 750));
+    QCOMPARE(m_db->times(61), Times(300, 720, 930, 1090, 1170, 750)); // 1 March
 
-    const auto reopened = open(2026);
-    reopened->findChild<QComboBox *>("monthList")->setCurrentIndex(2);
+    const auto reopened = open(2028);
+    reopened->findChild<QComboBox *>("monthList")->setCurrentIndex(1);
+    reopened->findChild<QSpinBox *>("daySpin")->setValue(29);
     QCOMPARE(shownTimes(*reopened),
-             QStringList({"05:10 AM", "12:35 PM", "03:40 PM", "06:20 PM", "07:45 PM", "01:15 PM"}));
+             QStringList({"05:00 AM", "12:10 PM", "03:30 PM", "06:10 PM", "07:30 PM", "12:30 PM"}));
 }
 
 void TestPrayerEditDlg::escapeUpdatesAndStaysOpen()
@@ -215,31 +198,17 @@ void TestPrayerEditDlg::dayWithoutRow()
     QCOMPARE(m_db->days(), QList<int>{1});
 }
 
-void TestPrayerEditDlg::badTimeText_data()
-{
-    QTest::addColumn<QString>("edit");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("empty Fajr") << "fajrEdit" << "";
-    QTest::newRow("hour 24") << "asrEdit" << "24:00";
-    QTest::newRow("no colon") << "ishaEdit" << "0730 PM";
-    QTest::newRow("00 PM") << "jummaEdit" << "00:15 PM";
-}
-
 void TestPrayerEditDlg::badTimeText()
 {
-    QFETCH(QString, edit);
-    QFETCH(QString, text);
     m_db->fill(1, 1, Times(300, 720, 930, 1090, 1170, 750));
     const auto dialog = open(2026);
-    dialog->show();
-    setTimeText(*dialog, "zohorEdit", "01:00 PM");
-    setTimeText(*dialog, edit, text);
+    setTimeText(*dialog, "fajrEdit", "05:00 AM");
+    setTimeText(*dialog, "asrEdit", "24:00");
 
     m_prompts.expectMessage("Error in Time value", "Check your Time Value");
     dialog->findChild<QPushButton *>("updateButton")->click();
     QCOMPARE(m_db->times(1), Times(300, 720, 930, 1090, 1170, 750));
-    QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit *>(edit));
+    QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit *>("asrEdit"));
 }
 
 void TestPrayerEditDlg::databaseError()

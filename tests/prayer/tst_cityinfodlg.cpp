@@ -79,8 +79,6 @@ private slots:
     void refusedValues();
     void fiqhAndRatioAgree_data();
     void fiqhAndRatioAgree();
-    void shadowFactor_data();
-    void shadowFactor();
     void generateIntoEmptyTable_data();
     void generateIntoEmptyTable();
     void generateKeepsJummaAndFillsMissingDays();
@@ -163,33 +161,6 @@ void TestCityInfoDlg::fiqhAndRatioAgree()
     Choose(dlg, qPrintable(list), choice);
     QCOMPARE(Find<QComboBox>(dlg, "fiqhList")->currentText(), fiqh);
     QCOMPARE(Find<QComboBox>(dlg, "ratioList")->currentText(), ratio);
-}
-
-void TestCityInfoDlg::shadowFactor_data()
-{
-    QTest::addColumn<int>("byRatio");
-    QTest::addColumn<QString>("fiqh");
-    QTest::addColumn<int>("ratioIndex");
-    QTest::addColumn<double>("factor");
-
-    QTest::newRow("Hanafi") << 0 << "Hanafi" << 0 << 2.0;
-    QTest::newRow("Shafi'i") << 0 << "SHafi'i" << 1 << 1.0;
-    QTest::newRow("ratio 1") << 1 << "Hanafi" << 0 << 1.0;
-    QTest::newRow("ratio 2") << 1 << "SHafi'i" << 1 << 2.0;
-    QTest::newRow("stored index out of range") << 1 << "" << 4 << 2.0;
-}
-
-void TestCityInfoDlg::shadowFactor()
-{
-    QFETCH(int, byRatio);
-    QFETCH(QString, fiqh);
-    QFETCH(int, ratioIndex);
-    QFETCH(double, factor);
-    CitySettings s;
-    s.byRatio = byRatio;
-    s.fiqhText = fiqh;
-    s.ratioIndex = ratioIndex;
-    QCOMPARE(ShadowFactor(s), factor);
 }
 
 void TestCityInfoDlg::generateIntoEmptyTable_data()

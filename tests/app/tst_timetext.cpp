@@ -145,15 +145,22 @@ void TestTimeText::formatAngleText_data()
     QTest::addColumn<int>("degrees");
     QTest::addColumn<int>("minutes");
     QTest::addColumn<QString>("direction");
+    QTest::addColumn<int>("maxDegrees");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("latitude") << 23 << 43 << "N" << "23 43 N";
-    QTest::newRow("longitude at 90") << 90 << 25 << "E" << "90 25 E";
-    QTest::newRow("lower-case direction") << 5 << 7 << "n" << "05 07 N";
-    QTest::newRow("above 90 degrees") << 91 << 0 << "E" << "";
-    QTest::newRow("60 minutes") << 23 << 60 << "N" << "";
-    QTest::newRow("no direction") << 23 << 43 << "" << "";
-    QTest::newRow("negative degrees") << -1 << 0 << "S" << "";
+    const int lat = kLatitudeMaxDegrees;
+    const int lon = kLongitudeMaxDegrees;
+    QTest::newRow("latitude") << 23 << 43 << "N" << lat << "23 43 N";
+    QTest::newRow("longitude at 90") << 90 << 25 << "E" << lon << "90 25 E";
+    QTest::newRow("lower-case direction") << 5 << 7 << "n" << lat << "05 07 N";
+    QTest::newRow("small longitude") << 5 << 10 << "W" << lon << "05 10 W";
+    QTest::newRow("latitude above 90") << 91 << 0 << "N" << lat << "";
+    QTest::newRow("longitude of 120") << 120 << 59 << "E" << lon << "120 59 E";
+    QTest::newRow("longitude of 180") << 180 << 0 << "w" << lon << "180 00 W";
+    QTest::newRow("longitude above 180") << 181 << 0 << "E" << lon << "";
+    QTest::newRow("60 minutes") << 23 << 60 << "N" << lat << "";
+    QTest::newRow("no direction") << 23 << 43 << "" << lat << "";
+    QTest::newRow("negative degrees") << -1 << 0 << "S" << lat << "";
 }
 
 void TestTimeText::formatAngleText()
@@ -161,8 +168,9 @@ void TestTimeText::formatAngleText()
     QFETCH(int, degrees);
     QFETCH(int, minutes);
     QFETCH(QString, direction);
+    QFETCH(int, maxDegrees);
     QFETCH(QString, text);
-    QCOMPARE(FormatAngleText(degrees, minutes, direction), text);
+    QCOMPARE(FormatAngleText(degrees, minutes, direction, maxDegrees), text);
 }
 
 void TestTimeText::parseAngleText_data()
@@ -174,6 +182,9 @@ void TestTimeText::parseAngleText_data()
 
     QTest::newRow("latitude") << "23 43 N" << 23 << 43 << "N";
     QTest::newRow("blanks around") << "  90 25 E " << 90 << 25 << "E";
+    QTest::newRow("three-digit degrees") << "120 59 E" << 120 << 59 << "E";
+    QTest::newRow("180 degrees") << "180 00 W" << 180 << 0 << "W";
+    QTest::newRow("single-digit degrees keep two columns") << "5  07 N" << 5 << 7 << "N";
     QTest::newRow("too short") << "23 43" << 0 << 0 << "";
     QTest::newRow("empty") << "" << 0 << 0 << "";
 }

@@ -2,9 +2,9 @@
 
 #include "app/timetext/leadingdecimal.h"
 
-QString FormatAngleText(int degrees, int minutes, const QString &direction)
+QString FormatAngleText(int degrees, int minutes, const QString &direction, int maxDegrees)
 {
-    if (degrees < 0 || degrees > 90 || minutes < 0 || minutes > 59 || direction.isEmpty())
+    if (degrees < 0 || degrees > maxDegrees || minutes < 0 || minutes > 59 || direction.isEmpty())
         return {};
     return QString::asprintf("%02d %02d %s", degrees, minutes, qUtf8Printable(direction.toUpper()));
 }
@@ -14,9 +14,10 @@ AngleText ParseAngleText(const QString &text)
     const QString trimmed = text.trimmed();
     if (trimmed.size() < 7)
         return {};
+    const int degreeDigits = trimmed.indexOf(u' ') == 3 ? 3 : 2;
     AngleText angle;
-    angle.degrees = short(LeadingDecimal(QStringView(trimmed).mid(0, 2)));
-    angle.minutes = short(LeadingDecimal(QStringView(trimmed).mid(3, 2)));
+    angle.degrees = short(LeadingDecimal(QStringView(trimmed).mid(0, degreeDigits)));
+    angle.minutes = short(LeadingDecimal(QStringView(trimmed).mid(degreeDigits + 1, 2)));
     angle.direction = trimmed.right(1);
     return angle;
 }

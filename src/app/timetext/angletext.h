@@ -10,9 +10,14 @@ struct AngleText
     QString direction;
 };
 
-// "%02d %02d %s", e.g. "23 43 N"; empty when degrees are outside 0..90,
-// minutes outside 0..59 or the direction is empty.
-QString FormatAngleText(int degrees, int minutes, const QString &direction);
+inline constexpr int kLatitudeMaxDegrees = 90;
+inline constexpr int kLongitudeMaxDegrees = 180;
 
-// Reads the seven-character form back; a shorter text gives 0, 0 and no direction.
+// "%02d %02d %s", e.g. "23 43 N" or "120 59 E"; empty when degrees are outside
+// 0..maxDegrees, minutes outside 0..59 or the direction is empty.
+QString FormatAngleText(int degrees, int minutes, const QString &direction,
+                        int maxDegrees = kLatitudeMaxDegrees);
+
+// Reads the form back: two-digit degrees, or three when the first blank follows
+// them; a text shorter than seven characters gives 0, 0 and no direction.
 AngleText ParseAngleText(const QString &text);

@@ -1,0 +1,47 @@
+-- The tables of the KTXDB data source: the prayer times per day, the saved
+-- places and the dated events. Statements end with a semicolon; the program
+-- runs this same text to create its default SQLite database.
+
+-- One row per day of the year (1 = January 1, up to 366); times are minutes
+-- since midnight, 0 or empty meaning none. Rows are read by column position.
+CREATE TABLE Naamaz (
+  Days INTEGER NOT NULL UNIQUE,
+  Fajr INTEGER,
+  Zohor INTEGER,
+  Asr INTEGER,
+  Magreb INTEGER,
+  Isha INTEGER,
+  Jumma INTEGER
+);
+
+-- One row per saved place; read by column position. Coordinates are texts
+-- such as "90 25 E"; the numbers are all double precision.
+CREATE TABLE CITY (
+  City VARCHAR(35) NOT NULL,
+  longitude VARCHAR(7),
+  Latitude VARCHAR(7),
+  FajrByInterval DOUBLE,
+  FajrDepr DOUBLE,
+  Interval DOUBLE,
+  TimeZone DOUBLE,
+  HasDayLt DOUBLE,
+  ByRatio DOUBLE,
+  Ratio DOUBLE
+);
+CREATE INDEX CityByName ON CITY (City);
+
+-- One row per event, identified by title, time and date. Times of day are
+-- minutes since midnight; EvWhenToRemind may be 1440.
+CREATE TABLE TOLVEX_EVENT (
+  EvDate DATE,
+  EvTime INTEGER,
+  EvTitle VARCHAR(255),
+  EvMessage VARCHAR(255),
+  EvPlayFile VARCHAR(255),
+  EvRemindDate DATE,
+  EvWhenToRemind INTEGER,
+  EvInterval INTEGER,
+  EvHowManyTimes INTEGER DEFAULT 0
+);
+CREATE INDEX EventByDate ON TOLVEX_EVENT (EvDate);
+CREATE INDEX EventByRemindDate ON TOLVEX_EVENT (EvRemindDate);

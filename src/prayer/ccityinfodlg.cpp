@@ -1,0 +1,260 @@
+#include "prayer/ccityinfodlg.h"
+
+#include "app/db/dbsession.h"
+#include "app/promptservice.h"
+#include "app/timetext/angletext.h"
+#include "app/timesource.h"
+#include "prayer/prayerstore.h"
+#include "prayer/prayeryearwriter.h"
+#include "ui_cityinfodlg.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr const char *kCaption = "Chimewise";
+
+int MethodFromRadios(const Ui::CityInfoDlgForm &ui)
+{
+    if (ui.byIntervalRadio->isChecked())
+        return int(FajrMethod::ByInterval);
+    if (ui.byMaxIntervalRadio->isChecked())
+        return int(FajrMethod::ByMaxInterval);
+    return int(FajrMethod::ByAngle);
+}
+
+QString Number(double value)
+{
+    return QString::number(value, 'g', 10);
+}
+
+} // namespace
+
+CCityInfoDlg::CCityInfoDlg(const PrayerStore &store, PromptService &prompts,
+                           const TimeSource &time, QWidget *parent)
+    : QDialog(parent)
+    , m_store(store)
+    , m_prompts(prompts)
+    , m_time(time)
+    , m_ui(std::make_unique<Ui::CityInfoDlgForm>())
+{
+    m_ui->setupUi(this);
+    m_ui->cityCombo->lineEdit()->setMaxLength(35);
+    connect(m_ui->cityCombo, &QComboBox::activated, this, [this] { LoadSelectedCity(); });
+    connect(m_ui->fiqhList, &QComboBox::activated, this, &CCityInfoDlg::OnFiqhChosen);
+    connect(m_ui->ratioList, &QComboBox::activated, this, &CCityInfoDlg::OnRatioChosen);
+    connect(m_ui->generateButton, &QPushButton::clicked, this, [this] { GeneratePrayerYear(); });
+    connect(m_ui->okButton, &QPushButton::clicked, this, &CCityInfoDlg::accept);
+    InitCityDialog();
+}
+
+CCityInfoDlg::~CCityInfoDlg() = default;
+
+void CCityInfoDlg::InitCityDialog()
+{
+    if (!m_store.dataSource().databaseExists()) {
+        ShowStatus("Database not found. Creating Database");
+        ReportDbError(m_store.dataSource().createDatabase(), m_prompts);
+    }
+    FillCityList();
+    if (LoadSelectedCity())
+        WriteControls();
+}
+
+void CCityInfoDlg::FillCityList(const QString &keep)
+{
+    const QSignalBlocker blocker(m_ui->cityCombo);
+    m_ui->cityCombo->clear();
+    DbSession session = m_store.openSession();
+    const DbResult<QStringList> cities = m_store.ListCities(session);
+    if (!ReportDbError(cities, m_prompts) || cities.value().isEmpty())
+        return;
+    QStringList sorted = cities.value();
+    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    m_ui->cityCombo->addItems(sorted);
+    m_ui->cityCombo->setCurrentIndex(std::max(0, int(sorted.indexOf(keep))));
+}
+
+bool CCityInfoDlg::LoadSelectedCity()
+{
+    if (m_ui->cityCombo->count() == 0)
+        return true;
+    const QString selected = m_ui->cityCombo->currentText();
+    ShowStatus(selected);
+    m_settings.city = selected.trimmed();
+    DbSession session = m_store.openSession();
+    const DbResult<std::optional<CityRecord>> record = m_store.LoadCity(session, m_settings.city);
+    if (!ReportDbError(record, m_prompts)) {
+        CloseAsCancelled();
+        return false;
+    }
+    if (record.value())
+        ApplyCityRecord(*record.value(), m_settings);
+    else
+        m_settings.fiqhText = kHanafi;
+    WriteControls();
+    return true;
+}
+
+void CCityInfoDlg::OnFiqhChosen()
+{
+    m_settings.fiqhText = m_ui->fiqhList->currentText();
+    m_settings.ratioIndex = RatioForFiqh(m_settings.fiqhText);
+    m_ui->ratioList->setCurrentIndex(m_settings.ratioIndex);
+}
+
+void CCityInfoDlg::OnRatioChosen()
+{
+    m_settings.ratioIndex = m_ui->ratioList->currentIndex();
+    m_settings.fiqhText = FiqhForRatio(m_settings.ratioIndex);
+    m_ui->fiqhList->setCurrentText(m_settings.fiqhText);
+}
+
+bool CCityInfoDlg::GeneratePrayerYear()
+{
+    if (!ReadControls())
+        return false;
+    WriteControls();
+    if (!TimeZoneAllowed(m_settings.timeZone)) {
+        Refuse(m_ui->timeZoneEdit, "Illegal Time Zone Value");
+        return false;
+    }
+    const PrayerCalcParams params = ToCalcParams(m_settings, TimeSource::toLocal(m_time.now()).year);
+    const PrayerTimeTable table = ComputePrayerYear(params);
+    SaveCity();
+
+    DbSession session = m_store.openSession();
+    const DbStatus written = WritePrayerYear(m_store, session, params, table, [this](int day) {
+        ShowStatus(QString::asprintf("Processing Record %d", day));
+        if (day % 32 == 0)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    return ReportDbError(written, m_prompts);
+}
+
+void CCityInfoDlg::SaveCity()
+{
+    const CityRecord record = ToCityRecord(m_settings);
+    {
+        DbSession session = m_store.openSession();
+        const DbResult<bool> exists = m_store.CityExists(session, record.city);
+        DbStatus status = exists;
+        if (status.ok() && exists.value())
+            status = m_store.DeleteCity(session, record.city);
+        if (status.ok())
+            status = m_store.InsertCity(session, record);
+        ReportDbError(status, m_prompts);
+    }
+    FillCityList(record.city);
+}
+
+void CCityInfoDlg::accept()
+{
+    if (ReadControls())
+        QDialog::accept();
+}
+
+// Stops at the first value out of its range, with the focus on it.
+bool CCityInfoDlg::ReadControls()
+{
+    CitySettings &s = m_settings;
+    const Ui::CityInfoDlgForm &ui = *m_ui;
+    s.city = ui.cityCombo->currentText();
+    const double anyNumber = INFINITY;
+    if (!TakeDouble(ui.timeZoneEdit, -anyNumber, anyNumber, s.timeZone)
+        || !TakeInteger(ui.longitudeDegreesEdit, 0, kLongitudeMaxDegrees, s.longitudeDegrees)
+        || !TakeInteger(ui.longitudeMinutesEdit, 0, 59, s.longitudeMinutes))
+        return false;
+    s.longitudeDirection = ui.longitudeDirectionList->currentText();
+    if (!TakeInteger(ui.latitudeDegreesEdit, 0, kLatitudeMaxDegrees, s.latitudeDegrees)
+        || !TakeInteger(ui.latitudeMinutesEdit, 0, 59, s.latitudeMinutes))
+        return false;
+    s.latitudeDirection = ui.latitudeDirectionList->currentText();
+    s.daylightSaving = ui.daylightCheck->isChecked() ? 1 : 0;
+    s.fajrMethod = MethodFromRadios(ui);
+    if (!TakeDouble(ui.angleEdit, 0, 30, s.fajrAngle) || !TakeDouble(ui.intervalEdit, 0, 60, s.interval))
+        return false;
+    s.byRatio = ui.ratioRadio->isChecked() ? 1 : 0;
+    s.fiqhText = ui.fiqhList->currentText();
+    s.ratioIndex = ui.ratioList->currentIndex();
+    return true;
+}
+
+void CCityInfoDlg::WriteControls()
+{
+    const CitySettings &s = m_settings;
+    Ui::CityInfoDlgForm &ui = *m_ui;
+    ui.cityCombo->setEditText(s.city);
+    ui.timeZoneEdit->setText(Number(s.timeZone));
+    ui.longitudeDegreesEdit->setText(QString::number(s.longitudeDegrees));
+    ui.longitudeMinutesEdit->setText(QString::number(s.longitudeMinutes));
+    ui.longitudeDirectionList->setCurrentIndex(ui.longitudeDirectionList->findText(s.longitudeDirection));
+    ui.latitudeDegreesEdit->setText(QString::number(s.latitudeDegrees));
+    ui.latitudeMinutesEdit->setText(QString::number(s.latitudeMinutes));
+    ui.latitudeDirectionList->setCurrentIndex(ui.latitudeDirectionList->findText(s.latitudeDirection));
+    ui.daylightCheck->setChecked(s.daylightSaving != 0);
+    ui.byAngleRadio->setChecked(s.fajrMethod == int(FajrMethod::ByAngle));
+    ui.byIntervalRadio->setChecked(s.fajrMethod == int(FajrMethod::ByInterval));
+    ui.byMaxIntervalRadio->setChecked(s.fajrMethod == int(FajrMethod::ByMaxInterval));
+    ui.angleEdit->setText(Number(s.fajrAngle));
+    ui.intervalEdit->setText(Number(s.interval));
+    ui.fiqhRadio->setChecked(s.byRatio == 0);
+    ui.ratioRadio->setChecked(s.byRatio != 0);
+    ui.fiqhList->setCurrentIndex(ui.fiqhList->findText(s.fiqhText));
+    ui.ratioList->setCurrentIndex(s.ratioIndex == 0 || s.ratioIndex == 1 ? s.ratioIndex : -1);
+}
+
+bool CCityInfoDlg::TakeInteger(QLineEdit *edit, int min, int max, int &member)
+{
+    bool isNumber = false;
+    const int value = edit->text().trimmed().toInt(&isNumber);
+    if (!isNumber || value < min || value > max) {
+        Refuse(edit, QString("Please enter an integer between %1 and %2.").arg(min).arg(max));
+        return false;
+    }
+    member = value;
+    return true;
+}
+
+bool CCityInfoDlg::TakeDouble(QLineEdit *edit, double min, double max, double &member)
+{
+    bool isNumber = false;
+    const double value = edit->text().trimmed().toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(value) || value < min || value > max) {
+        Refuse(edit, std::isfinite(min) ? QString("Please enter a number between %1 and %2.")
+                                              .arg(Number(min), Number(max))
+                                        : QString("Please enter a number."));
+        return false;
+    }
+    member = value;
+    return true;
+}
+
+void CCityInfoDlg::Refuse(QWidget *field, const QString &text)
+{
+    m_prompts.messageBox(text, kCaption, PromptService::Buttons::Ok, PromptService::Icon::Warning);
+    field->setFocus();
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
+}
+
+void CCityInfoDlg::ShowStatus(const QString &text)
+{
+    m_ui->statusLabel->setText(text);
+}
+
+// A failure while the dialog is being set up closes it as soon as it is shown.
+void CCityInfoDlg::CloseAsCancelled()
+{
+    if (isVisible())
+        reject();
+    else
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+}

@@ -1,0 +1,137 @@
+#include "prayer/cprayerbatchdlg.h"
+
+#include "app/promptservice.h"
+#include "app/timetext/timeofday.h"
+#include "prayer/prayerstore.h"
+#include "ui_prayerbatchdlg.h"
+
+namespace {
+
+const char kTimeFormatMessage[] =
+    "Time format [%1] may not be correct\nOr you might have entered wrong time values\n"
+    "Format should be HH:MM or HH:MM [AM or PM]";
+
+void Warn(PromptService &prompts, const QString &text, const QString &caption)
+{
+    prompts.messageBox(text, caption, PromptService::Buttons::Ok, PromptService::Icon::Warning);
+}
+
+} // namespace
+
+CPrayerBatchDlg::CPrayerBatchDlg(const PrayerStore &store, PromptService &prompts,
+                                 const TimeSource &time, QWidget *parent)
+    : QDialog(parent)
+    , m_store(store)
+    , m_prompts(prompts)
+    , m_calendar(DayCalendar::currentYear(time))
+    , m_ui(std::make_unique<Ui::PrayerBatchDlgForm>())
+{
+    m_ui->setupUi(this);
+    m_ui->modeButtons->setId(m_ui->fixedRadio, int(BatchMode::Fixed));
+    m_ui->modeButtons->setId(m_ui->ascendingRadio, int(BatchMode::Ascending));
+    m_ui->modeButtons->setId(m_ui->descendingRadio, int(BatchMode::Descending));
+    connect(m_ui->nextButton, &QPushButton::clicked, this, &CPrayerBatchDlg::ApplyBatch);
+    connect(m_ui->doneButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_mode = int(BatchMode::Fixed);
+    m_prayerIndex = 0;
+    m_timeText = "00:00 AM";
+    WriteControls();
+}
+
+CPrayerBatchDlg::~CPrayerBatchDlg() = default;
+
+bool CPrayerBatchDlg::TakeInteger(QLineEdit *edit, int min, int max, int &member)
+{
+    bool isNumber = false;
+    const int value = edit->text().trimmed().toInt(&isNumber);
+    if (!isNumber || value < min || value > max) {
+        Warn(m_prompts, QString("Please enter an integer between %1 and %2.").arg(min).arg(max),
+             "Chimewise");
+        edit->setFocus();
+        edit->selectAll();
+        return false;
+    }
+    member = value;
+    return true;
+}
+
+bool CPrayerBatchDlg::ReadControls()
+{
+    m_prayerIndex = m_ui->prayerList->currentIndex();
+    if (!TakeInteger(m_ui->fromDayEdit, 0, 31, m_fromDay)
+        || !TakeInteger(m_ui->fromMonthEdit, 0, 12, m_fromMonth)
+        || !TakeInteger(m_ui->toDayEdit, 0, 31, m_toDay)
+        || !TakeInteger(m_ui->toMonthEdit, 0, 12, m_toMonth)) {
+        return false;
+    }
+    m_mode = m_ui->modeButtons->checkedId();
+    m_timeText = m_ui->timeEdit->text();
+    return TakeInteger(m_ui->stepEdit, 0, 10, m_step);
+}
+
+void CPrayerBatchDlg::WriteControls()
+{
+    m_ui->prayerList->setCurrentIndex(m_prayerIndex);
+    m_ui->fromDayEdit->setText(QString::number(m_fromDay));
+    m_ui->fromMonthEdit->setText(QString::number(m_fromMonth));
+    m_ui->toDayEdit->setText(QString::number(m_toDay));
+    m_ui->toMonthEdit->setText(QString::number(m_toMonth));
+    if (QAbstractButton *mode = m_ui->modeButtons->button(m_mode))
+        mode->setChecked(true);
+    m_ui->timeEdit->setText(m_timeText);
+    m_ui->stepEdit->setText(QString::number(m_step));
+    m_ui->statusLabel->setText(m_status);
+}
+
+void CPrayerBatchDlg::SetStatus(const QString &text)
+{
+    m_status = text;
+    m_ui->statusLabel->setText(text);
+}
+
+void CPrayerBatchDlg::ApplyBatch()
+{
+    if (!ReadControls() || m_prayerIndex < 0)
+        return;
+
+    const TimeOfDay start = ParseTimeOfDay(m_timeText);
+    if (start == kNoTime) {
+        m_status = QString(kTimeFormatMessage).arg(m_timeText);
+        WriteControls();
+        Warn(m_prompts, m_status, "Time Value");
+        return;
+    }
+    const std::optional<BatchPeriod> period =
+        BatchPeriodOf(m_calendar, m_fromDay, m_fromMonth, m_toDay, m_toMonth);
+    if (!period) {
+        Warn(m_prompts, "Please check your Day and Month figures.", "Error in data period");
+        return;
+    }
+    WriteBatch(*period, start);
+}
+
+void CPrayerBatchDlg::WriteBatch(BatchPeriod period, TimeOfDay start)
+{
+    DbSession session = m_store.openSession();
+    const auto rows = m_store.SelectDayRange(session, period.first, period.last);
+    if (!ReportDbError(rows, m_prompts))
+        return;
+    // An empty period means a table not filled yet: give it a row for every
+    // day of any year. Otherwise only days of the period that lack one.
+    const auto added = rows.value().isEmpty()
+        ? m_store.InsertMissingDays(session, 1, PrayerStore::LastDay)
+        : m_store.InsertMissingDays(session, period.first, period.last);
+    if (!ReportDbError(added, m_prompts))
+        return;
+
+    const QString column = m_ui->prayerList->itemText(m_prayerIndex);
+    const auto mode = m_mode < 0 ? BatchMode::Fixed : BatchMode(m_mode);
+    for (const BatchDay &day : BatchDays(period, start, mode, m_step)) {
+        if (!ReportDbError(m_store.UpdateOnePrayer(session, column, day.minutes, day.dayNumber),
+                           m_prompts)) {
+            return;
+        }
+        SetStatus(QString("Current record is %1").arg(day.dayNumber));
+    }
+}

@@ -1,0 +1,196 @@
+#include "prayer/prayerstore.h"
+
+#include "app/timetext/leadingdecimal.h"
+
+#include <QSet>
+
+namespace {
+
+// Statement texts of the prayer tables; values are bound in the order of the '?'.
+const char *const LoadDayRowStatement = "Select * from Naamaz where [Days] = ? ";
+const char *const UpdateDayRowStatement =
+    "UPDATE Naamaz SET fajr=?, zohor=?, asr=?, magreb=?, isha=?, jumma=? WHERE [Days] = ?";
+const char *const AnyDayRowsStatement = "Select * from Naamaz ";
+const char *const InsertGeneratedDayStatement =
+    "INSERT INTO Naamaz (Days, Fajr, Zohor, Asr, Magreb, Isha)VALUES (? , ? , ? , ? , ? , ? ) ";
+const char *const UpdateGeneratedDayStatement =
+    "UPDATE Naamaz SET Fajr = ? , Zohor = ? , Asr = ? , Magreb = ? , Isha = ?  WHERE Days=? ";
+const char *const SelectDayRangeStatement = "Select * from Naamaz where [Days]>= ? and [Days]<= ?";
+const char *const InsertEmptyDayStatement = "INSERT INTO Naamaz (Days) VALUES (?) ";
+// %1 is a column name from PrayerColumns(), never user text.
+const char *const UpdateOnePrayerStatement = "UPDATE Naamaz  SET %1=? WHERE Days = ? ";
+const char *const ListCitiesStatement = "Select * from CITY ;";
+const char *const LoadCityStatement = "Select * from CITY where [City] = ?;";
+const char *const CityExistsStatement = "Select * from CITY WHERE City = ?;";
+const char *const DeleteCityStatement = "DELETE FROM CITY WHERE City =?";
+const char *const InsertCityStatement =
+    "INSERT INTO CITY (City, longitude, Latitude, FajrByInterval, FajrDepr, Interval, TimeZone, "
+    "HasDayLt, ByRatio, Ratio )  VALUES ( ?, ?, ?, ?, ?, ?, ?, ?, ?, ? ); ";
+
+// Times are read as text, so an empty field reads as 0.
+PrayerDayRow ReadDayRow(const QSqlRecord &row)
+{
+    PrayerDayRow day;
+    day.day = LeadingDecimal(row.value(0).toString());
+    for (int i = 0; i < PrayerTimes::Count; ++i)
+        day.times.minutes[i] = LeadingDecimal(row.value(i + 1).toString());
+    return day;
+}
+
+// Fields by position: the method, the daylight flag, the Asr choice and the
+// ratio are truncated; the angle counts only when the field holds a double.
+CityRecord ReadCity(const QSqlRecord &row)
+{
+    const QVariant angle = row.value(4);
+    CityRecord city;
+    city.city = row.value(0).toString();
+    city.longitude = row.value(1).toString();
+    city.latitude = row.value(2).toString();
+    city.fajrMethod = int(row.value(3).toDouble());
+    city.fajrAngle = angle.typeId() == QMetaType::Double && !angle.isNull() ? angle.toDouble() : 0.0;
+    city.interval = row.value(5).toDouble();
+    city.timeZone = row.value(6).toDouble();
+    city.daylightSaving = int(row.value(7).toDouble());
+    city.byRatio = int(row.value(8).toDouble());
+    city.ratioIndex = int(row.value(9).toDouble());
+    return city;
+}
+
+QVariantList Values(const std::array<int, 5> &fajrToIsha)
+{
+    QVariantList values;
+    for (int minutes : fajrToIsha)
+        values << minutes;
+    return values;
+}
+
+} // namespace
+
+const QStringList &PrayerStore::PrayerColumns()
+{
+    static const QStringList columns{"Fajr", "Zohor", "Asr", "Magreb", "Isha", "Jumma"};
+    return columns;
+}
+
+DbResult<std::optional<PrayerDayRow>> PrayerStore::LoadDayRow(DbSession &session, int day) const
+{
+    std::optional<PrayerDayRow> found;
+    const DbStatus status = session.select(LoadDayRowStatement, {day}, [&found](const QSqlRecord &row) {
+        if (!found)
+            found = ReadDayRow(row);
+    });
+    if (!status.ok())
+        return status;
+    return found;
+}
+
+DbStatus PrayerStore::UpdateDayRow(DbSession &session, int day, const PrayerTimes &times) const
+{
+    QVariantList values;
+    for (int minutes : times.minutes)
+        values << minutes;
+    values << day;
+    return session.execute(UpdateDayRowStatement, values);
+}
+
+DbResult<bool> PrayerStore::AnyDayRows(DbSession &session) const
+{
+    return session.hasRows(AnyDayRowsStatement);
+}
+
+DbStatus PrayerStore::InsertGeneratedDay(DbSession &session, int day,
+                                         const std::array<int, 5> &fajrToIsha) const
+{
+    return session.execute(InsertGeneratedDayStatement, QVariantList{day} + Values(fajrToIsha));
+}
+
+DbStatus PrayerStore::UpdateGeneratedDay(DbSession &session, int day,
+                                         const std::array<int, 5> &fajrToIsha) const
+{
+    return session.execute(UpdateGeneratedDayStatement, Values(fajrToIsha) << day);
+}
+
+DbResult<QList<PrayerDayRow>> PrayerStore::SelectDayRange(DbSession &session, int first, int last) const
+{
+    QList<PrayerDayRow> rows;
+    const DbStatus status = session.select(SelectDayRangeStatement, {first, last},
+                                           [&rows](const QSqlRecord &row) { rows << ReadDayRow(row); });
+    if (!status.ok())
+        return status;
+    return rows;
+}
+
+DbStatus PrayerStore::InsertEmptyDay(DbSession &session, int day) const
+{
+    return session.execute(InsertEmptyDayStatement, {day});
+}
+
+DbStatus PrayerStore::UpdateOnePrayer(DbSession &session, const QString &column, int minutes,
+                                      int day) const
+{
+    if (!PrayerColumns().contains(column))
+        return DbStatus::failure(QString("There is no prayer named \"%1\". Choose one of %2.")
+                                     .arg(column, PrayerColumns().join(", ")));
+    return session.execute(QString(UpdateOnePrayerStatement).arg(column), {minutes, day});
+}
+
+DbResult<int> PrayerStore::InsertMissingDays(DbSession &session, int first, int last) const
+{
+    const DbResult<QList<PrayerDayRow>> existing = SelectDayRange(session, first, last);
+    if (!existing.ok())
+        return DbStatus(existing);
+    QSet<int> present;
+    for (const PrayerDayRow &row : existing.value())
+        present.insert(row.day);
+    int inserted = 0;
+    for (int day = qMax(first, 1); day <= qMin(last, LastDay); ++day) {
+        if (present.contains(day))
+            continue;
+        const DbStatus status = InsertEmptyDay(session, day);
+        if (!status.ok())
+            return status;
+        ++inserted;
+    }
+    return inserted;
+}
+
+DbResult<QStringList> PrayerStore::ListCities(DbSession &session) const
+{
+    QStringList cities;
+    const DbStatus status = session.select(ListCitiesStatement, {}, [&cities](const QSqlRecord &row) {
+        cities << row.value(0).toString();
+    });
+    if (!status.ok())
+        return status;
+    return cities;
+}
+
+DbResult<std::optional<CityRecord>> PrayerStore::LoadCity(DbSession &session, const QString &city) const
+{
+    std::optional<CityRecord> found;
+    const DbStatus status = session.select(LoadCityStatement, {city}, [&found](const QSqlRecord &row) {
+        if (!found)
+            found = ReadCity(row);
+    });
+    if (!status.ok())
+        return status;
+    return found;
+}
+
+DbResult<bool> PrayerStore::CityExists(DbSession &session, const QString &city) const
+{
+    return session.hasRows(CityExistsStatement, {city});
+}
+
+DbStatus PrayerStore::DeleteCity(DbSession &session, const QString &city) const
+{
+    return session.execute(DeleteCityStatement, {city});
+}
+
+DbStatus PrayerStore::InsertCity(DbSession &session, const CityRecord &record) const
+{
+    return session.execute(InsertCityStatement,
+                           {record.city, record.longitude, record.latitude, double(record.fajrMethod),
+                            record.fajrAngle, record.interval, record.timeZone, record.daylightSaving,
+                            record.byRatio, double(record.ratioIndex)});
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/db/dbresult.h"
+#include "prayer/prayerastronomy.h"
+
+#include <functional>
+
+class DbSession;
+class PrayerStore;
+
+// Writes every day of a computed year (366 in a leap year) into the per-day
+// table on one session: an empty table gets new rows, a partly filled one
+// gets the days it lacks and then every day's five times. Jumma is never
+// written. `progress` is told each day number once it is written.
+DbStatus WritePrayerYear(const PrayerStore &store, DbSession &session,
+                         const PrayerCalcParams &params, const PrayerTimeTable &table,
+                         const std::function<void(int day)> &progress);

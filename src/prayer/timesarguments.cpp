@@ -1,0 +1,152 @@
+#include "prayer/timesarguments.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kDegToRad = 0.017453292519943295;
+
+std::optional<double> ParseNumber(const QString &text, double low, double high)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+const QStringList &ValueOptions()
+{
+    static const QStringList options{"--lat", "--lon", "--tz", "--method", "--angle",
+                                     "--interval", "--asr", "--year"};
+    return options;
+}
+
+// Splits "--name=value" and "--name value" into a map; flags map to an empty text.
+QString Collect(const QStringList &arguments, QHash<QString, QString> &values)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        QString value;
+        const qsizetype equals = name.indexOf(u'=');
+        const bool inline_ = name.startsWith(u"--") && equals > 0;
+        if (inline_) {
+            value = name.mid(equals + 1);
+            name.truncate(equals);
+        }
+        if (ValueOptions().contains(name)) {
+            if (!inline_) {
+                if (i + 1 >= arguments.size())
+                    return name + ": a value is missing";
+                value = arguments[++i];
+            }
+        } else if ((name != "--dst" && name != "--clock") || inline_) {
+            return name + ": unknown argument";
+        }
+        values.insert(name, value);
+    }
+    for (const char *required : {"--lat", "--lon", "--tz"})
+        if (!values.contains(required))
+            return QString(required) + ": required";
+    return {};
+}
+
+QString Fill(const QHash<QString, QString> &values, int currentYear, TimesRequest &request)
+{
+    PrayerCalcParams &p = request.params;
+    const auto latitude = ParseCoordinate(values["--lat"], 90, u'N', u'S');
+    if (!latitude)
+        return "--lat: expected degrees 0-90, minutes 0-59 and N or S, e.g. 23:43N";
+    const auto longitude = ParseCoordinate(values["--lon"], 180, u'W', u'E');
+    if (!longitude)
+        return "--lon: expected degrees 0-180, minutes 0-59 and E or W, e.g. 90:25E";
+    const auto zone = ParseNumber(values["--tz"], -12, 12);
+    if (!zone)
+        return "--tz: expected hours from -12 to 12, e.g. 6 or 5.5";
+    p.latitude = *latitude * kDegToRad;
+    p.longitudeWest = *longitude * kDegToRad;
+    p.timeZone = *zone;
+    p.daylightSaving = values.contains("--dst");
+    request.clock = values.contains("--clock");
+
+    static const QHash<QString, FajrMethod> methods{{"angle", FajrMethod::ByAngle},
+                                                    {"interval", FajrMethod::ByInterval},
+                                                    {"maxinterval", FajrMethod::ByMaxInterval}};
+    const QString method = values.value("--method", "angle");
+    if (!methods.contains(method))
+        return "--method: expected angle, interval or maxinterval";
+    p.fajrMethod = methods[method];
+    const auto angle = ParseNumber(values.value("--angle", "18"), 0, 30);
+    if (!angle)
+        return "--angle: expected degrees from 0 to 30";
+    p.fajrAngle = *angle;
+    const auto interval = ParseNumber(values.value("--interval", "0"), 0, 60);
+    if (!interval)
+        return "--interval: expected minutes from 0 to 60";
+    p.intervalHours = *interval / 60.0;
+    const QString asr = values.value("--asr", "1");
+    if (asr != "1" && asr != "2")
+        return "--asr: expected 1 or 2";
+    p.shadowFactor = asr.toDouble();
+    // The solar theory counts leap days exactly only within these years.
+    const auto year = ParseNumber(values.value("--year", QString::number(currentYear)), 1901, 2099);
+    if (!year || *year != std::floor(*year))
+        return "--year: expected a year from 1901 to 2099";
+    p.year = int(*year);
+    return {};
+}
+
+} // namespace
+
+std::optional<double> ParseCoordinate(const QString &text, int maxDegrees, QChar positive,
+                                      QChar negative)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,3})(?::(\\d{1,2}))?([A-Za-z])$"));
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int degrees = match.captured(1).toInt();
+    const int minutes = match.captured(2).toInt();
+    const QChar letter = match.captured(3).at(0).toUpper();
+    if (degrees > maxDegrees || minutes > 59 || (degrees == maxDegrees && minutes > 0))
+        return std::nullopt;
+    if (letter != positive && letter != negative)
+        return std::nullopt;
+    const double value = degrees + minutes / 60.0;
+    return letter == positive ? value : -value;
+}
+
+TimesParseResult ParseTimesArguments(const QStringList &arguments, int currentYear)
+{
+    QHash<QString, QString> values;
+    QString error = Collect(arguments, values);
+    TimesRequest request;
+    if (error.isEmpty())
+        error = Fill(values, currentYear, request);
+    if (!error.isEmpty())
+        return {std::nullopt, error};
+    return {request, {}};
+}
+
+QStringList FormatTimesTable(const PrayerCalcParams &params, const PrayerTimeTable &table,
+                             bool clock)
+{
+    static constexpr PrayerColumn stored[] = {PrayerColumn::Fajr, PrayerColumn::Zohor,
+                                              PrayerColumn::Asr, PrayerColumn::Magreb,
+                                              PrayerColumn::Isha};
+    QStringList lines{"day,fajr,zohor,asr,magreb,isha"};
+    for (int i = 0; i < table.dayCount; ++i) {
+        QString line = QString::number(i + 1);
+        for (PrayerColumn prayer : stored) {
+            const int minutes = ToStoredMinutes(params, table.rows[i], prayer);
+            line += u',';
+            line += clock ? QString::asprintf("%02d:%02d", minutes / 60, minutes % 60)
+                          : QString::number(minutes);
+        }
+        lines << line;
+    }
+    return lines;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "prayer/prayerastronomy.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What chimewise-times is asked to print.
+struct TimesRequest
+{
+    PrayerCalcParams params;
+    bool clock = false; // "HH:MM" instead of minutes
+};
+
+// A request, or the text that tells what is wrong with the arguments.
+struct TimesParseResult
+{
+    std::optional<TimesRequest> request;
+    QString error;
+};
+
+// `arguments` without the program name; `currentYear` is used when --year is absent.
+TimesParseResult ParseTimesArguments(const QStringList &arguments, int currentYear);
+
+// "D:MM" (or "D") followed by one of the two letters; signed degrees, the first
+// letter positive. Empty when the text or its range is wrong.
+std::optional<double> ParseCoordinate(const QString &text, int maxDegrees, QChar positive,
+                                      QChar negative);
+
+// The header and one line per day of the year, as the generation stores them.
+QStringList FormatTimesTable(const PrayerCalcParams &params, const PrayerTimeTable &table,
+                             bool clock);
+
+inline constexpr const char *kTimesUsage =
+    "usage: chimewise-times --lat 23:43N --lon 90:25E --tz 6 [--dst]"
+    " [--method angle|interval|maxinterval] [--angle 18] [--interval MIN]"
+    " [--asr 1|2] [--year YYYY] [--clock]";

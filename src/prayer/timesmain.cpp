@@ -1,0 +1,28 @@
+// chimewise-times: prints a year of prayer times as the yearly generation stores them.
+#include "app/timesource.h"
+#include "prayer/timesarguments.h"
+
+#include <QStringList>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    const SystemTimeSource clock;
+    const int currentYear = TimeSource::toLocal(clock.now()).year;
+    const TimesParseResult parsed = ParseTimesArguments(arguments, currentYear);
+    if (!parsed.request) {
+        std::fprintf(stderr, "chimewise-times: %s\n%s\n", qPrintable(parsed.error), kTimesUsage);
+        return 2;
+    }
+    const PrayerCalcParams &params = parsed.request->params;
+    const QStringList lines = FormatTimesTable(params, ComputePrayerYear(params),
+                                               parsed.request->clock);
+    for (const QString &line : lines)
+        std::printf("%s\n", qPrintable(line));
+    return 0;
+}

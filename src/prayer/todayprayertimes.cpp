@@ -1,0 +1,20 @@
+#include "prayer/todayprayertimes.h"
+
+#include "prayer/prayerstore.h"
+
+DbResult<bool> LoadTodayPrayerTimes(const DataSource &source, int dayOfYear, TodayPrayerTimes &times)
+{
+    const PrayerStore store(source);
+    DbSession session = store.openSession();
+    const DbResult<std::optional<PrayerDayRow>> row = store.LoadDayRow(session, dayOfYear);
+    if (!row.ok())
+        return DbStatus(row);
+    if (!row.value())
+        return false;
+    times = row.value()->times;
+    // A missing Friday time falls back to the noon prayer.
+    int &jumma = times[PrayerTimes::Jumma];
+    if (jumma <= 0 || jumma >= 1440)
+        jumma = times[PrayerTimes::Zohor];
+    return true;
+}

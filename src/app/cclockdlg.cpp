@@ -7,8 +7,13 @@
 #include "app/clocktray.h"
 #include "app/commandids.h"
 #include "app/datafiles.h"
+#include "app/db/datasource.h"
 #include "app/timesource.h"
 #include "app/timetext/clocktext.h"
+#include "prayer/ccityinfodlg.h"
+#include "prayer/cprayerbatchdlg.h"
+#include "prayer/cprayereditdlg.h"
+#include "prayer/prayerschedule.h"
 #include "voice/timeannouncer.h"
 #include "ui_clockdlg.h"
 
@@ -70,6 +75,9 @@ CClockDlg::CClockDlg(const ClockServices &services, QWidget *parent)
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_time(services.time)
     , m_sound(services.sound)
+    , m_prompts(services.prompts)
+    , m_data(services.data)
+    , m_prayerStore(services.data)
     , m_settings(services.profile)
     , m_ui(std::make_unique<Ui::ClockDlgForm>())
     , m_surface(new ClockSurface(this))
@@ -89,6 +97,7 @@ CClockDlg::CClockDlg(const ClockServices &services, QWidget *parent)
                                m_ui->alarmSetButton, m_ui->alarmBrowseButton,
                                m_ui->alarmClearButton, m_ui->nextAlarmButton},
                               m_settings, services.prompts, services.shell, *m_channel, this);
+    m_prayers = std::make_unique<PrayerSchedule>(m_data, *m_channel);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -164,6 +173,7 @@ void CClockDlg::ConnectControls()
         ApplyLanguage();
     });
     connect(m_ui->announceInEnglishCheck, &QCheckBox::clicked, this, &CClockDlg::ApplyLanguage);
+    connect(m_ui->prayerCallCheck, &QCheckBox::clicked, this, &CClockDlg::OnPrayerCallSetting);
 
     connect(m_surface, &ClockSurface::rightClicked, this, &CClockDlg::ShowPopupAt);
     connect(m_tray, &ClockTray::leftClicked, this, &CClockDlg::RestoreAndRaise);
@@ -177,6 +187,21 @@ void CClockDlg::RegisterCommands()
         {Command::Minimize, [this] { HideWindow(); }},
         {Command::RepairDatabases, [this] { m_statusLine = kRepairing; WriteControls(); }},
         {Command::ClearAllAlarms, [this] { m_alarms->ClearAllAlarms(); }},
+        {Command::EnablePrayerCall, [this] {
+             m_prayerCallEnabled = m_prayerCallEnabled ? 0 : 1;
+             m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);
+             OnPrayerCallSetting();
+         }},
+        // Allowed only while the prayer call is on; otherwise silently ignored.
+        {Command::SetPrayerTimings, [this] {
+             if (m_prayerCallEnabled)
+                 RunPrayerDialog<CPrayerBatchDlg>();
+         }},
+        {Command::EditPrayerTimings, [this] {
+             if (m_prayerCallEnabled)
+                 RunPrayerDialog<CPrayerEditDlg>();
+         }},
+        {Command::TimingsByCity, [this] { RunPrayerDialog<CCityInfoDlg>(); }},
     };
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
         m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
@@ -188,7 +213,7 @@ void CClockDlg::RegisterCommands()
 void CClockDlg::GreyUnbuiltControls()
 {
     const QList<QWidget *> unbuilt = {
-        m_ui->prayerCallCheck, m_ui->sleepTimerCheck, m_ui->clockFaceButton, m_ui->amPmButton,
+        m_ui->sleepTimerCheck, m_ui->clockFaceButton, m_ui->amPmButton,
     };
     for (QWidget *control : unbuilt)
         control->setEnabled(false);
@@ -202,10 +227,11 @@ void CClockDlg::OnCommand(int command)
 }
 
 // The scheduled work of each second, in this order: the spoken time, the
-// end of the channel's sound, the alarms.
+// prayer call, the end of the channel's sound, the alarms.
 void CClockDlg::AddScheduledChecks()
 {
     addSecondCheck([this](const TickSecond &tick) { AnnounceIfDue(tick); });
+    addSecondCheck([this](const TickSecond &tick) { m_prayers->CheckPrayerCall(tick.local); });
     addSecondCheck([this](const TickSecond &) {
         if (m_channel->active())
             m_channel->PollChannel();
@@ -221,6 +247,23 @@ void CClockDlg::AnnounceIfDue(const TickSecond &tick)
                  DataFiles::find(kRecordingFile, false));
 }
 
+void CClockDlg::OnPrayerCallSetting()
+{
+    m_prayerCallEnabled = m_ui->prayerCallCheck->isChecked();
+    m_settings.setPrayerCallOn(m_prayerCallEnabled);
+    if (m_prayerCallEnabled && !m_data.databaseExists())
+        RunPrayerDialog<CCityInfoDlg>();
+    UpdateMenuChecks();
+}
+
+template <typename Dialog>
+void CClockDlg::RunPrayerDialog()
+{
+    Dialog dialog(m_prayerStore, m_prompts, m_time, this);
+    dialog.exec();
+    m_prayers->LoadToday(TimeSource::toLocal(m_time.now()));
+}
+
 void CClockDlg::addSecondCheck(SecondCheck check)
 {
     m_secondChecks.push_back(std::move(check));
@@ -233,6 +276,9 @@ void CClockDlg::LoadSettings()
     m_voice.SelectVoiceLanguage(m_english);
     ShowLanguageCaption();
     m_prayerCallEnabled = m_settings.prayerCallOn();
+    // Today's times are loaded at start-up whether the call is on or off:
+    // the call itself depends only on them.
+    m_prayers->LoadToday(TimeSource::toLocal(m_time.now()));
 }
 
 void CClockDlg::ReadControls()

@@ -2,6 +2,7 @@
 
 #include "app/profilesettings.h"
 #include "app/secondcatchup.h"
+#include "prayer/prayerstore.h"
 #include "voice/voicetables.h"
 
 #include <QDialog>
@@ -19,6 +20,8 @@ class CSoundChannel;
 class ClockMenus;
 class ClockSurface;
 class ClockTray;
+class DataSource;
+class PrayerSchedule;
 class PromptService;
 class ProfileStore;
 class QButtonGroup;
@@ -34,6 +37,7 @@ struct ClockServices
     ProfileStore &profile;
     ShellOpener &shell;
     SoundDevice &sound;
+    const DataSource &data;
 };
 
 // The main clock dialog: hidden behind the tray icon for most of its life,
@@ -69,6 +73,7 @@ public:
     ClockMenus &menus() const { return *m_menus; }
     ClockTray &tray() const { return *m_tray; }
     CSoundChannel &channel() const { return *m_channel; }
+    const PrayerSchedule &prayers() const { return *m_prayers; }
 
 public slots:
     void accept() override; // reached through "E&xit" only
@@ -83,6 +88,10 @@ private:
     void ConnectControls();
     void AddScheduledChecks();
     void AnnounceIfDue(const TickSecond &tick);
+    void OnPrayerCallSetting();
+    // Opens a prayer dialog modally, then reloads today's times.
+    template <typename Dialog>
+    void RunPrayerDialog();
     void LayoutClockFaceExtension();
     void LoadSettings();
     void ReadControls();
@@ -99,6 +108,9 @@ private:
 
     TimeSource &m_time;
     SoundDevice &m_sound;
+    PromptService &m_prompts;
+    const DataSource &m_data;
+    PrayerStore m_prayerStore;
     ProfileSettings m_settings;
     VoiceTables m_voice;
 
@@ -109,6 +121,7 @@ private:
     ClockTray *m_tray = nullptr;
     CSoundChannel *m_channel;
     AlarmPanel *m_alarms;
+    std::unique_ptr<PrayerSchedule> m_prayers;
     QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;
     std::vector<SecondCheck> m_secondChecks;

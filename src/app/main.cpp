@@ -1,5 +1,6 @@
 // Start-up: one clock per user, then the main dialog until "E&xit".
 #include "app/cclockdlg.h"
+#include "app/db/datasource.h"
 #include "app/desktopshellopener.h"
 #include "app/profilesettings.h"
 #include "app/profilestore.h"
@@ -54,8 +55,9 @@ int main(int argc, char *argv[])
     const auto profile = ProfileStore::openUserProfile();
     DesktopShellOpener shell;
     SdlSoundDevice sound;
+    const DataSource data = DataSource::detect();
 
-    CClockDlg dialog({time, prompts, *profile, shell, sound});
+    CClockDlg dialog({time, prompts, *profile, shell, sound, data});
     prompts.setOwner(&dialog);
     QObject::connect(&instance, &SingleInstance::activationRequested, &dialog,
                      &CClockDlg::RestoreAndRaise);

@@ -3,6 +3,7 @@
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
 #include "app/commandids.h"
+#include "app/db/datasource.h"
 #include "app/profilestore.h"
 #include "support/recordingshellopener.h"
 #include "support/recordingsounddevice.h"
@@ -14,6 +15,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -59,6 +61,10 @@ private slots:
     void unbuiltCommandsAreGreyedAndIgnored();
     void languageSwitch_data();
     void languageSwitch();
+    void prayerCallSwitch_data();
+    void prayerCallSwitch();
+    void prayerDialogsNeedThePrayerCall_data();
+    void prayerDialogsNeedThePrayerCall();
     void storedEnglishOnStart();
     void voiceDefinitionNamesTheLanguages();
     void clockFaceExtension_data();
@@ -95,6 +101,8 @@ private:
         QSettings(m_iniPath, QSettings::IniFormat).setValue(key, value);
     }
     void writeVoiceDefinition(const QString &firstName, const QString &secondName);
+    // Closes every modal dialog the next call opens, keeping their titles.
+    QStringList modalDialogsOpenedBy(const std::function<void()> &action);
 
     std::unique_ptr<ScopedTimeZone> m_zone;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -104,6 +112,7 @@ private:
     std::unique_ptr<ScriptedPrompts> m_prompts;
     RecordingShellOpener m_shell;
     std::unique_ptr<RecordingSoundDevice> m_sound;
+    std::unique_ptr<DataSource> m_data;
     std::unique_ptr<ProfileStore> m_profile;
     std::unique_ptr<CClockDlg> m_dialog;
     QList<Checked> m_checked;
@@ -127,6 +136,7 @@ void TestClockDlg::init()
     m_time.set(kMorning);
     m_prompts = std::make_unique<ScriptedPrompts>();
     m_sound = std::make_unique<RecordingSoundDevice>();
+    m_data = std::make_unique<DataSource>(DataSource::embeddedFile(m_dir->filePath("KTXDB.sqlite")));
     m_checked.clear();
 }
 
@@ -142,7 +152,7 @@ void TestClockDlg::cleanup()
 CClockDlg &TestClockDlg::startClock()
 {
     m_profile = ProfileStore::openIniFile(m_iniPath);
-    m_dialog = std::make_unique<CClockDlg>(ClockServices{m_time, *m_prompts, *m_profile, m_shell, *m_sound});
+    m_dialog = std::make_unique<CClockDlg>(ClockServices{m_time, *m_prompts, *m_profile, m_shell, *m_sound, *m_data});
     return *m_dialog;
 }
 
@@ -322,11 +332,11 @@ void TestClockDlg::repairDatabasesShowsUntilTheNextTick()
 void TestClockDlg::unbuiltCommandsAreGreyedAndIgnored()
 {
     CClockDlg &dialog = startClock();
-    const QList<int> wired = {Command::Exit, Command::ToggleLanguage, Command::Minimize,
-                              Command::ClearAllAlarms};
-    const QList<int> unbuilt = {Command::ViewAlarms, Command::About,
-                                Command::EnablePrayerCall, Command::SetPrayerTimings,
-                                Command::EditPrayerTimings, Command::TimingsByCity, Command::AddEvent,
+    const QList<int> wired = {Command::Exit,           Command::ToggleLanguage,
+                              Command::Minimize,       Command::ClearAllAlarms,
+                              Command::EnablePrayerCall, Command::SetPrayerTimings,
+                              Command::EditPrayerTimings, Command::TimingsByCity};
+    const QList<int> unbuilt = {Command::ViewAlarms, Command::About, Command::AddEvent,
                                 Command::ViewEvents, Command::WebBrowser, Command::Help};
     for (int command : wired)
         QVERIFY(dialog.menus().isEnabled(command));
@@ -348,6 +358,97 @@ void TestClockDlg::languageSwitch_data()
         QTest::addRow("%s from Bangla", entry) << QString(entry) << 0;
         QTest::addRow("%s from English", entry) << QString(entry) << 1;
     }
+}
+
+QStringList TestClockDlg::modalDialogsOpenedBy(const std::function<void()> &action)
+{
+    QStringList titles;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&titles] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            titles << modal->windowTitle();
+            // The edit dialog's close box writes the day instead of closing.
+            if (auto *done = modal->findChild<QPushButton *>("doneButton"))
+                done->click();
+            else
+                modal->close();
+        }
+    });
+    closer.start(10);
+    action();
+    return titles;
+}
+
+void TestClockDlg::prayerCallSwitch_data()
+{
+    QTest::addColumn<int>("storedOn");
+    QTest::addColumn<bool>("viaMenu");
+    QTest::addColumn<bool>("databaseThere");
+    QTest::addColumn<QStringList>("opened");
+    const QStringList city = {"Update Prayer Timings from City Information"};
+    QTest::newRow("box on, no database") << 0 << false << false << city;
+    QTest::newRow("menu on, no database") << 0 << true << false << city;
+    QTest::newRow("box on, database there") << 0 << false << true << QStringList();
+    QTest::newRow("box off, no database") << 1 << false << false << QStringList();
+    QTest::newRow("menu off, no database") << 1 << true << false << QStringList();
+}
+
+// Switching the call on without a database brings up the city dialog that makes one.
+void TestClockDlg::prayerCallSwitch()
+{
+    QFETCH(int, storedOn);
+    QFETCH(bool, viaMenu);
+    QFETCH(bool, databaseThere);
+    QFETCH(QStringList, opened);
+    store("AnnounceInterval/Aazan_Announce", storedOn);
+    if (databaseThere)
+        QVERIFY(m_data->createDatabase().ok());
+    CClockDlg &dialog = startClock();
+    auto *box = control<QCheckBox>("prayerCallCheck");
+    QVERIFY(box->isEnabled());
+    QCOMPARE(box->isChecked(), bool(storedOn));
+
+    const QStringList titles = modalDialogsOpenedBy([&] {
+        if (viaMenu)
+            dialog.OnCommand(Command::EnablePrayerCall);
+        else
+            box->click();
+    });
+
+    QCOMPARE(titles, opened);
+    QCOMPARE(stored("AnnounceInterval/Aazan_Announce").toInt(), 1 - storedOn);
+    QCOMPARE(box->isChecked(), !storedOn);
+    QCOMPARE(dialog.menus().isChecked(Command::EnablePrayerCall), !storedOn);
+    QCOMPARE(m_data->databaseExists(), databaseThere || !opened.isEmpty());
+}
+
+void TestClockDlg::prayerDialogsNeedThePrayerCall_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("prayerCallOn");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("batch, call on") << int(Command::SetPrayerTimings) << 1
+                                    << "Update Prayer Time in Batch";
+    QTest::newRow("batch, call off") << int(Command::SetPrayerTimings) << 0 << "";
+    QTest::newRow("edit, call on") << int(Command::EditPrayerTimings) << 1
+                                   << "View and Edit Prayer Timings";
+    QTest::newRow("edit, call off") << int(Command::EditPrayerTimings) << 0 << "";
+    QTest::newRow("city, call off") << int(Command::TimingsByCity) << 0
+                                    << "Update Prayer Timings from City Information";
+}
+
+void TestClockDlg::prayerDialogsNeedThePrayerCall()
+{
+    QFETCH(int, command);
+    QFETCH(int, prayerCallOn);
+    QFETCH(QString, opened);
+    store("AnnounceInterval/Aazan_Announce", prayerCallOn);
+    QVERIFY(m_data->createDatabase().ok());
+    CClockDlg &dialog = startClock();
+    if (command == Command::EditPrayerTimings && prayerCallOn) // it opens on 1 January
+        m_prompts->expectMessage("Can not update\nEmpty records", "Database Operation");
+    const QStringList titles = modalDialogsOpenedBy([&] { dialog.OnCommand(command); });
+    QCOMPARE(titles, opened.isEmpty() ? QStringList() : QStringList{opened});
 }
 
 void TestClockDlg::languageSwitch()

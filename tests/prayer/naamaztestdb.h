@@ -23,6 +23,7 @@ public:
     }
 
     const PrayerStore &store() const { return m_store; }
+    const DataSource &source() const { return m_source; }
 
     // Rows first..last, every one holding the same times; one transaction.
     void fill(int first, int last, const PrayerTimes &times)

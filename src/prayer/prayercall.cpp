@@ -1,0 +1,25 @@
+#include "prayer/prayercall.h"
+
+namespace {
+
+constexpr int kFriday = 5;
+
+} // namespace
+
+int DuePrayer(const PrayerTimes &times, int secondOfDay, int weekday)
+{
+    const bool friday = weekday == kFriday;
+    for (int prayer = PrayerTimes::Fajr; prayer < PrayerTimes::Count; ++prayer) {
+        if ((prayer == PrayerTimes::Zohor && friday) || (prayer == PrayerTimes::Jumma && !friday))
+            continue;
+        if (times.minutes[prayer] * 60 == secondOfDay)
+            return prayer;
+    }
+    return -1;
+}
+
+QString PrayerCallFile(int prayer)
+{
+    const QString call = "Aazan.WAV";
+    return prayer == PrayerTimes::Fajr ? "F" + call : call;
+}

@@ -32,9 +32,7 @@ QString AlarmEntryProblem(int listIndex, const QString &file, const QString &tim
         return QString::asprintf("File to play field can not be empty :: Alarm ID = %d",
                                  listIndex + 1);
     if (ParseTimeOfDay(timeText) == kNoTime)
-        return QString("Time format [%1] may not be correct\nOr you might have entered wrong "
-                       "time values\nFormat should be HH:MM or HH:MM [AM or PM]")
-            .arg(timeText);
+        return TimeFormatMessage(timeText);
     if (!QFileInfo::exists(file))
         return QString("File [%1] does not exists").arg(file);
     return {};

@@ -1,6 +1,7 @@
 #include "prayer/ccityinfodlg.h"
 
 #include "app/db/dbsession.h"
+#include "app/fieldinput.h"
 #include "app/promptservice.h"
 #include "app/timetext/angletext.h"
 #include "app/timesource.h"
@@ -123,7 +124,7 @@ bool CCityInfoDlg::GeneratePrayerYear()
         return false;
     WriteControls();
     if (!TimeZoneAllowed(m_settings.timeZone)) {
-        Refuse(m_ui->timeZoneEdit, "Illegal Time Zone Value");
+        FieldInput(m_prompts).refuse(m_ui->timeZoneEdit, "Illegal Time Zone Value");
         return false;
     }
     const PrayerCalcParams params = ToCalcParams(m_settings, TimeSource::toLocal(m_time.now()).year);
@@ -166,20 +167,21 @@ bool CCityInfoDlg::ReadControls()
 {
     CitySettings &s = m_settings;
     const Ui::CityInfoDlgForm &ui = *m_ui;
+    FieldInput input(m_prompts);
     s.city = ui.cityCombo->currentText();
     const double anyNumber = INFINITY;
-    if (!TakeDouble(ui.timeZoneEdit, -anyNumber, anyNumber, s.timeZone)
-        || !TakeInteger(ui.longitudeDegreesEdit, 0, kLongitudeMaxDegrees, s.longitudeDegrees)
-        || !TakeInteger(ui.longitudeMinutesEdit, 0, 59, s.longitudeMinutes))
+    if (!input.takeDouble(ui.timeZoneEdit, -anyNumber, anyNumber, s.timeZone)
+        || !input.takeInteger(ui.longitudeDegreesEdit, 0, kLongitudeMaxDegrees, s.longitudeDegrees)
+        || !input.takeInteger(ui.longitudeMinutesEdit, 0, 59, s.longitudeMinutes))
         return false;
     s.longitudeDirection = ui.longitudeDirectionList->currentText();
-    if (!TakeInteger(ui.latitudeDegreesEdit, 0, kLatitudeMaxDegrees, s.latitudeDegrees)
-        || !TakeInteger(ui.latitudeMinutesEdit, 0, 59, s.latitudeMinutes))
+    if (!input.takeInteger(ui.latitudeDegreesEdit, 0, kLatitudeMaxDegrees, s.latitudeDegrees)
+        || !input.takeInteger(ui.latitudeMinutesEdit, 0, 59, s.latitudeMinutes))
         return false;
     s.latitudeDirection = ui.latitudeDirectionList->currentText();
     s.daylightSaving = ui.daylightCheck->isChecked() ? 1 : 0;
     s.fajrMethod = MethodFromRadios(ui);
-    if (!TakeDouble(ui.angleEdit, 0, 30, s.fajrAngle) || !TakeDouble(ui.intervalEdit, 0, 60, s.interval))
+    if (!input.takeDouble(ui.angleEdit, 0, 30, s.fajrAngle) || !input.takeDouble(ui.intervalEdit, 0, 60, s.interval))
         return false;
     s.byRatio = ui.ratioRadio->isChecked() ? 1 : 0;
     s.fiqhText = ui.fiqhList->currentText();
@@ -209,40 +211,6 @@ void CCityInfoDlg::WriteControls()
     ui.ratioRadio->setChecked(s.byRatio != 0);
     ui.fiqhList->setCurrentIndex(ui.fiqhList->findText(s.fiqhText));
     ui.ratioList->setCurrentIndex(s.ratioIndex == 0 || s.ratioIndex == 1 ? s.ratioIndex : -1);
-}
-
-bool CCityInfoDlg::TakeInteger(QLineEdit *edit, int min, int max, int &member)
-{
-    bool isNumber = false;
-    const int value = edit->text().trimmed().toInt(&isNumber);
-    if (!isNumber || value < min || value > max) {
-        Refuse(edit, QString("Please enter an integer between %1 and %2.").arg(min).arg(max));
-        return false;
-    }
-    member = value;
-    return true;
-}
-
-bool CCityInfoDlg::TakeDouble(QLineEdit *edit, double min, double max, double &member)
-{
-    bool isNumber = false;
-    const double value = edit->text().trimmed().toDouble(&isNumber);
-    if (!isNumber || !std::isfinite(value) || value < min || value > max) {
-        Refuse(edit, std::isfinite(min) ? QString("Please enter a number between %1 and %2.")
-                                              .arg(Number(min), Number(max))
-                                        : QString("Please enter a number."));
-        return false;
-    }
-    member = value;
-    return true;
-}
-
-void CCityInfoDlg::Refuse(QWidget *field, const QString &text)
-{
-    m_prompts.messageBox(text, kCaption, PromptService::Buttons::Ok, PromptService::Icon::Warning);
-    field->setFocus();
-    if (auto *edit = qobject_cast<QLineEdit *>(field))
-        edit->selectAll();
 }
 
 void CCityInfoDlg::ShowStatus(const QString &text)

@@ -43,10 +43,7 @@ public:
 private:
     bool ReadControls();
     void WriteControls();
-    bool TakeInteger(QLineEdit *edit, int min, int max, int &member);
     // Without a range (infinite bounds) only a number is asked for.
-    bool TakeDouble(QLineEdit *edit, double min, double max, double &member);
-    void Refuse(QWidget *field, const QString &text);
     void ShowStatus(const QString &text);
     void CloseAsCancelled();
 

@@ -1,20 +1,12 @@
 #include "prayer/cprayerbatchdlg.h"
 
+#include "app/fieldinput.h"
 #include "app/promptservice.h"
 #include "app/timetext/timeofday.h"
 #include "prayer/prayerstore.h"
 #include "ui_prayerbatchdlg.h"
 
 namespace {
-
-const char kTimeFormatMessage[] =
-    "Time format [%1] may not be correct\nOr you might have entered wrong time values\n"
-    "Format should be HH:MM or HH:MM [AM or PM]";
-
-void Warn(PromptService &prompts, const QString &text, const QString &caption)
-{
-    prompts.messageBox(text, caption, PromptService::Buttons::Ok, PromptService::Icon::Warning);
-}
 
 } // namespace
 
@@ -41,33 +33,18 @@ CPrayerBatchDlg::CPrayerBatchDlg(const PrayerStore &store, PromptService &prompt
 
 CPrayerBatchDlg::~CPrayerBatchDlg() = default;
 
-bool CPrayerBatchDlg::TakeInteger(QLineEdit *edit, int min, int max, int &member)
-{
-    bool isNumber = false;
-    const int value = edit->text().trimmed().toInt(&isNumber);
-    if (!isNumber || value < min || value > max) {
-        Warn(m_prompts, QString("Please enter an integer between %1 and %2.").arg(min).arg(max),
-             "Chimewise");
-        edit->setFocus();
-        edit->selectAll();
-        return false;
-    }
-    member = value;
-    return true;
-}
-
 bool CPrayerBatchDlg::ReadControls()
 {
     m_prayerIndex = m_ui->prayerList->currentIndex();
-    if (!TakeInteger(m_ui->fromDayEdit, 0, 31, m_fromDay)
-        || !TakeInteger(m_ui->fromMonthEdit, 0, 12, m_fromMonth)
-        || !TakeInteger(m_ui->toDayEdit, 0, 31, m_toDay)
-        || !TakeInteger(m_ui->toMonthEdit, 0, 12, m_toMonth)) {
+    if (!FieldInput(m_prompts).takeInteger(m_ui->fromDayEdit, 0, 31, m_fromDay)
+        || !FieldInput(m_prompts).takeInteger(m_ui->fromMonthEdit, 0, 12, m_fromMonth)
+        || !FieldInput(m_prompts).takeInteger(m_ui->toDayEdit, 0, 31, m_toDay)
+        || !FieldInput(m_prompts).takeInteger(m_ui->toMonthEdit, 0, 12, m_toMonth)) {
         return false;
     }
     m_mode = m_ui->modeButtons->checkedId();
     m_timeText = m_ui->timeEdit->text();
-    return TakeInteger(m_ui->stepEdit, 0, 10, m_step);
+    return FieldInput(m_prompts).takeInteger(m_ui->stepEdit, 0, 10, m_step);
 }
 
 void CPrayerBatchDlg::WriteControls()
@@ -97,7 +74,7 @@ void CPrayerBatchDlg::ApplyBatch()
 
     const TimeOfDay start = ParseTimeOfDay(m_timeText);
     if (start == kNoTime) {
-        m_status = QString(kTimeFormatMessage).arg(m_timeText);
+        m_status = TimeFormatMessage(m_timeText);
         WriteControls();
         Warn(m_prompts, m_status, "Time Value");
         return;

@@ -33,7 +33,6 @@ private:
     // outside its range; the batch then stops rather than use older values.
     bool ReadControls();
     void WriteControls();
-    bool TakeInteger(QLineEdit *edit, int min, int max, int &member);
     void WriteBatch(BatchPeriod period, TimeOfDay start);
     void SetStatus(const QString &text);
 

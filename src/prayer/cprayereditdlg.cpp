@@ -1,5 +1,6 @@
 #include "prayer/cprayereditdlg.h"
 
+#include "app/fieldinput.h"
 #include "app/promptservice.h"
 #include "app/timetext/timeofday.h"
 #include "prayer/prayerstore.h"
@@ -7,15 +8,6 @@
 #include "ui_prayereditdlg.h"
 
 #include <QSignalBlocker>
-
-namespace {
-
-void Warn(PromptService &prompts, const QString &text, const QString &caption)
-{
-    prompts.messageBox(text, caption, PromptService::Buttons::Ok, PromptService::Icon::Warning);
-}
-
-} // namespace
 
 CPrayerEditDlg::CPrayerEditDlg(const PrayerStore &store, PromptService &prompts,
                                const TimeSource &time, QWidget *parent)

@@ -46,3 +46,10 @@ QString FormatTimeOfDay12(TimeOfDay minutes)
     const char *suffix = hour / 12 == 1 ? "PM" : "AM";
     return QString::asprintf("%02d:%02d %s", shownHour, minutes % 60, suffix);
 }
+
+QString TimeFormatMessage(const QString &typed)
+{
+    return QString("Time format [%1] may not be correct\nOr you might have entered wrong time "
+                   "values\nFormat should be HH:MM or HH:MM [AM or PM]")
+        .arg(typed);
+}

@@ -13,3 +13,6 @@ TimeOfDay ParseTimeOfDay(QString text);
 
 // "%02d:%02d %s" with the 12-hour hour and "AM"/"PM"; 0 gives "12:00 AM".
 QString FormatTimeOfDay12(TimeOfDay minutes);
+
+// What the user is told when a typed time does not parse.
+QString TimeFormatMessage(const QString &typed);

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr const char *kCaption = "Chimewise";
-
 int MethodFromRadios(const Ui::CityInfoDlgForm &ui)
 {
     if (ui.byIntervalRadio->isChecked())

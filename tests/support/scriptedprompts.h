@@ -17,14 +17,19 @@ public:
         QString caption;
     };
 
-    void expectMessage(const QString &text, const QString &caption, Answer answer = Answer::Ok);
-    void expectOpenFile(const QString &chosenPath);
-    void expectSaveFile(const QString &chosenPath);
+    void expectMessage(const QString &text, const QString &caption, Answer answer = Answer::Ok)
+    {
+        m_script << Expected{{"message", text, caption}, answer, {}};
+    }
+    void expectOpenFile(const QString &chosenPath) { m_script << Expected{{"open", {}, {}}, Answer::Ok, chosenPath}; }
+    void expectSaveFile(const QString &chosenPath) { m_script << Expected{{"save", {}, {}}, Answer::Ok, chosenPath}; }
 
-    Answer messageBox(const QString &text, const QString &caption, Buttons buttons,
-                      Icon icon) override;
-    QString openFile(const FileChoice &choice) override;
-    QString saveFile(const FileChoice &choice) override;
+    Answer messageBox(const QString &text, const QString &caption, Buttons, Icon) override
+    {
+        return take({"message", text, caption}).answer;
+    }
+    QString openFile(const FileChoice &choice) override { return take({"open", choice.filter, {}}).path; }
+    QString saveFile(const FileChoice &choice) override { return take({"save", choice.filter, {}}).path; }
 
     // True when every expected prompt was shown.
     bool allShown() const { return m_script.isEmpty(); }
@@ -33,9 +38,7 @@ public:
 private:
     struct Expected
     {
-        QString kind;
-        QString text;
-        QString caption;
+        Shown prompt; // the text and caption are only compared for messages
         Answer answer = Answer::Ok;
         QString path;
     };

@@ -38,87 +38,70 @@ class TestSoundCommand : public QObject
     Q_OBJECT
 
 private slots:
-    void parses_data();
-    void parses();
-    void rejects_data();
-    void rejects();
+    void parses_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("parsed");
+
+        QTest::newRow("open, path with blanks, trailing blank")
+            << "open \"/opt/my clock/tolvex.wav\" type waveaudio alias mysound buffer 6 "
+            << "open mysound path=/opt/my clock/tolvex.wav";
+        QTest::newRow("open and wait")
+            << "open \"/tmp/a.wav\" type waveaudio alias essound buffer 6 wait"
+            << "open essound path=/tmp/a.wav wait";
+        QTest::newRow("recording format")
+            << "set essound time format ms bitspersample 8 channels 1 samplespersec 11025 wait"
+            << "set essound bits=8 channels=1 rate=11025 wait";
+        QTest::newRow("stretch and wait")
+            << "play mysound from 44414 to 45324 wait" << "play mysound from=44414 to=45324 wait";
+        QTest::newRow("save") << "save essound \"/home/u/voice note.wav\""
+                              << "save essound path=/home/u/voice note.wav";
+        QTest::newRow("keywords in any case")
+            << "PLAY MySound FROM 1 To 2 Wait" << "play MySound from=1 to=2 wait";
+        QTest::newRow("tabs and runs of blanks") << "\tclose   mysound\t wait  " << "close mysound wait";
+    }
+
+    void parses()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, parsed);
+        const auto command = SoundCommand::parse(text);
+        QVERIFY(command);
+        QCOMPARE(Describe(*command), parsed);
+    }
+
+    void rejects_data()
+    {
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks") << "   ";
+        QTest::newRow("unknown verb") << "jump mysound";
+        QTest::newRow("no alias") << "play";
+        QTest::newRow("from without a number") << "play a from";
+        QTest::newRow("negative position") << "play a from -1";
+        QTest::newRow("number with letters") << "play a from 12x";
+        QTest::newRow("too many digits") << "play a from 1234567890";
+        QTest::newRow("unknown option") << "play a for 3";
+        QTest::newRow("status without item") << "status a";
+        QTest::newRow("unknown status item") << "status a volume";
+        QTest::newRow("unterminated quote") << "open \"/tmp/a.wav type waveaudio alias a";
+        QTest::newRow("other device type") << "open \"a.avi\" type avivideo alias a";
+        QTest::newRow("open without alias") << "open \"a.wav\" type waveaudio buffer 6";
+        QTest::newRow("empty path") << "open \"\" type waveaudio alias a";
+        QTest::newRow("record and wait") << "record a wait";
+        QTest::newRow("save without path") << "save a";
+        QTest::newRow("close with junk") << "close a now";
+        QTest::newRow("time format in frames") << "set a time format frames";
+        QTest::newRow("setting without value") << "set a bitspersample";
+    }
+
+    void rejects()
+    {
+        QFETCH(QString, text);
+        QVERIFY(!SoundCommand::parse(text));
+    }
 };
-
-void TestSoundCommand::parses_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("parsed");
-
-    QTest::newRow("open, path with blanks, trailing blank")
-        << "open \"/opt/my clock/tolvex.wav\" type waveaudio alias mysound buffer 6 "
-        << "open mysound path=/opt/my clock/tolvex.wav";
-    QTest::newRow("open and wait")
-        << "open \"/tmp/a.wav\" type waveaudio alias essound buffer 6 wait"
-        << "open essound path=/tmp/a.wav wait";
-    QTest::newRow("open new recording")
-        << "open new type waveaudio alias essound buffer 6 wait" << "open essound new wait";
-    QTest::newRow("time format") << "set mysound time format ms wait" << "set mysound wait";
-    QTest::newRow("recording format")
-        << "set essound time format ms bitspersample 8 channels 1 samplespersec 11025 wait"
-        << "set essound bits=8 channels=1 rate=11025 wait";
-    QTest::newRow("length") << "status myalarmsound length wait" << "status myalarmsound length wait";
-    QTest::newRow("position, no wait") << "status essound position" << "status essound position";
-    QTest::newRow("mode") << "status myalarmsound mode wait" << "status myalarmsound mode wait";
-    QTest::newRow("stretch and wait")
-        << "play mysound from 44414 to 45324 wait" << "play mysound from=44414 to=45324 wait";
-    QTest::newRow("empty stretch") << "play mysound from 0 to 0 wait" << "play mysound from=0 to=0 wait";
-    QTest::newRow("play, trailing blank") << "play myalarmsound " << "play myalarmsound";
-    QTest::newRow("play from") << "play myalarmsound from 1234" << "play myalarmsound from=1234";
-    QTest::newRow("record") << "record essound" << "record essound";
-    QTest::newRow("stop and wait") << "stop myalarmsound wait" << "stop myalarmsound wait";
-    QTest::newRow("save") << "save essound \"/home/u/voice note.wav\""
-                          << "save essound path=/home/u/voice note.wav";
-    QTest::newRow("close") << "close essound" << "close essound";
-    QTest::newRow("keywords in any case")
-        << "PLAY MySound FROM 1 To 2 Wait" << "play MySound from=1 to=2 wait";
-    QTest::newRow("tabs and runs of blanks") << "\tclose   mysound\t wait  " << "close mysound wait";
-}
-
-void TestSoundCommand::parses()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, parsed);
-    const auto command = SoundCommand::parse(text);
-    QVERIFY(command);
-    QCOMPARE(Describe(*command), parsed);
-}
-
-void TestSoundCommand::rejects_data()
-{
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("empty") << "";
-    QTest::newRow("blanks") << "   ";
-    QTest::newRow("unknown verb") << "jump mysound";
-    QTest::newRow("no alias") << "play";
-    QTest::newRow("from without a number") << "play a from";
-    QTest::newRow("negative position") << "play a from -1";
-    QTest::newRow("number with letters") << "play a from 12x";
-    QTest::newRow("too many digits") << "play a from 1234567890";
-    QTest::newRow("unknown option") << "play a for 3";
-    QTest::newRow("status without item") << "status a";
-    QTest::newRow("unknown status item") << "status a volume";
-    QTest::newRow("unterminated quote") << "open \"/tmp/a.wav type waveaudio alias a";
-    QTest::newRow("other device type") << "open \"a.avi\" type avivideo alias a";
-    QTest::newRow("open without alias") << "open \"a.wav\" type waveaudio buffer 6";
-    QTest::newRow("empty path") << "open \"\" type waveaudio alias a";
-    QTest::newRow("record and wait") << "record a wait";
-    QTest::newRow("save without path") << "save a";
-    QTest::newRow("close with junk") << "close a now";
-    QTest::newRow("time format in frames") << "set a time format frames";
-    QTest::newRow("setting without value") << "set a bitspersample";
-}
-
-void TestSoundCommand::rejects()
-{
-    QFETCH(QString, text);
-    QVERIFY(!SoundCommand::parse(text));
-}
 
 QTEST_APPLESS_MAIN(TestSoundCommand)
 #include "tst_soundcommand.moc"

@@ -91,12 +91,12 @@ CClockDlg::CClockDlg(const ClockServices &services, QWidget *parent)
     FitCheckBoxTexts(m_surface);
     m_intervalButtons = m_ui->intervalButtons;
     m_tray = new ClockTray(windowIcon(), m_menus->trayPopup(), this);
-    m_channel = new CSoundChannel(m_sound, m_time, services.prompts, m_ui->stopSoundButton,
+    m_channel = new CSoundChannel(m_sound, m_time, m_prompts, m_ui->stopSoundButton,
                                   m_ui->soundPositionSlider, this);
     m_alarms = new AlarmPanel({m_ui->alarmSlotCombo, m_ui->alarmTimeEdit, m_ui->alarmFileEdit,
                                m_ui->alarmSetButton, m_ui->alarmBrowseButton,
                                m_ui->alarmClearButton, m_ui->nextAlarmButton},
-                              m_settings, services.prompts, services.shell, *m_channel, this);
+                              m_settings, m_prompts, services.shell, *m_channel, this);
     m_prayers = std::make_unique<PrayerSchedule>(m_data, *m_channel);
 
     auto *layout = new QVBoxLayout(this);

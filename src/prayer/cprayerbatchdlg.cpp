@@ -6,10 +6,6 @@
 #include "prayer/prayerstore.h"
 #include "ui_prayerbatchdlg.h"
 
-namespace {
-
-} // namespace
-
 CPrayerBatchDlg::CPrayerBatchDlg(const PrayerStore &store, PromptService &prompts,
                                  const TimeSource &time, QWidget *parent)
     : QDialog(parent)

@@ -2,7 +2,6 @@
 
 #include "alarms/csoundchannel.h"
 #include "app/datafiles.h"
-#include "app/db/datasource.h"
 #include "app/timesource.h"
 #include "prayer/prayercall.h"
 
@@ -20,10 +19,6 @@ PrayerSchedule::PrayerSchedule(const DataSource &source, CSoundChannel &channel)
 
 void PrayerSchedule::LoadToday(const LocalTime &now)
 {
-    // Reading creates nothing: a database that is not there yet is made
-    // by the city dialog, which says so.
-    if (m_source.kind() == DataSource::Kind::Embedded && !m_source.databaseExists())
-        return;
     LoadTodayPrayerTimes(m_source, now.dayOfYear, m_today);
 }
 

@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps coverage clean
 
 deps:
 	tools/install-deps
@@ -17,5 +17,15 @@ run: build
 test: build
 	tools/run-tests $(BUILD)
 
+# Line and branch coverage of src/ by the whole suite, in its own build folder.
+coverage: deps
+	cmake -S . -B $(BUILD)-coverage -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage
+	cmake --build $(BUILD)-coverage -j$(JOBS)
+	find $(BUILD)-coverage -name '*.gcda' -delete
+	tools/run-tests $(BUILD)-coverage
+	@echo "Lines of src/:";    gcovr -r . --filter src/ $(BUILD)-coverage | grep '^TOTAL'
+	@echo "Branches of src/:"; gcovr -r . --filter src/ --branches $(BUILD)-coverage | grep '^TOTAL'
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-coverage

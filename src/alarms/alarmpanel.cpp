@@ -1,9 +1,9 @@
 #include "alarms/alarmpanel.h"
 
 #include "alarms/alarmrules.h"
-#include "alarms/csoundchannel.h"
-#include "app/promptservice.h"
-#include "app/shellopener.h"
+#include "sound/soundchannel.h"
+#include "core/promptservice.h"
+#include "core/shellopener.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,7 +17,7 @@ constexpr int kAlarmRetryPauseMs = 1000;
 } // namespace
 
 AlarmPanel::AlarmPanel(const AlarmControls &controls, ProfileSettings &settings,
-                       PromptService &prompts, ShellOpener &shell, CSoundChannel &channel,
+                       PromptService &prompts, ShellOpener &shell, SoundChannel &channel,
                        QObject *parent)
     : QObject(parent)
     , m_controls(controls)
@@ -27,95 +27,95 @@ AlarmPanel::AlarmPanel(const AlarmControls &controls, ProfileSettings &settings,
     , m_channel(channel)
 {
     m_controls.timeEdit->setMaxLength(kTimeTextLimit);
-    connect(m_controls.slotList, &QComboBox::activated, this, &AlarmPanel::ShowSelectedSlot);
-    connect(m_controls.setButton, &QPushButton::clicked, this, &AlarmPanel::OnSet);
-    connect(m_controls.browseButton, &QPushButton::clicked, this, &AlarmPanel::OnBrowse);
-    connect(m_controls.clearButton, &QPushButton::clicked, this, &AlarmPanel::OnClear);
-    connect(m_controls.nextButton, &QPushButton::clicked, this, &AlarmPanel::OnNextSlot);
+    connect(m_controls.slotList, &QComboBox::activated, this, &AlarmPanel::showSelectedSlot);
+    connect(m_controls.setButton, &QPushButton::clicked, this, &AlarmPanel::onSet);
+    connect(m_controls.browseButton, &QPushButton::clicked, this, &AlarmPanel::onBrowse);
+    connect(m_controls.clearButton, &QPushButton::clicked, this, &AlarmPanel::onClear);
+    connect(m_controls.nextButton, &QPushButton::clicked, this, &AlarmPanel::onNextSlot);
 }
 
-void AlarmPanel::ReadControls()
+void AlarmPanel::readControls()
 {
     m_listIndex = m_controls.slotList->currentIndex();
     m_timeText = m_controls.timeEdit->text();
     m_file = m_controls.fileEdit->text();
 }
 
-void AlarmPanel::WriteControls()
+void AlarmPanel::writeControls()
 {
     m_controls.slotList->setCurrentIndex(m_listIndex);
     m_controls.timeEdit->setText(m_timeText);
     m_controls.fileEdit->setText(m_file);
 }
 
-void AlarmPanel::ShowSelectedSlot()
+void AlarmPanel::showSelectedSlot()
 {
-    ReadControls();
+    readControls();
     if (m_listIndex < 0)
         return;
     const AlarmEntry &alarm = m_settings.alarms()[m_listIndex];
-    m_timeText = alarm.time >= 0 && alarm.time <= 1440 ? FormatTimeOfDay12(alarm.time) : QString();
+    m_timeText = alarm.time >= 0 && alarm.time <= 1440 ? formatTimeOfDay12(alarm.time) : QString();
     m_file = alarm.file;
-    WriteControls();
+    writeControls();
 }
 
-void AlarmPanel::OnSet()
+void AlarmPanel::onSet()
 {
-    ReadControls();
-    const QString problem = AlarmEntryProblem(m_listIndex, m_file, m_timeText);
+    readControls();
+    const QString problem = alarmEntryProblem(m_listIndex, m_file, m_timeText);
     if (!problem.isEmpty()) {
         m_prompts.messageBox(problem, "Chimewise", PromptService::Buttons::Ok,
                              PromptService::Icon::Warning);
         return;
     }
-    m_settings.setAlarm(m_listIndex, ParseTimeOfDay(m_timeText), m_file);
+    m_settings.setAlarm(m_listIndex, parseTimeOfDay(m_timeText), m_file);
 }
 
-void AlarmPanel::OnBrowse()
+void AlarmPanel::onBrowse()
 {
     const QString chosen = m_prompts.openFile(
         {"WAV", "*.WAV", "WAVE Audio Files (*.WAV)|*.WAV| All Files(*.*)|*.*|"});
     if (chosen.isEmpty())
         return;
-    ReadControls();
+    readControls();
     m_file = chosen;
-    WriteControls();
+    writeControls();
 }
 
-void AlarmPanel::OnClear()
+void AlarmPanel::onClear()
 {
-    ReadControls();
+    readControls();
     if (m_listIndex < 0)
         return;
     m_settings.setAlarm(m_listIndex, kNoTime, QString());
     m_timeText.clear();
     m_file.clear();
-    WriteControls();
+    writeControls();
 }
 
-void AlarmPanel::OnNextSlot()
+void AlarmPanel::onNextSlot()
 {
-    ReadControls();
+    readControls();
     m_listIndex = (m_listIndex + 1) % kAlarmSlots;
-    WriteControls();
-    ShowSelectedSlot();
+    writeControls();
+    showSelectedSlot();
 }
 
-void AlarmPanel::ClearAllAlarms()
+void AlarmPanel::clearAllAlarms()
 {
     for (int i = 0; i < kAlarmSlots; ++i)
         m_settings.setAlarm(i, kNoTime, QString());
-    ShowSelectedSlot();
+    showSelectedSlot();
 }
 
-void AlarmPanel::CheckAlarms(int secondOfDay)
+void AlarmPanel::checkAlarms(int secondOfDay)
 {
-    const int due = FindDueAlarm(m_settings.alarms(), secondOfDay);
+    const int due = findDueAlarm(m_settings.alarms(), secondOfDay);
     if (due < 0)
         return;
-    const QString path = AlarmPathToOpen(m_settings.alarms()[due].file);
-    if (IsWaveFile(path))
-        m_channel.StartChannelSound(path, "&Stop Alarm", kAlarmRetryPauseMs, true);
+    const QString path = alarmPathToOpen(m_settings.alarms()[due].file);
+    if (isWaveFile(path))
+        m_channel.startChannelSound(path, "&Stop Alarm", kAlarmRetryPauseMs, true);
     else
         m_shell.open(path);
 }

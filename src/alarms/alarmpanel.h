@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class CSoundChannel;
+class SoundChannel;
 class ProfileSettings;
 class PromptService;
 class QComboBox;
@@ -31,27 +31,27 @@ class AlarmPanel : public QObject
 
 public:
     AlarmPanel(const AlarmControls &controls, ProfileSettings &settings, PromptService &prompts,
-               ShellOpener &shell, CSoundChannel &channel, QObject *parent = nullptr);
+               ShellOpener &shell, SoundChannel &channel, QObject *parent = nullptr);
 
-    void ShowSelectedSlot();
-    void OnSet();
-    void OnBrowse();
-    void OnClear();
-    void OnNextSlot();
-    void ClearAllAlarms();
+    void showSelectedSlot();
+    void onSet();
+    void onBrowse();
+    void onClear();
+    void onNextSlot();
+    void clearAllAlarms();
 
     // A wave file plays on the sound channel; any other file goes to the desktop.
-    void CheckAlarms(int secondOfDay);
+    void checkAlarms(int secondOfDay);
 
 private:
-    void ReadControls();
-    void WriteControls();
+    void readControls();
+    void writeControls();
 
     AlarmControls m_controls;
     ProfileSettings &m_settings;
     PromptService &m_prompts;
     ShellOpener &m_shell;
-    CSoundChannel &m_channel;
+    SoundChannel &m_channel;
 
     // Exchanged with the controls.
     int m_listIndex = -1;

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-int FindDueAlarm(const AlarmSlots &alarms, int secondOfDay)
+int findDueAlarm(const AlarmSlots &alarms, int secondOfDay)
 {
     for (int i = 0; i < kAlarmSlots; ++i) {
         if (alarms[i].time != kNoTime && alarms[i].time * 60 == secondOfDay)
@@ -11,7 +11,7 @@ int FindDueAlarm(const AlarmSlots &alarms, int secondOfDay)
     return -1;
 }
 
-QString AlarmPathToOpen(const QString &storedPath)
+QString alarmPathToOpen(const QString &storedPath)
 {
     QString path = storedPath;
     while (!path.isEmpty() && path.back().isSpace())
@@ -19,20 +19,20 @@ QString AlarmPathToOpen(const QString &storedPath)
     return path;
 }
 
-bool IsWaveFile(const QString &path)
+bool isWaveFile(const QString &path)
 {
-    return AlarmPathToOpen(path).endsWith(u"WAV", Qt::CaseInsensitive);
+    return alarmPathToOpen(path).endsWith(u"WAV", Qt::CaseInsensitive);
 }
 
-QString AlarmEntryProblem(int listIndex, const QString &file, const QString &timeText)
+QString alarmEntryProblem(int listIndex, const QString &file, const QString &timeText)
 {
     if (listIndex < 0)
         return QString::asprintf("Select one of the %d alarm items", kAlarmSlots);
     if (file.isEmpty())
         return QString::asprintf("File to play field can not be empty :: Alarm ID = %d",
                                  listIndex + 1);
-    if (ParseTimeOfDay(timeText) == kNoTime)
-        return TimeFormatMessage(timeText);
+    if (parseTimeOfDay(timeText) == kNoTime)
+        return timeFormatMessage(timeText);
     if (!QFileInfo::exists(file))
         return QString("File [%1] does not exists").arg(file);
     return {};

@@ -1,22 +1,23 @@
 #pragma once
 
-#include "app/profilesettings.h"
+#include "core/profilesettings.h"
+#include "timetext/timeofday.h"
 
 #include <QString>
 
 using AlarmSlots = std::array<AlarmEntry, kAlarmSlots>;
 
 // The lowest slot whose time falls on this second since midnight, or -1.
-int FindDueAlarm(const AlarmSlots &alarms, int secondOfDay);
+int findDueAlarm(const AlarmSlots &alarms, int secondOfDay);
 
 // The stored path without trailing blanks; its case is kept, since file
 // names are case-sensitive here.
-QString AlarmPathToOpen(const QString &storedPath);
+QString alarmPathToOpen(const QString &storedPath);
 
 // Whether a fired file goes to the sound channel: its name, trailing blanks
 // removed, ends in "wav" in any case. Anything else goes to the desktop.
-bool IsWaveFile(const QString &path);
+bool isWaveFile(const QString &path);
 
 // Why the entry of the slot at listIndex (-1 for none) cannot be set, in
 // the words the user sees; empty when it can.
-QString AlarmEntryProblem(int listIndex, const QString &file, const QString &timeText);
+QString alarmEntryProblem(int listIndex, const QString &file, const QString &timeText);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shellopener.h"
+#include "core/shellopener.h"
 
 // Opens through the desktop's default handlers (xdg-open on Linux).
 class DesktopShellOpener final : public ShellOpener

@@ -1,13 +1,13 @@
 // Start-up: one clock per user, then the main dialog until "E&xit".
-#include "app/cclockdlg.h"
-#include "app/db/datasource.h"
+#include "app/clockdialog.h"
+#include "db/datasource.h"
 #include "app/desktopshellopener.h"
-#include "app/profilesettings.h"
-#include "app/profilestore.h"
+#include "core/profilesettings.h"
+#include "core/profilestore.h"
 #include "app/qtpromptservice.h"
-#include "app/singleinstance.h"
-#include "app/sound/sdlsounddevice.h"
-#include "app/timesource.h"
+#include "core/singleinstance.h"
+#include "sound/sdlsounddevice.h"
+#include "core/timesource.h"
 #include "voice/saycommand.h"
 
 #include <QApplication>
@@ -16,32 +16,32 @@
 
 namespace {
 
-void NameTheProgram()
+void nameTheProgram()
 {
-    QCoreApplication::setOrganizationName(CClockDlg::kProductName);
-    QCoreApplication::setApplicationName(CClockDlg::kProductName);
+    QCoreApplication::setOrganizationName(ClockDialog::kProductName);
+    QCoreApplication::setApplicationName(ClockDialog::kProductName);
 }
 
 // "--say": speaks one time and ends, without a window or a running clock.
-int Say(int argc, char *argv[])
+int say(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    NameTheProgram();
+    nameTheProgram();
     const auto profile = ProfileStore::openUserProfile();
     SdlSoundDevice sound;
     QTextStream err(stderr);
-    return RunSayCommand(app.arguments(), ProfileSettings(*profile).readIsEnglish(), sound, err);
+    return runSayCommand(app.arguments(), ProfileSettings(*profile).readIsEnglish(), sound, err);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (IsSayCommand(QStringList(argv, argv + argc)))
-        return Say(argc, argv);
+    if (isSayCommand(QStringList(argv, argv + argc)))
+        return say(argc, argv);
 
     QApplication app(argc, argv);
-    NameTheProgram();
+    nameTheProgram();
     QApplication::setDesktopFileName("chimewise");
     // The clock lives on in the tray when its window closes.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -57,10 +57,10 @@ int main(int argc, char *argv[])
     SdlSoundDevice sound;
     const DataSource data = DataSource::detect();
 
-    CClockDlg dialog({time, prompts, *profile, shell, sound, data});
+    ClockDialog dialog({time, prompts, *profile, shell, sound, data});
     prompts.setOwner(&dialog);
     QObject::connect(&instance, &SingleInstance::activationRequested, &dialog,
-                     &CClockDlg::RestoreAndRaise);
+                     &ClockDialog::restoreAndRaise);
     QObject::connect(&dialog, &QDialog::finished, &app, &QApplication::quit);
     app.exec();
     return 0;

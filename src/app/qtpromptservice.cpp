@@ -5,7 +5,7 @@
 
 namespace {
 
-QMessageBox::StandardButtons ToStandardButtons(PromptService::Buttons buttons)
+QMessageBox::StandardButtons toStandardButtons(PromptService::Buttons buttons)
 {
     switch (buttons) {
     case PromptService::Buttons::Ok: return QMessageBox::Ok;
@@ -17,7 +17,7 @@ QMessageBox::StandardButtons ToStandardButtons(PromptService::Buttons buttons)
     return QMessageBox::Ok;
 }
 
-QMessageBox::Icon ToMessageIcon(PromptService::Icon icon)
+QMessageBox::Icon toMessageIcon(PromptService::Icon icon)
 {
     switch (icon) {
     case PromptService::Icon::None: return QMessageBox::NoIcon;
@@ -29,7 +29,7 @@ QMessageBox::Icon ToMessageIcon(PromptService::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-PromptService::Answer ToAnswer(int button)
+PromptService::Answer toAnswer(int button)
 {
     switch (button) {
     case QMessageBox::Yes: return PromptService::Answer::Yes;
@@ -44,8 +44,8 @@ PromptService::Answer ToAnswer(int button)
 PromptService::Answer QtPromptService::messageBox(const QString &text, const QString &caption,
                                                   Buttons buttons, Icon icon)
 {
-    QMessageBox box(ToMessageIcon(icon), caption, text, ToStandardButtons(buttons), m_owner);
-    return ToAnswer(box.exec());
+    QMessageBox box(toMessageIcon(icon), caption, text, toStandardButtons(buttons), m_owner);
+    return toAnswer(box.exec());
 }
 
 QString QtPromptService::openFile(const FileChoice &choice)
@@ -63,7 +63,7 @@ QString QtPromptService::chooseFile(const FileChoice &choice, bool forSaving)
     QFileDialog dialog(m_owner);
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(NameFilters(choice.filter));
+    dialog.setNameFilters(nameFilters(choice.filter));
     dialog.setDefaultSuffix(choice.defaultExtension);
     // A pattern such as "*.WAV" is what the filter already does; only a real name is offered.
     if (!choice.initialName.contains(u'*'))
@@ -73,7 +73,7 @@ QString QtPromptService::chooseFile(const FileChoice &choice, bool forSaving)
     return dialog.selectedFiles().constFirst();
 }
 
-QStringList QtPromptService::NameFilters(const QString &classicFilter)
+QStringList QtPromptService::nameFilters(const QString &classicFilter)
 {
     const QStringList parts = classicFilter.split(u'|');
     QStringList filters;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/promptservice.h"
+#include "core/promptservice.h"
 
 #include <QStringList>
 
@@ -20,7 +20,7 @@ public:
 
     // "Name (*.A)|*.A|Other|*.*|" → {"Name (*.A)", "Other (*.*)"}: Qt shows the
     // patterns from the name's parentheses, so a name without them gets them added.
-    static QStringList NameFilters(const QString &classicFilter);
+    static QStringList nameFilters(const QString &classicFilter);
 
 private:
     QString chooseFile(const FileChoice &choice, bool forSaving);

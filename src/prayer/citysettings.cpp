@@ -1,64 +1,64 @@
 #include "prayer/citysettings.h"
 
-#include "app/timetext/angletext.h"
+#include "timetext/angletext.h"
 
 namespace {
 
 constexpr double kDegToRad = 0.017453292519943295;
 
-double Degrees(int degrees, int minutes)
+double degrees(int degrees, int minutes)
 {
     return degrees + minutes / 60.0;
 }
 
 } // namespace
 
-QString FiqhForRatio(int ratioIndex)
+QString fiqhForRatio(int ratioIndex)
 {
     return ratioIndex == 1 ? kHanafi : kShafii;
 }
 
-int RatioForFiqh(const QString &fiqhText)
+int ratioForFiqh(const QString &fiqhText)
 {
     return fiqhText.startsWith(u'H') ? 1 : 0;
 }
 
-double ShadowFactor(const CitySettings &settings)
+double shadowFactor(const CitySettings &settings)
 {
     const double factor = settings.byRatio == 0 ? (settings.fiqhText.startsWith(u'H') ? 2.0 : 1.0)
                                                 : settings.ratioIndex + 1.0;
     return factor < 1.0 || factor > 2.0 ? 2.0 : factor;
 }
 
-bool TimeZoneAllowed(double hours)
+bool timeZoneAllowed(double hours)
 {
     return hours >= -12.0 && hours <= 12.0;
 }
 
-PrayerCalcParams ToCalcParams(const CitySettings &settings, int year)
+PrayerCalcParams toCalcParams(const CitySettings &settings, int year)
 {
     PrayerCalcParams p;
     p.year = year;
     p.fajrMethod = FajrMethod(settings.fajrMethod);
     p.intervalHours = settings.interval / 60.0;
     p.fajrAngle = settings.fajrAngle;
-    p.shadowFactor = ShadowFactor(settings);
+    p.shadowFactor = shadowFactor(settings);
     p.daylightSaving = settings.daylightSaving != 0;
     p.timeZone = settings.timeZone;
-    const double latitude = Degrees(settings.latitudeDegrees, settings.latitudeMinutes) * kDegToRad;
+    const double latitude = degrees(settings.latitudeDegrees, settings.latitudeMinutes) * kDegToRad;
     p.latitude = settings.latitudeDirection == "S" ? -latitude : latitude;
-    const double longitude = Degrees(settings.longitudeDegrees, settings.longitudeMinutes) * kDegToRad;
+    const double longitude = degrees(settings.longitudeDegrees, settings.longitudeMinutes) * kDegToRad;
     p.longitudeWest = settings.longitudeDirection == "W" ? longitude : -longitude;
     return p;
 }
 
-CityRecord ToCityRecord(const CitySettings &settings)
+CityRecord toCityRecord(const CitySettings &settings)
 {
     CityRecord r;
     r.city = settings.city.trimmed();
-    r.longitude = FormatAngleText(settings.longitudeDegrees, settings.longitudeMinutes,
+    r.longitude = formatAngleText(settings.longitudeDegrees, settings.longitudeMinutes,
                                   settings.longitudeDirection, kLongitudeMaxDegrees);
-    r.latitude = FormatAngleText(settings.latitudeDegrees, settings.latitudeMinutes,
+    r.latitude = formatAngleText(settings.latitudeDegrees, settings.latitudeMinutes,
                                  settings.latitudeDirection, kLatitudeMaxDegrees);
     r.fajrMethod = settings.fajrMethod;
     r.fajrAngle = settings.fajrAngle;
@@ -70,10 +70,10 @@ CityRecord ToCityRecord(const CitySettings &settings)
     return r;
 }
 
-void ApplyCityRecord(const CityRecord &record, CitySettings &settings)
+void applyCityRecord(const CityRecord &record, CitySettings &settings)
 {
-    const AngleText longitude = ParseAngleText(record.longitude);
-    const AngleText latitude = ParseAngleText(record.latitude);
+    const AngleText longitude = parseAngleText(record.longitude);
+    const AngleText latitude = parseAngleText(record.latitude);
     settings.longitudeDegrees = longitude.degrees;
     settings.longitudeMinutes = longitude.minutes;
     settings.longitudeDirection = longitude.direction;
@@ -87,5 +87,5 @@ void ApplyCityRecord(const CityRecord &record, CitySettings &settings)
     settings.daylightSaving = record.daylightSaving;
     settings.byRatio = record.byRatio;
     settings.ratioIndex = record.ratioIndex;
-    settings.fiqhText = FiqhForRatio(record.ratioIndex);
+    settings.fiqhText = fiqhForRatio(record.ratioIndex);
 }

@@ -31,14 +31,14 @@ inline constexpr const char *kHanafi = "Hanafi";
 inline constexpr const char *kShafii = "SHafi'i";
 
 // Hanafi goes with ratio index 1 (factor 2), Shafi'i with index 0.
-QString FiqhForRatio(int ratioIndex);
-int RatioForFiqh(const QString &fiqhText);
+QString fiqhForRatio(int ratioIndex);
+int ratioForFiqh(const QString &fiqhText);
 
 // 1 or 2; anything else from the stored values becomes 2.
-double ShadowFactor(const CitySettings &settings);
-bool TimeZoneAllowed(double hours);
-PrayerCalcParams ToCalcParams(const CitySettings &settings, int year);
+double shadowFactor(const CitySettings &settings);
+bool timeZoneAllowed(double hours);
+PrayerCalcParams toCalcParams(const CitySettings &settings, int year);
 
 // Coordinates as text; a longitude keeps up to 180 degrees.
-CityRecord ToCityRecord(const CitySettings &settings);
-void ApplyCityRecord(const CityRecord &record, CitySettings &settings);
+CityRecord toCityRecord(const CitySettings &settings);
+void applyCityRecord(const CityRecord &record, CitySettings &settings);

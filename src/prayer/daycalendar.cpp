@@ -1,6 +1,6 @@
 #include "prayer/daycalendar.h"
 
-#include "app/timesource.h"
+#include "core/timesource.h"
 
 namespace {
 

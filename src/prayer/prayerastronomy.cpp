@@ -15,12 +15,12 @@ constexpr double kSunsetDefault = 18.0;
 constexpr double kFajrDefault = 4.0;
 constexpr double kIshaDefault = 20.0;
 
-double Reduce(double x, double period)
+double reduce(double x, double period)
 {
     return x - period * std::floor(x / period);
 }
 
-double Dms(double d, double m, double s)
+double dms(double d, double m, double s)
 {
     return d + m / 60.0 + s / 3600.0;
 }
@@ -31,7 +31,7 @@ struct SunPosition
     double sinDeclination;
 };
 
-SunPosition SunAt(const SolarYearConstants &sun, double t)
+SunPosition sunAt(const SolarYearConstants &sun, double t)
 {
     const double m = sun.dailyMotion * t + sun.meanAnomalyAtEpoch;
     const double lambda = m + sun.centreCoeff1 * std::sin(m) + sun.centreCoeff2 * std::sin(2 * m)
@@ -42,7 +42,7 @@ SunPosition SunAt(const SolarYearConstants &sun, double t)
     return {alpha, sun.sinObliquity * std::sin(lambda)};
 }
 
-double WrapClock(double x)
+double wrapClock(double x)
 {
     if (x < 0)
         x += 24.0;
@@ -51,18 +51,18 @@ double WrapClock(double x)
     return x;
 }
 
-double LongitudeHours(const PrayerCalcParams &params)
+double longitudeHours(const PrayerCalcParams &params)
 {
     return params.longitudeWest * kRadToHours;
 }
 
-double AsrZenith(const PrayerCalcParams &params, double noonZenith)
+double asrZenithDistance(const PrayerCalcParams &params, double noonZenith)
 {
     return std::atan(params.shadowFactor + std::tan(noonZenith));
 }
 
 // A usable time becomes the next day's starting point; 24 h or no time resets it.
-void UpdateEstimate(double &estimate, double result, double fallback)
+void updateEstimate(double &estimate, double result, double fallback)
 {
     estimate = result < 24.0 ? result : fallback;
 }
@@ -77,21 +77,21 @@ struct Estimates
 };
 
 // Computes one day from the running estimates, updating them; returns the six values.
-PrayerTimeTable::Row ComputeDay(const PrayerCalcParams &params, const SolarYearConstants &sun,
+PrayerTimeTable::Row computeDay(const PrayerCalcParams &params, const SolarYearConstants &sun,
                                 int day, Estimates &est)
 {
     const double twilightZenith = (90.0 + params.fajrAngle) * kDegToRad;
-    const SolarNoonResult noon = SolarNoon(params, sun, day);
-    const double asrZenith = AsrZenith(params, noon.zenithDistance);
+    const SolarNoonResult noon = solarNoon(params, sun, day);
+    const double asrZenith = asrZenithDistance(params, noon.zenithDistance);
 
-    const double sunrise = SolarEventTime(params, sun, day, kSunriseZenith, est.sunrise,
+    const double sunrise = solarEventTime(params, sun, day, kSunriseZenith, est.sunrise,
                                           SunSide::Morning);
-    UpdateEstimate(est.sunrise, sunrise, kSunriseDefault);
-    const double asr = SolarEventTime(params, sun, day, asrZenith, est.asr, SunSide::Evening);
-    UpdateEstimate(est.asr, asr, kAsrDefault);
-    const double magreb = SolarEventTime(params, sun, day, kSunriseZenith, est.sunset,
+    updateEstimate(est.sunrise, sunrise, kSunriseDefault);
+    const double asr = solarEventTime(params, sun, day, asrZenith, est.asr, SunSide::Evening);
+    updateEstimate(est.asr, asr, kAsrDefault);
+    const double magreb = solarEventTime(params, sun, day, kSunriseZenith, est.sunset,
                                          SunSide::Evening);
-    UpdateEstimate(est.sunset, magreb, kSunsetDefault);
+    updateEstimate(est.sunset, magreb, kSunsetDefault);
 
     double fajr = 0.0;
     double isha = 0.0;
@@ -99,10 +99,10 @@ PrayerTimeTable::Row ComputeDay(const PrayerCalcParams &params, const SolarYearC
         fajr = est.sunrise - params.intervalHours;
         isha = est.sunset + params.intervalHours;
     } else {
-        fajr = SolarEventTime(params, sun, day, twilightZenith, est.fajr, SunSide::Morning);
-        UpdateEstimate(est.fajr, fajr, kFajrDefault);
-        isha = SolarEventTime(params, sun, day, twilightZenith, est.isha, SunSide::Evening);
-        UpdateEstimate(est.isha, isha, kIshaDefault);
+        fajr = solarEventTime(params, sun, day, twilightZenith, est.fajr, SunSide::Morning);
+        updateEstimate(est.fajr, fajr, kFajrDefault);
+        isha = solarEventTime(params, sun, day, twilightZenith, est.isha, SunSide::Evening);
+        updateEstimate(est.isha, isha, kIshaDefault);
     }
     return {float(fajr), float(sunrise), float(noon.clockHours), float(asr), float(magreb),
             float(isha)};
@@ -110,55 +110,55 @@ PrayerTimeTable::Row ComputeDay(const PrayerCalcParams &params, const SolarYearC
 
 } // namespace
 
-bool IsLeapYear(int year)
+bool isLeapYear(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-SolarYearConstants ComputeSolarYear(int year)
+SolarYearConstants computeSolarYear(int year)
 {
     // Days from 1900 January 0.5 to 0h UT of January 0 are d - 0.5; exact for 1901..2099.
     const long d = 365L * year - 693500L + (year - 1901) / 4;
     const double t = (double(d) - 0.5) / 36525.0;
 
-    const double obliquity = Dms(23, 27, 8.26) - Dms(0, 0, 46.845) * t;
+    const double obliquity = dms(23, 27, 8.26) - dms(0, 0, 46.845) * t;
     const double e = 0.01675104 - 0.0000418 * t - 0.000000126 * t * t;
-    const double perigee = Dms(281, 13, 15) + t * (Dms(1, 43, 9.03) + Dms(0, 0, 1.63) * t);
-    const double anomalyPerCentury = Dms(35999, 2, 59.1);
-    const double meanAnomaly = Dms(358, 28, 33) - Dms(0, 0, 0.54) * t * t
-                               + Reduce(anomalyPerCentury * t, 360.0);
-    const double siderealPerCentury = Dms(2400, 3, 4.542);
+    const double perigee = dms(281, 13, 15) + t * (dms(1, 43, 9.03) + dms(0, 0, 1.63) * t);
+    const double anomalyPerCentury = dms(35999, 2, 59.1);
+    const double meanAnomaly = dms(358, 28, 33) - dms(0, 0, 0.54) * t * t
+                               + reduce(anomalyPerCentury * t, 360.0);
+    const double siderealPerCentury = dms(2400, 3, 4.542);
 
     SolarYearConstants sun;
     sun.cosObliquity = std::cos(obliquity * kDegToRad);
     sun.sinObliquity = std::sin(obliquity * kDegToRad);
-    sun.perigee = Reduce(perigee, 360.0) * kDegToRad;
+    sun.perigee = reduce(perigee, 360.0) * kDegToRad;
     sun.dailyMotion = anomalyPerCentury / 36525.0 * kDegToRad;
-    sun.meanAnomalyAtEpoch = Reduce(meanAnomaly, 360.0) * kDegToRad;
+    sun.meanAnomalyAtEpoch = reduce(meanAnomaly, 360.0) * kDegToRad;
     sun.siderealRate = siderealPerCentury / 36525.0;
-    sun.siderealAtEpoch = Reduce(Dms(6, 38, 45.836) + Reduce(siderealPerCentury * t, 24.0), 24.0);
+    sun.siderealAtEpoch = reduce(dms(6, 38, 45.836) + reduce(siderealPerCentury * t, 24.0), 24.0);
     sun.centreCoeff1 = e * (2.0 - e * e * 0.25);
     sun.centreCoeff2 = e * e * 1.25;
     return sun;
 }
 
-SolarNoonResult SolarNoon(const PrayerCalcParams &params, const SolarYearConstants &sun, int day)
+SolarNoonResult solarNoon(const PrayerCalcParams &params, const SolarYearConstants &sun, int day)
 {
-    const double lh = LongitudeHours(params);
+    const double lh = longitudeHours(params);
     const double t = day + (lh + 12.0) / 24.0;
-    const SunPosition pos = SunAt(sun, t);
+    const SunPosition pos = sunAt(sun, t);
     double n = pos.rightAscension - sun.siderealRate * t - sun.siderealAtEpoch + params.timeZone + lh;
-    n = WrapClock(n);
+    n = wrapClock(n);
     const double declination = std::asin(pos.sinDeclination);
     return {n, std::fabs(params.latitude - declination)};
 }
 
-double SolarEventTime(const PrayerCalcParams &params, const SolarYearConstants &sun, int day,
+double solarEventTime(const PrayerCalcParams &params, const SolarYearConstants &sun, int day,
                       double zenith, double estimate, SunSide side)
 {
-    const double lh = LongitudeHours(params);
+    const double lh = longitudeHours(params);
     const double t = day + (lh + estimate) / 24.0;
-    const SunPosition pos = SunAt(sun, t);
+    const SunPosition pos = sunAt(sun, t);
     const double c = (std::cos(zenith) - std::sin(params.latitude) * pos.sinDeclination)
                      / (std::sqrt(1.0 - pos.sinDeclination * pos.sinDeclination)
                         * std::cos(params.latitude));
@@ -166,15 +166,15 @@ double SolarEventTime(const PrayerCalcParams &params, const SolarYearConstants &
         return kNoSolarTime;
     const double h = std::acos(c) * kRadToHours;
     const double hourAngle = side == SunSide::Morning ? 24.0 - h : h;
-    return WrapClock(hourAngle + pos.rightAscension - sun.siderealRate * t - sun.siderealAtEpoch
+    return wrapClock(hourAngle + pos.rightAscension - sun.siderealRate * t - sun.siderealAtEpoch
                      + params.timeZone + lh);
 }
 
-DayRange DaylightSavingDays(int year, bool daylightSaving)
+DayRange daylightSavingDays(int year, bool daylightSaving)
 {
     if (!daylightSaving)
         return {};
-    const int l = IsLeapYear(year) ? 1 : 0;
+    const int l = isLeapYear(year) ? 1 : 0;
     const int yy = year % 100;
     const int q = (year % 400) / 100;
     const int w = (yy + yy / 4 + 124 * q + 1 - l) % 7;
@@ -187,25 +187,25 @@ DayRange DaylightSavingDays(int year, bool daylightSaving)
     return {first, e - 1};
 }
 
-PrayerTimeTable ComputePrayerYear(const PrayerCalcParams &params)
+PrayerTimeTable computePrayerYear(const PrayerCalcParams &params)
 {
-    const SolarYearConstants sun = ComputeSolarYear(params.year);
+    const SolarYearConstants sun = computeSolarYear(params.year);
     PrayerTimeTable table;
-    table.dayCount = IsLeapYear(params.year) ? 366 : 365;
+    table.dayCount = isLeapYear(params.year) ? 366 : 365;
 
     Estimates est;
-    ComputeDay(params, sun, 0, est); // seeds the estimates from December 31 before
+    computeDay(params, sun, 0, est); // seeds the estimates from December 31 before
     for (int i = 0; i < table.dayCount; ++i)
-        table.rows[i] = ComputeDay(params, sun, i + 1, est);
+        table.rows[i] = computeDay(params, sun, i + 1, est);
 
-    const DayRange summer = DaylightSavingDays(params.year, params.daylightSaving);
+    const DayRange summer = daylightSavingDays(params.year, params.daylightSaving);
     for (int day = summer.first; day <= summer.last && day <= table.dayCount; ++day)
         for (float &value : table.rows[day - 1])
             value += 1.0f;
     return table;
 }
 
-int ToStoredMinutes(const PrayerCalcParams &params, const PrayerTimeTable::Row &row,
+int toStoredMinutes(const PrayerCalcParams &params, const PrayerTimeTable::Row &row,
                     PrayerColumn prayer)
 {
     const auto at = [&row](PrayerColumn c) { return double(row[int(c)]); };

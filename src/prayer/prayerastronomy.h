@@ -61,16 +61,16 @@ struct PrayerTimeTable
     int dayCount = 365;               // 366 in a leap year
 };
 
-bool IsLeapYear(int year);
-SolarYearConstants ComputeSolarYear(int year);
-SolarNoonResult SolarNoon(const PrayerCalcParams &params, const SolarYearConstants &sun, int day);
+bool isLeapYear(int year);
+SolarYearConstants computeSolarYear(int year);
+SolarNoonResult solarNoon(const PrayerCalcParams &params, const SolarYearConstants &sun, int day);
 // Clock time at which the Sun's centre has zenith distance `zenith`, or kNoSolarTime.
 // `estimate` (hours) sets the instant at which the Sun's position is taken.
-double SolarEventTime(const PrayerCalcParams &params, const SolarYearConstants &sun, int day,
+double solarEventTime(const PrayerCalcParams &params, const SolarYearConstants &sun, int day,
                       double zenith, double estimate, SunSide side);
 // First Sunday in April to the Saturday before the last Sunday in October.
-DayRange DaylightSavingDays(int year, bool daylightSaving);
-PrayerTimeTable ComputePrayerYear(const PrayerCalcParams &params);
+DayRange daylightSavingDays(int year, bool daylightSaving);
+PrayerTimeTable computePrayerYear(const PrayerCalcParams &params);
 // Whole minutes since midnight as stored for one prayer; 0 for no time.
-int ToStoredMinutes(const PrayerCalcParams &params, const PrayerTimeTable::Row &row,
+int toStoredMinutes(const PrayerCalcParams &params, const PrayerTimeTable::Row &row,
                     PrayerColumn prayer);

@@ -2,7 +2,7 @@
 
 #include "prayer/daycalendar.h"
 
-std::optional<BatchPeriod> BatchPeriodOf(const DayCalendar &calendar, int fromDay, int fromMonth,
+std::optional<BatchPeriod> batchPeriodOf(const DayCalendar &calendar, int fromDay, int fromMonth,
                                          int toDay, int toMonth)
 {
     BatchPeriod period{fromDay + calendar.daysBefore(fromMonth),
@@ -17,7 +17,7 @@ std::optional<BatchPeriod> BatchPeriodOf(const DayCalendar &calendar, int fromDa
     return period;
 }
 
-QList<BatchDay> BatchDays(BatchPeriod period, TimeOfDay start, BatchMode mode, int step)
+QList<BatchDay> batchDays(BatchPeriod period, TimeOfDay start, BatchMode mode, int step)
 {
     const int change = mode == BatchMode::Ascending ? step
                      : mode == BatchMode::Descending ? -step

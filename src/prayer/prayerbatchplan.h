@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/timetext/timeofday.h"
+#include "timetext/timeofday.h"
 
 #include <QList>
 
@@ -30,9 +30,9 @@ struct BatchDay
 // Nothing when the first day is below 1 or a day lies beyond the end of its month.
 // A "to" before the "from" gives the first day alone: a period never wraps
 // past December 31.
-std::optional<BatchPeriod> BatchPeriodOf(const DayCalendar &calendar, int fromDay, int fromMonth,
+std::optional<BatchPeriod> batchPeriodOf(const DayCalendar &calendar, int fromDay, int fromMonth,
                                          int toDay, int toMonth);
 
 // The value of every day of the period, starting at the given time and
 // moving by step minutes per day.
-QList<BatchDay> BatchDays(BatchPeriod period, TimeOfDay start, BatchMode mode, int step);
+QList<BatchDay> batchDays(BatchPeriod period, TimeOfDay start, BatchMode mode, int step);

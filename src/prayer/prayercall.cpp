@@ -6,7 +6,7 @@ constexpr int kFriday = 5;
 
 } // namespace
 
-int DuePrayer(const PrayerTimes &times, int secondOfDay, int weekday)
+int duePrayer(const PrayerTimes &times, int secondOfDay, int weekday)
 {
     const bool friday = weekday == kFriday;
     for (int prayer = PrayerTimes::Fajr; prayer < PrayerTimes::Count; ++prayer) {
@@ -18,7 +18,7 @@ int DuePrayer(const PrayerTimes &times, int secondOfDay, int weekday)
     return -1;
 }
 
-QString PrayerCallFile(int prayer)
+QString prayerCallFile(int prayer)
 {
     const QString call = "Aazan.WAV";
     return prayer == PrayerTimes::Fajr ? "F" + call : call;

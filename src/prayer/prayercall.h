@@ -7,7 +7,7 @@
 // The prayer whose time falls on this second since midnight, or -1. On a
 // Friday (weekday 5, Sunday = 0) Jumma is called instead of Zohor; on the
 // other days Jumma is passed over. The first in the order Fajr .. Jumma wins.
-int DuePrayer(const PrayerTimes &times, int secondOfDay, int weekday);
+int duePrayer(const PrayerTimes &times, int secondOfDay, int weekday);
 
 // "FAazan.WAV" for Fajr, "Aazan.WAV" for the others.
-QString PrayerCallFile(int prayer);
+QString prayerCallFile(int prayer);

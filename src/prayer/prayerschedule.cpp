@@ -1,8 +1,8 @@
 #include "prayer/prayerschedule.h"
 
-#include "alarms/csoundchannel.h"
-#include "app/datafiles.h"
-#include "app/timesource.h"
+#include "sound/soundchannel.h"
+#include "core/datafiles.h"
+#include "core/timesource.h"
 #include "prayer/prayercall.h"
 
 namespace {
@@ -11,28 +11,28 @@ constexpr int kRetryPauseMs = 1000;
 
 } // namespace
 
-PrayerSchedule::PrayerSchedule(const DataSource &source, CSoundChannel &channel)
+PrayerSchedule::PrayerSchedule(const DataSource &source, SoundChannel &channel)
     : m_source(source)
     , m_channel(channel)
 {
 }
 
-void PrayerSchedule::LoadToday(const LocalTime &now)
+void PrayerSchedule::loadToday(const LocalTime &now)
 {
-    LoadTodayPrayerTimes(m_source, now.dayOfYear, m_today);
+    loadTodayPrayerTimes(m_source, now.dayOfYear, m_today);
 }
 
 // Nothing is called at second 0, so a stored 0 ("no time") never sounds.
-void PrayerSchedule::CheckPrayerCall(const LocalTime &second)
+void PrayerSchedule::checkPrayerCall(const LocalTime &second)
 {
     if (second.secondOfDay() == 0) {
-        LoadToday(second);
+        loadToday(second);
         return;
     }
-    const int prayer = DuePrayer(m_today, second.secondOfDay(), second.weekday);
+    const int prayer = duePrayer(m_today, second.secondOfDay(), second.weekday);
     if (prayer < 0)
         return;
     // People put their own recordings in the directory the clock starts from.
-    m_channel.StartChannelSound(DataFiles::find(PrayerCallFile(prayer), true), "&Stop Aazan",
+    m_channel.startChannelSound(DataFiles::find(prayerCallFile(prayer), true), "&Stop Aazan",
                                 kRetryPauseMs, false);
 }

@@ -3,7 +3,7 @@
 #include "prayer/todayprayertimes.h"
 
 struct LocalTime;
-class CSoundChannel;
+class SoundChannel;
 class DataSource;
 
 // Today's prayer times and the call that sounds at each of them on the
@@ -11,18 +11,18 @@ class DataSource;
 class PrayerSchedule
 {
 public:
-    PrayerSchedule(const DataSource &source, CSoundChannel &channel);
+    PrayerSchedule(const DataSource &source, SoundChannel &channel);
 
     // Keeps the times it has when the day has no row or the database fails:
     // this runs at start-up and at midnight, with nobody to answer a message.
-    void LoadToday(const LocalTime &now);
+    void loadToday(const LocalTime &now);
 
-    void CheckPrayerCall(const LocalTime &second);
+    void checkPrayerCall(const LocalTime &second);
 
     const TodayPrayerTimes &today() const { return m_today; }
 
 private:
     const DataSource &m_source;
-    CSoundChannel &m_channel;
+    SoundChannel &m_channel;
     TodayPrayerTimes m_today;
 };

@@ -1,6 +1,6 @@
 #include "prayer/prayerstore.h"
 
-#include "app/timetext/leadingdecimal.h"
+#include "timetext/leadingdecimal.h"
 
 #include <QSet>
 
@@ -17,7 +17,7 @@ const char *const UpdateGeneratedDayStatement =
     "UPDATE Naamaz SET Fajr = ? , Zohor = ? , Asr = ? , Magreb = ? , Isha = ?  WHERE Days=? ";
 const char *const SelectDayRangeStatement = "Select * from Naamaz where [Days]>= ? and [Days]<= ?";
 const char *const InsertEmptyDayStatement = "INSERT INTO Naamaz (Days) VALUES (?) ";
-// %1 is a column name from PrayerColumns(), never user text.
+// %1 is a column name from prayerColumns(), never user text.
 const char *const UpdateOnePrayerStatement = "UPDATE Naamaz  SET %1=? WHERE Days = ? ";
 const char *const ListCitiesStatement = "Select * from CITY ;";
 const char *const LoadCityStatement = "Select * from CITY where [City] = ?;";
@@ -28,18 +28,18 @@ const char *const InsertCityStatement =
     "HasDayLt, ByRatio, Ratio )  VALUES ( ?, ?, ?, ?, ?, ?, ?, ?, ?, ? ); ";
 
 // Times are read as text, so an empty field reads as 0.
-PrayerDayRow ReadDayRow(const QSqlRecord &row)
+PrayerDayRow readDayRow(const QSqlRecord &row)
 {
     PrayerDayRow day;
-    day.day = LeadingDecimal(row.value(0).toString());
+    day.day = leadingDecimal(row.value(0).toString());
     for (int i = 0; i < PrayerTimes::Count; ++i)
-        day.times.minutes[i] = LeadingDecimal(row.value(i + 1).toString());
+        day.times.minutes[i] = leadingDecimal(row.value(i + 1).toString());
     return day;
 }
 
 // Fields by position: the method, the daylight flag, the Asr choice and the
 // ratio are truncated; the angle counts only when the field holds a double.
-CityRecord ReadCity(const QSqlRecord &row)
+CityRecord readCity(const QSqlRecord &row)
 {
     const QVariant angle = row.value(4);
     CityRecord city;
@@ -56,7 +56,7 @@ CityRecord ReadCity(const QSqlRecord &row)
     return city;
 }
 
-QVariantList Values(const std::array<int, 5> &fajrToIsha)
+QVariantList values(const std::array<int, 5> &fajrToIsha)
 {
     QVariantList values;
     for (int minutes : fajrToIsha)
@@ -66,25 +66,25 @@ QVariantList Values(const std::array<int, 5> &fajrToIsha)
 
 } // namespace
 
-const QStringList &PrayerStore::PrayerColumns()
+const QStringList &PrayerStore::prayerColumns()
 {
     static const QStringList columns{"Fajr", "Zohor", "Asr", "Magreb", "Isha", "Jumma"};
     return columns;
 }
 
-DbResult<std::optional<PrayerDayRow>> PrayerStore::LoadDayRow(DbSession &session, int day) const
+DbResult<std::optional<PrayerDayRow>> PrayerStore::loadDayRow(DbSession &session, int day) const
 {
     std::optional<PrayerDayRow> found;
     const DbStatus status = session.select(LoadDayRowStatement, {day}, [&found](const QSqlRecord &row) {
         if (!found)
-            found = ReadDayRow(row);
+            found = readDayRow(row);
     });
     if (!status.ok())
         return status;
     return found;
 }
 
-DbStatus PrayerStore::UpdateDayRow(DbSession &session, int day, const PrayerTimes &times) const
+DbStatus PrayerStore::updateDayRow(DbSession &session, int day, const PrayerTimes &times) const
 {
     QVariantList values;
     for (int minutes : times.minutes)
@@ -93,50 +93,50 @@ DbStatus PrayerStore::UpdateDayRow(DbSession &session, int day, const PrayerTime
     return session.execute(UpdateDayRowStatement, values);
 }
 
-DbResult<bool> PrayerStore::AnyDayRows(DbSession &session) const
+DbResult<bool> PrayerStore::anyDayRows(DbSession &session) const
 {
     return session.hasRows(AnyDayRowsStatement);
 }
 
-DbStatus PrayerStore::InsertGeneratedDay(DbSession &session, int day,
+DbStatus PrayerStore::insertGeneratedDay(DbSession &session, int day,
                                          const std::array<int, 5> &fajrToIsha) const
 {
-    return session.execute(InsertGeneratedDayStatement, QVariantList{day} + Values(fajrToIsha));
+    return session.execute(InsertGeneratedDayStatement, QVariantList{day} + values(fajrToIsha));
 }
 
-DbStatus PrayerStore::UpdateGeneratedDay(DbSession &session, int day,
+DbStatus PrayerStore::updateGeneratedDay(DbSession &session, int day,
                                          const std::array<int, 5> &fajrToIsha) const
 {
-    return session.execute(UpdateGeneratedDayStatement, Values(fajrToIsha) << day);
+    return session.execute(UpdateGeneratedDayStatement, values(fajrToIsha) << day);
 }
 
-DbResult<QList<PrayerDayRow>> PrayerStore::SelectDayRange(DbSession &session, int first, int last) const
+DbResult<QList<PrayerDayRow>> PrayerStore::selectDayRange(DbSession &session, int first, int last) const
 {
     QList<PrayerDayRow> rows;
     const DbStatus status = session.select(SelectDayRangeStatement, {first, last},
-                                           [&rows](const QSqlRecord &row) { rows << ReadDayRow(row); });
+                                           [&rows](const QSqlRecord &row) { rows << readDayRow(row); });
     if (!status.ok())
         return status;
     return rows;
 }
 
-DbStatus PrayerStore::InsertEmptyDay(DbSession &session, int day) const
+DbStatus PrayerStore::insertEmptyDay(DbSession &session, int day) const
 {
     return session.execute(InsertEmptyDayStatement, {day});
 }
 
-DbStatus PrayerStore::UpdateOnePrayer(DbSession &session, const QString &column, int minutes,
+DbStatus PrayerStore::updateOnePrayer(DbSession &session, const QString &column, int minutes,
                                       int day) const
 {
-    if (!PrayerColumns().contains(column))
+    if (!prayerColumns().contains(column))
         return DbStatus::failure(QString("There is no prayer named \"%1\". Choose one of %2.")
-                                     .arg(column, PrayerColumns().join(", ")));
+                                     .arg(column, prayerColumns().join(", ")));
     return session.execute(QString(UpdateOnePrayerStatement).arg(column), {minutes, day});
 }
 
-DbResult<int> PrayerStore::InsertMissingDays(DbSession &session, int first, int last) const
+DbResult<int> PrayerStore::insertMissingDays(DbSession &session, int first, int last) const
 {
-    const DbResult<QList<PrayerDayRow>> existing = SelectDayRange(session, first, last);
+    const DbResult<QList<PrayerDayRow>> existing = selectDayRange(session, first, last);
     if (!existing.ok())
         return DbStatus(existing);
     QSet<int> present;
@@ -146,7 +146,7 @@ DbResult<int> PrayerStore::InsertMissingDays(DbSession &session, int first, int 
     for (int day = qMax(first, 1); day <= qMin(last, LastDay); ++day) {
         if (present.contains(day))
             continue;
-        const DbStatus status = InsertEmptyDay(session, day);
+        const DbStatus status = insertEmptyDay(session, day);
         if (!status.ok())
             return status;
         ++inserted;
@@ -154,7 +154,7 @@ DbResult<int> PrayerStore::InsertMissingDays(DbSession &session, int first, int 
     return inserted;
 }
 
-DbResult<QStringList> PrayerStore::ListCities(DbSession &session) const
+DbResult<QStringList> PrayerStore::listCities(DbSession &session) const
 {
     QStringList cities;
     const DbStatus status = session.select(ListCitiesStatement, {}, [&cities](const QSqlRecord &row) {
@@ -165,29 +165,29 @@ DbResult<QStringList> PrayerStore::ListCities(DbSession &session) const
     return cities;
 }
 
-DbResult<std::optional<CityRecord>> PrayerStore::LoadCity(DbSession &session, const QString &city) const
+DbResult<std::optional<CityRecord>> PrayerStore::loadCity(DbSession &session, const QString &city) const
 {
     std::optional<CityRecord> found;
     const DbStatus status = session.select(LoadCityStatement, {city}, [&found](const QSqlRecord &row) {
         if (!found)
-            found = ReadCity(row);
+            found = readCity(row);
     });
     if (!status.ok())
         return status;
     return found;
 }
 
-DbResult<bool> PrayerStore::CityExists(DbSession &session, const QString &city) const
+DbResult<bool> PrayerStore::cityExists(DbSession &session, const QString &city) const
 {
     return session.hasRows(CityExistsStatement, {city});
 }
 
-DbStatus PrayerStore::DeleteCity(DbSession &session, const QString &city) const
+DbStatus PrayerStore::deleteCity(DbSession &session, const QString &city) const
 {
     return session.execute(DeleteCityStatement, {city});
 }
 
-DbStatus PrayerStore::InsertCity(DbSession &session, const CityRecord &record) const
+DbStatus PrayerStore::insertCity(DbSession &session, const CityRecord &record) const
 {
     return session.execute(InsertCityStatement,
                            {record.city, record.longitude, record.latitude, double(record.fajrMethod),

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/db/datasource.h"
-#include "app/db/dbresult.h"
-#include "app/db/dbsession.h"
-#include "prayer/todayprayertimes.h"
+#include "db/datasource.h"
+#include "db/dbresult.h"
+#include "db/dbsession.h"
+#include "prayer/prayertimes.h"
 
 #include <QList>
 #include <QString>
@@ -53,28 +53,28 @@ public:
 
     // Per-day table. Fajr..Isha are the five generated times; Jumma is never
     // written by the generation.
-    DbResult<std::optional<PrayerDayRow>> LoadDayRow(DbSession &session, int day) const;
-    DbStatus UpdateDayRow(DbSession &session, int day, const PrayerTimes &times) const;
-    DbResult<bool> AnyDayRows(DbSession &session) const;
-    DbStatus InsertGeneratedDay(DbSession &session, int day, const std::array<int, 5> &fajrToIsha) const;
-    DbStatus UpdateGeneratedDay(DbSession &session, int day, const std::array<int, 5> &fajrToIsha) const;
-    DbResult<QList<PrayerDayRow>> SelectDayRange(DbSession &session, int first, int last) const;
-    DbStatus InsertEmptyDay(DbSession &session, int day) const;
+    DbResult<std::optional<PrayerDayRow>> loadDayRow(DbSession &session, int day) const;
+    DbStatus updateDayRow(DbSession &session, int day, const PrayerTimes &times) const;
+    DbResult<bool> anyDayRows(DbSession &session) const;
+    DbStatus insertGeneratedDay(DbSession &session, int day, const std::array<int, 5> &fajrToIsha) const;
+    DbStatus updateGeneratedDay(DbSession &session, int day, const std::array<int, 5> &fajrToIsha) const;
+    DbResult<QList<PrayerDayRow>> selectDayRange(DbSession &session, int first, int last) const;
+    DbStatus insertEmptyDay(DbSession &session, int day) const;
     // column is one of "Fajr", "Zohor", "Asr", "Magreb", "Isha", "Jumma";
     // any other text fails without touching the database.
-    DbStatus UpdateOnePrayer(DbSession &session, const QString &column, int minutes, int day) const;
+    DbStatus updateOnePrayer(DbSession &session, const QString &column, int minutes, int day) const;
     // Inserts an empty row for each day of first..last that has none, so no
     // day ever gets a second row. Gives the number of rows inserted.
-    DbResult<int> InsertMissingDays(DbSession &session, int first, int last) const;
+    DbResult<int> insertMissingDays(DbSession &session, int first, int last) const;
 
     // City table; city names are compared as stored (trim them first).
-    DbResult<QStringList> ListCities(DbSession &session) const;
-    DbResult<std::optional<CityRecord>> LoadCity(DbSession &session, const QString &city) const;
-    DbResult<bool> CityExists(DbSession &session, const QString &city) const;
-    DbStatus DeleteCity(DbSession &session, const QString &city) const;
-    DbStatus InsertCity(DbSession &session, const CityRecord &record) const;
+    DbResult<QStringList> listCities(DbSession &session) const;
+    DbResult<std::optional<CityRecord>> loadCity(DbSession &session, const QString &city) const;
+    DbResult<bool> cityExists(DbSession &session, const QString &city) const;
+    DbStatus deleteCity(DbSession &session, const QString &city) const;
+    DbStatus insertCity(DbSession &session, const CityRecord &record) const;
 
-    static const QStringList &PrayerColumns();
+    static const QStringList &prayerColumns();
 
 private:
     const DataSource &m_source;

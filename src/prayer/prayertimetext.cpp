@@ -1,6 +1,6 @@
 #include "prayer/prayertimetext.h"
 
-QString FormatPrayerTime(TimeOfDay minutes)
+QString formatPrayerTime(TimeOfDay minutes)
 {
     if (minutes < 0 || minutes > 1440)
         minutes = 0;

@@ -1,36 +1,36 @@
 #include "prayer/prayeryearwriter.h"
 
-#include "app/db/dbsession.h"
+#include "db/dbsession.h"
 #include "prayer/prayerstore.h"
 
 #include <QSqlError>
 
 namespace {
 
-std::array<int, 5> StoredDay(const PrayerCalcParams &params, const PrayerTimeTable::Row &row)
+std::array<int, 5> storedDay(const PrayerCalcParams &params, const PrayerTimeTable::Row &row)
 {
-    return {ToStoredMinutes(params, row, PrayerColumn::Fajr),
-            ToStoredMinutes(params, row, PrayerColumn::Zohor),
-            ToStoredMinutes(params, row, PrayerColumn::Asr),
-            ToStoredMinutes(params, row, PrayerColumn::Magreb),
-            ToStoredMinutes(params, row, PrayerColumn::Isha)};
+    return {toStoredMinutes(params, row, PrayerColumn::Fajr),
+            toStoredMinutes(params, row, PrayerColumn::Zohor),
+            toStoredMinutes(params, row, PrayerColumn::Asr),
+            toStoredMinutes(params, row, PrayerColumn::Magreb),
+            toStoredMinutes(params, row, PrayerColumn::Isha)};
 }
 
-DbStatus WriteDays(const PrayerStore &store, DbSession &session, const PrayerCalcParams &params,
+DbStatus writeDays(const PrayerStore &store, DbSession &session, const PrayerCalcParams &params,
                    const PrayerTimeTable &table, const std::function<void(int day)> &progress)
 {
-    const DbResult<bool> hasRows = store.AnyDayRows(session);
+    const DbResult<bool> hasRows = store.anyDayRows(session);
     if (!hasRows.ok())
         return hasRows;
     if (hasRows.value()) {
-        const DbResult<int> inserted = store.InsertMissingDays(session, 1, table.dayCount);
+        const DbResult<int> inserted = store.insertMissingDays(session, 1, table.dayCount);
         if (!inserted.ok())
             return inserted;
     }
     for (int day = 1; day <= table.dayCount; ++day) {
-        const std::array<int, 5> minutes = StoredDay(params, table.rows[day - 1]);
-        const DbStatus status = hasRows.value() ? store.UpdateGeneratedDay(session, day, minutes)
-                                                : store.InsertGeneratedDay(session, day, minutes);
+        const std::array<int, 5> minutes = storedDay(params, table.rows[day - 1]);
+        const DbStatus status = hasRows.value() ? store.updateGeneratedDay(session, day, minutes)
+                                                : store.insertGeneratedDay(session, day, minutes);
         if (!status.ok())
             return status;
         if (progress)
@@ -41,7 +41,7 @@ DbStatus WriteDays(const PrayerStore &store, DbSession &session, const PrayerCal
 
 } // namespace
 
-DbStatus WritePrayerYear(const PrayerStore &store, DbSession &session,
+DbStatus writePrayerYear(const PrayerStore &store, DbSession &session,
                          const PrayerCalcParams &params, const PrayerTimeTable &table,
                          const std::function<void(int day)> &progress)
 {
@@ -51,7 +51,7 @@ DbStatus WritePrayerYear(const PrayerStore &store, DbSession &session,
     // written before it stay.
     QSqlDatabase db = session.database();
     const bool inTransaction = db.transaction();
-    const DbStatus status = WriteDays(store, session, params, table, progress);
+    const DbStatus status = writeDays(store, session, params, table, progress);
     if (inTransaction && !db.commit() && status.ok())
         return DbStatus::failure(db.lastError().text());
     return status;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/db/dbresult.h"
+#include "db/dbresult.h"
 #include "prayer/prayerastronomy.h"
 
 #include <functional>
@@ -12,6 +12,6 @@ class PrayerStore;
 // table on one session: an empty table gets new rows, a partly filled one
 // gets the days it lacks and then every day's five times. Jumma is never
 // written. `progress` is told each day number once it is written.
-DbStatus WritePrayerYear(const PrayerStore &store, DbSession &session,
+DbStatus writePrayerYear(const PrayerStore &store, DbSession &session,
                          const PrayerCalcParams &params, const PrayerTimeTable &table,
                          const std::function<void(int day)> &progress);

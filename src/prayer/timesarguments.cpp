@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kDegToRad = 0.017453292519943295;
 
-std::optional<double> ParseNumber(const QString &text, double low, double high)
+std::optional<double> parseNumber(const QString &text, double low, double high)
 {
     bool ok = false;
     const double value = text.toDouble(&ok);
@@ -18,7 +18,7 @@ std::optional<double> ParseNumber(const QString &text, double low, double high)
     return value;
 }
 
-const QStringList &ValueOptions()
+const QStringList &valueOptions()
 {
     static const QStringList options{"--lat", "--lon", "--tz", "--method", "--angle",
                                      "--interval", "--asr", "--year"};
@@ -26,7 +26,7 @@ const QStringList &ValueOptions()
 }
 
 // Splits "--name=value" and "--name value" into a map; flags map to an empty text.
-QString Collect(const QStringList &arguments, QHash<QString, QString> &values)
+QString collect(const QStringList &arguments, QHash<QString, QString> &values)
 {
     for (int i = 0; i < arguments.size(); ++i) {
         QString name = arguments[i];
@@ -37,7 +37,7 @@ QString Collect(const QStringList &arguments, QHash<QString, QString> &values)
             value = name.mid(equals + 1);
             name.truncate(equals);
         }
-        if (ValueOptions().contains(name)) {
+        if (valueOptions().contains(name)) {
             if (!inline_) {
                 if (i + 1 >= arguments.size())
                     return name + ": a value is missing";
@@ -54,16 +54,16 @@ QString Collect(const QStringList &arguments, QHash<QString, QString> &values)
     return {};
 }
 
-QString Fill(const QHash<QString, QString> &values, int currentYear, TimesRequest &request)
+QString fill(const QHash<QString, QString> &values, int currentYear, TimesRequest &request)
 {
     PrayerCalcParams &p = request.params;
-    const auto latitude = ParseCoordinate(values["--lat"], 90, u'N', u'S');
+    const auto latitude = parseCoordinate(values["--lat"], 90, u'N', u'S');
     if (!latitude)
         return "--lat: expected degrees 0-90, minutes 0-59 and N or S, e.g. 23:43N";
-    const auto longitude = ParseCoordinate(values["--lon"], 180, u'W', u'E');
+    const auto longitude = parseCoordinate(values["--lon"], 180, u'W', u'E');
     if (!longitude)
         return "--lon: expected degrees 0-180, minutes 0-59 and E or W, e.g. 90:25E";
-    const auto zone = ParseNumber(values["--tz"], -12, 12);
+    const auto zone = parseNumber(values["--tz"], -12, 12);
     if (!zone)
         return "--tz: expected hours from -12 to 12, e.g. 6 or 5.5";
     p.latitude = *latitude * kDegToRad;
@@ -79,11 +79,11 @@ QString Fill(const QHash<QString, QString> &values, int currentYear, TimesReques
     if (!methods.contains(method))
         return "--method: expected angle, interval or maxinterval";
     p.fajrMethod = methods[method];
-    const auto angle = ParseNumber(values.value("--angle", "18"), 0, 30);
+    const auto angle = parseNumber(values.value("--angle", "18"), 0, 30);
     if (!angle)
         return "--angle: expected degrees from 0 to 30";
     p.fajrAngle = *angle;
-    const auto interval = ParseNumber(values.value("--interval", "0"), 0, 60);
+    const auto interval = parseNumber(values.value("--interval", "0"), 0, 60);
     if (!interval)
         return "--interval: expected minutes from 0 to 60";
     p.intervalHours = *interval / 60.0;
@@ -92,7 +92,7 @@ QString Fill(const QHash<QString, QString> &values, int currentYear, TimesReques
         return "--asr: expected 1 or 2";
     p.shadowFactor = asr.toDouble();
     // The solar theory counts leap days exactly only within these years.
-    const auto year = ParseNumber(values.value("--year", QString::number(currentYear)), 1901, 2099);
+    const auto year = parseNumber(values.value("--year", QString::number(currentYear)), 1901, 2099);
     if (!year || *year != std::floor(*year))
         return "--year: expected a year from 1901 to 2099";
     p.year = int(*year);
@@ -101,7 +101,7 @@ QString Fill(const QHash<QString, QString> &values, int currentYear, TimesReques
 
 } // namespace
 
-std::optional<double> ParseCoordinate(const QString &text, int maxDegrees, QChar positive,
+std::optional<double> parseCoordinate(const QString &text, int maxDegrees, QChar positive,
                                       QChar negative)
 {
     static const QRegularExpression form(QStringLiteral("^(\\d{1,3})(?::(\\d{1,2}))?([A-Za-z])$"));
@@ -119,19 +119,19 @@ std::optional<double> ParseCoordinate(const QString &text, int maxDegrees, QChar
     return letter == positive ? value : -value;
 }
 
-TimesParseResult ParseTimesArguments(const QStringList &arguments, int currentYear)
+TimesParseResult parseTimesArguments(const QStringList &arguments, int currentYear)
 {
     QHash<QString, QString> values;
-    QString error = Collect(arguments, values);
+    QString error = collect(arguments, values);
     TimesRequest request;
     if (error.isEmpty())
-        error = Fill(values, currentYear, request);
+        error = fill(values, currentYear, request);
     if (!error.isEmpty())
         return {std::nullopt, error};
     return {request, {}};
 }
 
-QStringList FormatTimesTable(const PrayerCalcParams &params, const PrayerTimeTable &table,
+QStringList formatTimesTable(const PrayerCalcParams &params, const PrayerTimeTable &table,
                              bool clock)
 {
     static constexpr PrayerColumn stored[] = {PrayerColumn::Fajr, PrayerColumn::Zohor,
@@ -141,7 +141,7 @@ QStringList FormatTimesTable(const PrayerCalcParams &params, const PrayerTimeTab
     for (int i = 0; i < table.dayCount; ++i) {
         QString line = QString::number(i + 1);
         for (PrayerColumn prayer : stored) {
-            const int minutes = ToStoredMinutes(params, table.rows[i], prayer);
+            const int minutes = toStoredMinutes(params, table.rows[i], prayer);
             line += u',';
             line += clock ? QString::asprintf("%02d:%02d", minutes / 60, minutes % 60)
                           : QString::number(minutes);

@@ -22,15 +22,15 @@ struct TimesParseResult
 };
 
 // `arguments` without the program name; `currentYear` is used when --year is absent.
-TimesParseResult ParseTimesArguments(const QStringList &arguments, int currentYear);
+TimesParseResult parseTimesArguments(const QStringList &arguments, int currentYear);
 
 // "D:MM" (or "D") followed by one of the two letters; signed degrees, the first
 // letter positive. Empty when the text or its range is wrong.
-std::optional<double> ParseCoordinate(const QString &text, int maxDegrees, QChar positive,
+std::optional<double> parseCoordinate(const QString &text, int maxDegrees, QChar positive,
                                       QChar negative);
 
 // The header and one line per day of the year, as the generation stores them.
-QStringList FormatTimesTable(const PrayerCalcParams &params, const PrayerTimeTable &table,
+QStringList formatTimesTable(const PrayerCalcParams &params, const PrayerTimeTable &table,
                              bool clock);
 
 inline constexpr const char *kTimesUsage =

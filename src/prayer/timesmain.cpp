@@ -1,5 +1,5 @@
 // chimewise-times: prints a year of prayer times as the yearly generation stores them.
-#include "app/timesource.h"
+#include "core/timesource.h"
 #include "prayer/timesarguments.h"
 
 #include <QStringList>
@@ -14,13 +14,13 @@ int main(int argc, char *argv[])
 
     const SystemTimeSource clock;
     const int currentYear = TimeSource::toLocal(clock.now()).year;
-    const TimesParseResult parsed = ParseTimesArguments(arguments, currentYear);
+    const TimesParseResult parsed = parseTimesArguments(arguments, currentYear);
     if (!parsed.request) {
         std::fprintf(stderr, "chimewise-times: %s\n%s\n", qPrintable(parsed.error), kTimesUsage);
         return 2;
     }
     const PrayerCalcParams &params = parsed.request->params;
-    const QStringList lines = FormatTimesTable(params, ComputePrayerYear(params),
+    const QStringList lines = formatTimesTable(params, computePrayerYear(params),
                                                parsed.request->clock);
     for (const QString &line : lines)
         std::printf("%s\n", qPrintable(line));

@@ -1,17 +1,18 @@
 #include "prayer/todayprayertimes.h"
 
-#include "app/db/datasource.h"
+#include "db/databasesetup.h"
+#include "db/datasource.h"
 #include "prayer/prayerstore.h"
 
-DbResult<bool> LoadTodayPrayerTimes(const DataSource &source, int dayOfYear, TodayPrayerTimes &times)
+DbResult<bool> loadTodayPrayerTimes(const DataSource &source, int dayOfYear, TodayPrayerTimes &times)
 {
     // Reading creates nothing: a database that is not there yet is made by
     // the city dialog, which says so.
-    if (source.kind() == DataSource::Kind::Embedded && !source.databaseExists())
+    if (source.kind() == DataSource::Kind::Embedded && !databaseExists(source))
         return false;
     const PrayerStore store(source);
     DbSession session = store.openSession();
-    const DbResult<std::optional<PrayerDayRow>> row = store.LoadDayRow(session, dayOfYear);
+    const DbResult<std::optional<PrayerDayRow>> row = store.loadDayRow(session, dayOfYear);
     if (!row.ok())
         return DbStatus(row);
     if (!row.value())

@@ -1,24 +1,9 @@
 #pragma once
 
-#include "app/db/dbresult.h"
-
-#include <array>
+#include "db/dbresult.h"
+#include "prayer/prayertimes.h"
 
 class DataSource;
-
-// Six prayer times in minutes since midnight, in the order the per-day
-// table stores them. A 0 means no time.
-struct PrayerTimes
-{
-    enum Index { Fajr, Zohor, Asr, Magreb, Isha, Jumma };
-    static constexpr int Count = 6;
-
-    std::array<int, Count> minutes{};
-
-    int &operator[](Index i) { return minutes[i]; }
-    int operator[](Index i) const { return minutes[i]; }
-    bool operator==(const PrayerTimes &) const = default;
-};
 
 // Today's times, held by the clock for the whole run; all 0 at start.
 using TodayPrayerTimes = PrayerTimes;
@@ -29,4 +14,4 @@ using TodayPrayerTimes = PrayerTimes;
 // it), times keep their previous values;
 // nothing is shown to the user, since this runs at start-up and at midnight.
 // Gives true when the times were replaced.
-DbResult<bool> LoadTodayPrayerTimes(const DataSource &source, int dayOfYear, TodayPrayerTimes &times);
+DbResult<bool> loadTodayPrayerTimes(const DataSource &source, int dayOfYear, TodayPrayerTimes &times);

@@ -1,7 +1,7 @@
 #include "voice/saycommand.h"
 
-#include "app/datafiles.h"
-#include "app/timetext/timeofday.h"
+#include "core/datafiles.h"
+#include "timetext/timeofday.h"
 #include "voice/timeannouncer.h"
 #include "voice/voicetables.h"
 
@@ -13,12 +13,12 @@ const char kUsage[] = "usage: chimewise --say HH:MM [--english|--bangla]";
 
 } // namespace
 
-bool IsSayCommand(const QStringList &arguments)
+bool isSayCommand(const QStringList &arguments)
 {
     return arguments.size() > 1 && arguments.at(1) == "--say";
 }
 
-int RunSayCommand(const QStringList &arguments, int storedEnglish, SoundDevice &device,
+int runSayCommand(const QStringList &arguments, int storedEnglish, SoundDevice &device,
                   QTextStream &err)
 {
     if (arguments.size() < 3 || arguments.size() > 4) {
@@ -26,7 +26,7 @@ int RunSayCommand(const QStringList &arguments, int storedEnglish, SoundDevice &
         return 2;
     }
     const QString timeText = arguments.at(2);
-    const TimeOfDay time = ParseTimeOfDay(timeText);
+    const TimeOfDay time = parseTimeOfDay(timeText);
     if (time == kNoTime) {
         err << "chimewise: \"" << timeText << "\" is not a time of day; give HH:MM, e.g. 09:15"
             << Qt::endl;
@@ -45,9 +45,9 @@ int RunSayCommand(const QStringList &arguments, int storedEnglish, SoundDevice &
     }
 
     VoiceTables voice;
-    voice.LoadAtStartUp();
-    voice.SelectVoiceLanguage(english);
-    AnnounceTime(device, voice.current(), time / 60, time % 60,
+    voice.loadAtStartUp();
+    voice.selectVoiceLanguage(english);
+    announceTime(device, voice.current(), time / 60, time % 60,
                  DataFiles::find(kRecordingFile, false));
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "voice/timeannouncer.h"
 
-#include "app/sound/sounddevice.h"
+#include "sound/sounddevice.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ constexpr int kOpenAttempts = 10;
 
 } // namespace
 
-int PeriodOfDay(int hour)
+int periodOfDay(int hour)
 {
     if (hour >= 4 && hour <= 5)
         return 0;
@@ -24,7 +24,7 @@ int PeriodOfDay(int hour)
     return 5;
 }
 
-bool IsAnnouncementSecond(int intervalIndex, int secondOfDay)
+bool isAnnouncementSecond(int intervalIndex, int secondOfDay)
 {
     static constexpr int kPeriodMinutes[] = {15, 30, 60};
     if (intervalIndex < 0 || intervalIndex > 2)
@@ -32,7 +32,7 @@ bool IsAnnouncementSecond(int intervalIndex, int secondOfDay)
     return secondOfDay % (60 * kPeriodMinutes[intervalIndex]) == 0;
 }
 
-void AnnounceTime(SoundDevice &device, const VoiceTable &table, int hour, int minute,
+void announceTime(SoundDevice &device, const VoiceTable &table, int hour, int minute,
                   const QString &recordingPath)
 {
     const QString open =
@@ -46,7 +46,7 @@ void AnnounceTime(SoundDevice &device, const VoiceTable &table, int hour, int mi
     const int amPm = hour >= 12 ? 1 : 0;
     const VoiceSegment segments[] = {
         table.starter,
-        table.zone[PeriodOfDay(hour)],
+        table.zone[periodOfDay(hour)],
         table.hour[hour % 12],
         table.min[minute / 15],
         table.ampm[amPm],

@@ -2,7 +2,7 @@
 // naming where every word of the announcement lies in the recording.
 #include "voice/voicetables.h"
 
-#include "app/timetext/leadingdecimal.h"
+#include "timetext/leadingdecimal.h"
 
 #include <QByteArrayList>
 #include <QFile>
@@ -49,7 +49,7 @@ private:
     QFile &m_file;
 };
 
-QByteArrayList FirstWords(const QByteArray &line)
+QByteArrayList firstWords(const QByteArray &line)
 {
     QByteArrayList words;
     QByteArray word;
@@ -68,13 +68,13 @@ QByteArrayList FirstWords(const QByteArray &line)
     return words;
 }
 
-int Number(const QByteArray &word)
+int number(const QByteArray &word)
 {
-    return LeadingDecimal(QString::fromLatin1(word));
+    return leadingDecimal(QString::fromLatin1(word));
 }
 
 // The display name is one word; it is cut to what the name field holds.
-QString DisplayName(const QByteArray &word)
+QString displayName(const QByteArray &word)
 {
     QString name = QString::fromUtf8(word);
     if (name.size() > VoiceTable::kMaxNameLength) {
@@ -99,7 +99,7 @@ public:
         const auto language = wordsOf("language", 2);
         if (!language)
             return false;
-        table.name = DisplayName(language->at(1));
+        table.name = displayName(language->at(1));
 
         if (!segment("starter", table.starter))
             return false;
@@ -132,7 +132,7 @@ private:
         const auto line = m_lines.next();
         if (!line)
             return std::nullopt;
-        QByteArrayList words = FirstWords(*line);
+        QByteArrayList words = firstWords(*line);
         if (words.size() < wanted || !words[0].startsWith(key))
             return std::nullopt;
         return words;
@@ -143,7 +143,7 @@ private:
         const auto words = wordsOf(key, 3);
         if (!words)
             return false;
-        target = {Number(words->at(1)), Number(words->at(2))};
+        target = {number(words->at(1)), number(words->at(2))};
         return true;
     }
 
@@ -152,7 +152,7 @@ private:
 
 } // namespace
 
-bool VoiceTables::LoadVoiceDefinition(const QString &path)
+bool VoiceTables::loadVoiceDefinition(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return false;

@@ -1,6 +1,6 @@
 #include "voice/voicetables.h"
 
-#include "app/datafiles.h"
+#include "core/datafiles.h"
 
 #include <algorithm>
 #include <iterator>
@@ -25,40 +25,40 @@ constexpr VoiceSegment kBanglaStarter{34000, 35278};
 constexpr VoiceSegment kEnglishStarter{44414, 45324};
 
 template <std::size_t N>
-void Fill(std::array<VoiceSegment, N> &target, const VoiceSegment (&source)[N])
+void fill(std::array<VoiceSegment, N> &target, const VoiceSegment (&source)[N])
 {
     std::copy(std::begin(source), std::end(source), target.begin());
 }
 
 } // namespace
 
-void VoiceTables::SetDefaultVoiceTables()
+void VoiceTables::setDefaultVoiceTables()
 {
     VoiceTable bangla;
     bangla.name = "Bangla";
-    Fill(bangla.hour, kBanglaHours);
-    Fill(bangla.min, kBanglaMins);
-    Fill(bangla.zone, kBanglaZones);
+    fill(bangla.hour, kBanglaHours);
+    fill(bangla.min, kBanglaMins);
+    fill(bangla.zone, kBanglaZones);
     bangla.starter = kBanglaStarter; // no AM/PM: the period of the day says it
 
     VoiceTable english;
     english.name = "English";
-    Fill(english.hour, kEnglishHours);
-    Fill(english.min, kEnglishMins);
-    Fill(english.ampm, kEnglishAmPm);
+    fill(english.hour, kEnglishHours);
+    fill(english.min, kEnglishMins);
+    fill(english.ampm, kEnglishAmPm);
     english.starter = kEnglishStarter; // no periods of the day: AM/PM says it
 
     m_languages = {bangla, english};
 }
 
-void VoiceTables::SelectVoiceLanguage(int englishFlag)
+void VoiceTables::selectVoiceLanguage(int englishFlag)
 {
     m_current = language(englishFlag);
     m_current.name.clear(); // the display name stays with its language
 }
 
-void VoiceTables::LoadAtStartUp()
+void VoiceTables::loadAtStartUp()
 {
-    if (!LoadVoiceDefinition(DataFiles::find("Tolvex.def", true)))
-        SetDefaultVoiceTables();
+    if (!loadVoiceDefinition(DataFiles::find("Tolvex.def", true)))
+        setDefaultVoiceTables();
 }

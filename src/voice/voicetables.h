@@ -34,21 +34,21 @@ struct VoiceTable
 class VoiceTables
 {
 public:
-    VoiceTables() { SetDefaultVoiceTables(); }
+    VoiceTables() { setDefaultVoiceTables(); }
 
     // Reads both sections of the voice definition file; false (and tables
     // possibly half filled) when the file is missing or malformed.
-    bool LoadVoiceDefinition(const QString &path);
+    bool loadVoiceDefinition(const QString &path);
 
     // Start-up: reads "Tolvex.def" (the current directory's first, then the
     // shipped one); on any failure both languages get the defaults.
-    void LoadAtStartUp();
+    void loadAtStartUp();
 
     // The built-in segments of the recording shipped with the program.
-    void SetDefaultVoiceTables();
+    void setDefaultVoiceTables();
 
     // Copies the segments (not the name) of the chosen language into the current table.
-    void SelectVoiceLanguage(int englishFlag);
+    void selectVoiceLanguage(int englishFlag);
 
     const VoiceTable &language(int index) const { return m_languages[index ? 1 : 0]; }
     const VoiceTable &current() const { return m_current; }

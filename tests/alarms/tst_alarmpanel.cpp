@@ -1,7 +1,7 @@
 #include "alarms/alarmpanel.h"
-#include "alarms/csoundchannel.h"
-#include "app/profilesettings.h"
-#include "app/profilestore.h"
+#include "sound/soundchannel.h"
+#include "core/profilesettings.h"
+#include "core/profilestore.h"
 #include "support/recordingshellopener.h"
 #include "support/recordingsounddevice.h"
 #include "support/scriptedprompts.h"
@@ -38,7 +38,7 @@ private slots:
         auto button = [this](const char *text) { return new QPushButton(text, m_group.get()); };
         m_controls = {list, new QLineEdit(m_group.get()), new QLineEdit(m_group.get()), button("&Set"),
                       button("&Play File ( Browse )"), button("Cl&ear"), button("&Alarm#")};
-        m_channel = std::make_unique<CSoundChannel>(m_device, m_time, *m_prompts, button(""),
+        m_channel = std::make_unique<SoundChannel>(m_device, m_time, *m_prompts, button(""),
                                                     new QSlider(m_group.get()));
         m_panel = std::make_unique<AlarmPanel>(m_controls, *m_settings, *m_prompts, m_shell, *m_channel);
     }
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(m_controls.slotList->currentText(), QString("1"));
         QCOMPARE(m_controls.timeEdit->text(), QString());
 
-        m_panel->ClearAllAlarms();
+        m_panel->clearAllAlarms();
         const QSettings profile(m_iniPath, QSettings::IniFormat);
         for (int slot = 1; slot <= kAlarmSlots; ++slot) {
             QCOMPARE(profile.value(QString("Alarms/Alarm%1").arg(slot)).toInt(), -1);
@@ -139,7 +139,7 @@ private slots:
         setSlot(3, time, existingFile(file));
         m_device.reply("status myalarmsound length wait", "3000");
 
-        m_panel->CheckAlarms(secondOfDay);
+        m_panel->checkAlarms(secondOfDay);
 
         const QStringList opens = m_device.sent.filter("open ");
         if (played.isEmpty()) {
@@ -169,7 +169,7 @@ private:
         m_controls.slotList->setCurrentIndex(index);
         m_controls.timeEdit->setText(time);
         m_controls.fileEdit->setText(file);
-        m_panel->OnSet();
+        m_panel->onSet();
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -182,7 +182,7 @@ private:
     VirtualTimeSource m_time;
     std::unique_ptr<QWidget> m_group;
     AlarmControls m_controls{};
-    std::unique_ptr<CSoundChannel> m_channel;
+    std::unique_ptr<SoundChannel> m_channel;
     std::unique_ptr<AlarmPanel> m_panel;
 };
 

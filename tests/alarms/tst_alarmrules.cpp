@@ -25,7 +25,7 @@ private slots:
         AlarmSlots alarms;
         for (int i = 0; i < times.size(); ++i)
             alarms[i].time = times[i];
-        QCOMPARE(FindDueAlarm(alarms, secondOfDay), due);
+        QCOMPARE(findDueAlarm(alarms, secondOfDay), due);
     }
 
     void waveFiles_data()
@@ -43,8 +43,8 @@ private slots:
         QFETCH(QString, path);
         QFETCH(bool, wave);
         QFETCH(QString, opened);
-        QCOMPARE(IsWaveFile(path), wave);
-        QCOMPARE(AlarmPathToOpen(path), opened);
+        QCOMPARE(isWaveFile(path), wave);
+        QCOMPARE(alarmPathToOpen(path), opened);
     }
 };
 

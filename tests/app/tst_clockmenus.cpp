@@ -9,7 +9,7 @@
 namespace {
 
 // "Menu/Submenu/Item #command", "Menu/-" for a separator.
-QStringList Outline(const QList<QAction *> &actions, const QString &path = {})
+QStringList outline(const QList<QAction *> &actions, const QString &path = {})
 {
     QStringList lines;
     for (QAction *action : actions) {
@@ -17,19 +17,19 @@ QStringList Outline(const QList<QAction *> &actions, const QString &path = {})
         if (action->isSeparator())
             lines << here + "-";
         else if (action->menu())
-            lines << Outline(action->menu()->actions(), here + action->text());
+            lines << outline(action->menu()->actions(), here + action->text());
         else
             lines << QString("%1%2 #%3").arg(here, action->text()).arg(action->data().toInt());
     }
     return lines;
 }
 
-QList<QAction *> AllActions(const QList<QAction *> &actions)
+QList<QAction *> allActions(const QList<QAction *> &actions)
 {
     QList<QAction *> all;
     for (QAction *action : actions) {
         if (action->menu())
-            all << AllActions(action->menu()->actions());
+            all << allActions(action->menu()->actions());
         else if (!action->isSeparator())
             all << action;
     }
@@ -53,7 +53,7 @@ private slots:
 private:
     QList<QAction *> barAndPopupActions() const
     {
-        return AllActions(m_menus->menuBar()->actions()) + AllActions(m_menus->trayPopup()->actions());
+        return allActions(m_menus->menuBar()->actions()) + allActions(m_menus->trayPopup()->actions());
     }
 
     QWidget m_owner;
@@ -62,7 +62,7 @@ private:
 
 void TestClockMenus::everyItemInOrderWithoutShortcuts()
 {
-    QCOMPARE(Outline(m_menus->menuBar()->actions()), (QStringList{
+    QCOMPARE(outline(m_menus->menuBar()->actions()), (QStringList{
         "&Clock/E&xit #32771",
         "&Clock/-",
         "&Clock/Repair Databases #32789",
@@ -94,9 +94,9 @@ void TestClockMenus::everyItemInOrderWithoutShortcuts()
         "&Web Browser #32790", "View E&vents #32788", "-",
     };
     QCOMPARE(m_menus->trayPopup()->title(), QString("Clock"));
-    QCOMPARE(Outline(m_menus->trayPopup()->actions()), popup);
+    QCOMPARE(outline(m_menus->trayPopup()->actions()), popup);
     const std::unique_ptr<QMenu> fresh(m_menus->createPopup(&m_owner));
-    QCOMPARE(Outline(fresh->actions()), popup);
+    QCOMPARE(outline(fresh->actions()), popup);
 
     // The "Ctrl+" texts are captions only.
     for (QAction *action : barAndPopupActions())
@@ -109,7 +109,7 @@ void TestClockMenus::greyedCommandsAreGreyedEverywhere()
     m_menus->setEnabled(Command::ToggleLanguage, true);
     m_menus->setEnabled(Command::ToggleLanguage, false);
     const std::unique_ptr<QMenu> fresh(m_menus->createPopup(&m_owner));
-    for (QAction *action : barAndPopupActions() + AllActions(fresh->actions()))
+    for (QAction *action : barAndPopupActions() + allActions(fresh->actions()))
         QVERIFY2(action->isEnabled() == (action->data().toInt() == Command::Exit), qPrintable(action->text()));
 }
 

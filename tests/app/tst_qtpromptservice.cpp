@@ -29,7 +29,7 @@ void TestQtPromptService::nameFilters()
 {
     QFETCH(QString, classic);
     QFETCH(QStringList, filters);
-    QCOMPARE(QtPromptService::NameFilters(classic), filters);
+    QCOMPARE(QtPromptService::nameFilters(classic), filters);
 }
 
 QTEST_MAIN(TestQtPromptService)

@@ -10,7 +10,7 @@ using Fields = QMap<QString, QString>; // objectName -> text typed or chosen; a 
 
 // The named child; fails the test when the dialog has none.
 template <typename T>
-T *Find(const QWidget &dialog, const QString &name)
+T *find(const QWidget &dialog, const QString &name)
 {
     T *widget = dialog.findChild<T *>(name);
     if (!widget)
@@ -19,7 +19,7 @@ T *Find(const QWidget &dialog, const QString &name)
 }
 
 // Types into edits, picks list entries (or edits an editable list) and checks buttons.
-inline void Type(const QWidget &dialog, const Fields &fields)
+inline void type(const QWidget &dialog, const Fields &fields)
 {
     for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
         if (auto *edit = dialog.findChild<QLineEdit *>(it.key()))
@@ -27,6 +27,6 @@ inline void Type(const QWidget &dialog, const Fields &fields)
         else if (auto *list = dialog.findChild<QComboBox *>(it.key()))
             list->setCurrentText(it.value());
         else
-            Find<QAbstractButton>(dialog, it.key())->setChecked(true);
+            find<QAbstractButton>(dialog, it.key())->setChecked(true);
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/db/datasource.h"
-#include "app/db/dbsession.h"
+#include "db/databasesetup.h"
+#include "db/datasource.h"
+#include "db/dbsession.h"
 #include "prayer/prayerstore.h"
 
 #include <QFileInfo>
@@ -11,12 +12,12 @@
 #include <numeric>
 #include <optional>
 
-inline PrayerTimes Times(int fajr, int zohor, int asr, int magreb, int isha, int jumma)
+inline PrayerTimes times(int fajr, int zohor, int asr, int magreb, int isha, int jumma)
 {
     return PrayerTimes{{fajr, zohor, asr, magreb, isha, jumma}};
 }
 
-inline QList<int> Range(int first, int last)
+inline QList<int> range(int first, int last)
 {
     QList<int> days(last - first + 1);
     std::iota(days.begin(), days.end(), first);
@@ -32,7 +33,7 @@ public:
     explicit NaamazTestDb(bool create = true, const QString &file = "KTXDB.sqlite")
         : m_source(DataSource::embeddedFile(m_dir.filePath(file))), m_store(m_source)
     {
-        const DbStatus created = create ? m_source.createDatabase() : DbStatus{};
+        const DbStatus created = create ? createDatabase(m_source) : DbStatus{};
         if (!created.ok())
             QTest::qFail(qPrintable(created.errorText()), __FILE__, __LINE__);
     }
@@ -48,8 +49,8 @@ public:
         DbSession s = session();
         s.database().transaction();
         for (int day = first; day <= last; ++day) {
-            m_store.InsertEmptyDay(s, day);
-            m_store.UpdateDayRow(s, day, times);
+            m_store.insertEmptyDay(s, day);
+            m_store.updateDayRow(s, day, times);
         }
         s.database().commit();
     }
@@ -57,7 +58,7 @@ public:
     std::optional<PrayerTimes> times(int day) const
     {
         DbSession s = session();
-        const auto row = m_store.LoadDayRow(s, day);
+        const auto row = m_store.loadDayRow(s, day);
         if (!row.ok() || !row.value())
             return std::nullopt;
         return row.value()->times;
@@ -68,7 +69,7 @@ public:
     {
         QList<PrayerTimes> all;
         DbSession s = session();
-        const auto rows = m_store.SelectDayRange(s, 1, PrayerStore::LastDay);
+        const auto rows = m_store.selectDayRange(s, 1, PrayerStore::LastDay);
         for (const PrayerDayRow &row : rows.value())
             all << row.times;
         return all;

@@ -40,7 +40,7 @@ private slots:
     {
         // Half past midnight on New Year's Day in Dhaka is still the old year in UTC.
         ScopedTimeZone zone("Asia/Dhaka");
-        VirtualTimeSource time(VirtualTimeSource::FromLocal(2028, 1, 1, 0, 30, 0));
+        VirtualTimeSource time(VirtualTimeSource::fromLocal(2028, 1, 1, 0, 30, 0));
         QCOMPARE(DayCalendar::currentYear(time).year(), 2028);
         time.advance(-3600);
         QCOMPARE(DayCalendar::currentYear(time).year(), 2027);
@@ -62,9 +62,9 @@ private slots:
     {
         QFETCH(int, minutes);
         QFETCH(QString, text);
-        QCOMPARE(FormatPrayerTime(minutes), text);
+        QCOMPARE(formatPrayerTime(minutes), text);
         // What the dialog shows must read back as what it stands for.
-        QCOMPARE(ParseTimeOfDay(text), minutes >= 0 && minutes < 1440 ? minutes : 0);
+        QCOMPARE(parseTimeOfDay(text), minutes >= 0 && minutes < 1440 ? minutes : 0);
     }
 };
 

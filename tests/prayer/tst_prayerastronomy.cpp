@@ -9,7 +9,7 @@ namespace {
 constexpr double kDeg = 0.017453292519943295;
 
 // Latitude and longitude in degrees, north and east positive.
-PrayerCalcParams Place(double latitude, double longitudeEast, double timeZone, int year,
+PrayerCalcParams place(double latitude, double longitudeEast, double timeZone, int year,
                        FajrMethod method = FajrMethod::ByAngle, double intervalHours = 1.5)
 {
     PrayerCalcParams p;
@@ -22,14 +22,14 @@ PrayerCalcParams Place(double latitude, double longitudeEast, double timeZone, i
     return p;
 }
 
-PrayerCalcParams Dhaka(int year)
+PrayerCalcParams dhaka(int year)
 {
-    return Place(23 + 43 / 60.0, 90 + 25 / 60.0, 6.0, year);
+    return place(23 + 43 / 60.0, 90 + 25 / 60.0, 6.0, year);
 }
 
-int Stored(const PrayerCalcParams &p, const PrayerTimeTable &table, int day, PrayerColumn column)
+int stored(const PrayerCalcParams &p, const PrayerTimeTable &table, int day, PrayerColumn column)
 {
-    return ToStoredMinutes(p, table.rows[day - 1], column);
+    return toStoredMinutes(p, table.rows[day - 1], column);
 }
 
 } // namespace
@@ -41,7 +41,7 @@ class TestPrayerAstronomy : public QObject
 private slots:
     void yearConstants2002()
     {
-        const SolarYearConstants sun = ComputeSolarYear(2002);
+        const SolarYearConstants sun = computeSolarYear(2002);
         QVERIFY(std::fabs(std::asin(sun.sinObliquity) / kDeg - 23.43902) < 5e-6);
         QVERIFY(std::fabs(std::sqrt(sun.centreCoeff2 / 1.25) - 0.01670827) < 5e-9); // eccentricity
         QVERIFY(std::fabs(sun.perigee / kDeg - 282.97482) < 5e-6);
@@ -61,13 +61,13 @@ private slots:
     {
         QFETCH(double, factor);
         QFETCH(QStringList, times);
-        PrayerCalcParams p = Dhaka(2002);
+        PrayerCalcParams p = dhaka(2002);
         p.shadowFactor = factor;
-        const PrayerTimeTable table = ComputePrayerYear(p);
+        const PrayerTimeTable table = computePrayerYear(p);
         QCOMPARE(table.dayCount, 365);
         QStringList got;
         for (int c = 0; c < 6; ++c) {
-            const int minutes = Stored(p, table, 1, PrayerColumn(c));
+            const int minutes = stored(p, table, 1, PrayerColumn(c));
             got << QString::asprintf("%02d:%02d", minutes / 60, minutes % 60);
         }
         QCOMPARE(got, times);
@@ -107,7 +107,7 @@ private slots:
         PrayerTimeTable::Row row{};
         row[int(PrayerColumn::Sunrise)] = row[int(PrayerColumn::Magreb)] = sunrise;
         row[int(prayer)] = value;
-        QCOMPARE(ToStoredMinutes(Place(0, 0, 0, 2002, method), row, prayer), minutes);
+        QCOMPARE(toStoredMinutes(place(0, 0, 0, 2002, method), row, prayer), minutes);
     }
 
     void daylightSavingDays_data()
@@ -129,20 +129,20 @@ private slots:
         QFETCH(bool, on);
         QFETCH(int, first);
         QFETCH(int, last);
-        const DayRange range = DaylightSavingDays(year, on);
+        const DayRange range = ::daylightSavingDays(year, on);
         QCOMPARE(range.first, first);
         QCOMPARE(range.last, last);
 
         // Every time of the summer rows moves on an hour; the days around them stay.
-        PrayerCalcParams p = Dhaka(year);
-        const PrayerTimeTable plain = ComputePrayerYear(p);
+        PrayerCalcParams p = dhaka(year);
+        const PrayerTimeTable plain = computePrayerYear(p);
         p.daylightSaving = on;
-        const PrayerTimeTable shifted = ComputePrayerYear(p);
+        const PrayerTimeTable shifted = computePrayerYear(p);
         for (int day : {1, 96, 97, 299, 300, first - 1, first, last, last + 1}) {
             if (day < 1 || day > plain.dayCount)
                 continue;
             for (int c = 0; c < 6; ++c) {
-                const int shift = Stored(p, shifted, day, PrayerColumn(c)) - Stored(p, plain, day, PrayerColumn(c));
+                const int shift = stored(p, shifted, day, PrayerColumn(c)) - stored(p, plain, day, PrayerColumn(c));
                 QCOMPARE(shift, day >= first && day <= last ? 60 : 0);
             }
         }
@@ -162,9 +162,9 @@ private slots:
     {
         QFETCH(FajrMethod, method);
         QFETCH(int, interval);
-        const PrayerCalcParams p = Place(51.5, -0.1, 0.0, 2002, method, 1.5);
-        const PrayerTimeTable table = ComputePrayerYear(p);
-        const auto at = [&](PrayerColumn c) { return Stored(p, table, 177, c); };
+        const PrayerCalcParams p = place(51.5, -0.1, 0.0, 2002, method, 1.5);
+        const PrayerTimeTable table = computePrayerYear(p);
+        const auto at = [&](PrayerColumn c) { return stored(p, table, 177, c); };
         QCOMPARE(at(PrayerColumn::Fajr), interval < 0 ? 0 : at(PrayerColumn::Sunrise) - interval);
         QCOMPARE(at(PrayerColumn::Isha), interval < 0 ? 0 : at(PrayerColumn::Magreb) + interval);
     }
@@ -184,7 +184,7 @@ private slots:
         QFETCH(double, latitude);
         QFETCH(double, longitudeEast);
         QFETCH(int, daysWithIsha);
-        const PrayerTimeTable table = ComputePrayerYear(Place(latitude, longitudeEast, 1.0, 2002));
+        const PrayerTimeTable table = computePrayerYear(place(latitude, longitudeEast, 1.0, 2002));
         int ishaChecked = 0;
         for (int i = 0; i < table.dayCount; ++i) {
             const auto at = [&row = table.rows[i]](PrayerColumn c) { return row[int(c)]; };
@@ -204,13 +204,13 @@ private slots:
 
     void leapYearHasEveryDay()
     {
-        const PrayerCalcParams leap = Dhaka(2004), common = Dhaka(2003);
-        const PrayerTimeTable leapTable = ComputePrayerYear(leap), commonTable = ComputePrayerYear(common);
+        const PrayerCalcParams leap = dhaka(2004), common = dhaka(2003);
+        const PrayerTimeTable leapTable = computePrayerYear(leap), commonTable = computePrayerYear(common);
         QCOMPARE(leapTable.dayCount, 366);
         QCOMPARE(commonTable.dayCount, 365);
-        const auto magreb = [&](int day) { return Stored(leap, leapTable, day, PrayerColumn::Magreb); };
+        const auto magreb = [&](int day) { return stored(leap, leapTable, day, PrayerColumn::Magreb); };
         // Day 61 of 2004 and day 60 of 2003 are both March 1; day 366 follows day 365.
-        QVERIFY(std::abs(magreb(61) - Stored(common, commonTable, 60, PrayerColumn::Magreb)) <= 1);
+        QVERIFY(std::abs(magreb(61) - stored(common, commonTable, 60, PrayerColumn::Magreb)) <= 1);
         QVERIFY(magreb(366) > 0);
         QVERIFY(std::abs(magreb(366) - magreb(365)) <= 1);
     }

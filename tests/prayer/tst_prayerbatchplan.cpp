@@ -37,7 +37,7 @@ private slots:
         QFETCH(int, toDay);
         QFETCH(int, toMonth);
         QFETCH(std::optional<BatchPeriod>, period);
-        QCOMPARE(BatchPeriodOf(DayCalendar(year), fromDay, fromMonth, toDay, toMonth), period);
+        QCOMPARE(batchPeriodOf(DayCalendar(year), fromDay, fromMonth, toDay, toMonth), period);
     }
 
     void days_data()
@@ -64,7 +64,7 @@ private slots:
         QFETCH(int, step);
         QFETCH(QList<int>, minutes);
 
-        const QList<BatchDay> days = BatchDays({first, last}, start, mode, step);
+        const QList<BatchDay> days = batchDays({first, last}, start, mode, step);
         QCOMPARE(days.size(), minutes.size());
         for (int i = 0; i < days.size(); ++i) {
             QCOMPARE(days[i].dayNumber, first + i);

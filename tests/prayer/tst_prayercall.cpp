@@ -1,5 +1,5 @@
-#include "alarms/csoundchannel.h"
-#include "app/timesource.h"
+#include "sound/soundchannel.h"
+#include "core/timesource.h"
 #include "naamaztestdb.h"
 #include "prayer/prayercall.h"
 #include "prayer/prayerschedule.h"
@@ -15,9 +15,9 @@ namespace {
 constexpr int kThursday = 4;
 constexpr int kFriday = 5;
 constexpr int kToday = 340; // 2026-12-06
-const PrayerTimes kTimes = Times(320, 730, 903, 1043, 1123, 780);
+const PrayerTimes kTimes = times(320, 730, 903, 1043, 1123, 780);
 
-LocalTime At(int dayOfYear, int weekday, int hour, int minute, int second)
+LocalTime at(int dayOfYear, int weekday, int hour, int minute, int second)
 {
     return LocalTime{2026, 12, 6, weekday, dayOfYear, hour, minute, second};
 }
@@ -34,7 +34,7 @@ private slots:
         m_db = std::make_unique<NaamazTestDb>();
         m_device = RecordingSoundDevice();
         m_dialog = std::make_unique<QWidget>();
-        m_channel = std::make_unique<CSoundChannel>(m_device, m_time, m_prompts, new QPushButton(m_dialog.get()),
+        m_channel = std::make_unique<SoundChannel>(m_device, m_time, m_prompts, new QPushButton(m_dialog.get()),
                                                     new QSlider(m_dialog.get()));
     }
 
@@ -58,9 +58,9 @@ private slots:
         QFETCH(int, weekday);
         QFETCH(int, secondOfDay);
         QFETCH(int, prayer);
-        QCOMPARE(DuePrayer(kTimes, secondOfDay, weekday), prayer);
+        QCOMPARE(::duePrayer(kTimes, secondOfDay, weekday), prayer);
         // Two prayers on one minute: only the first sounds.
-        QCOMPARE(DuePrayer(Times(320, 903, 903, 1043, 1123, 903), 903 * 60, kThursday), int(PrayerTimes::Zohor));
+        QCOMPARE(::duePrayer(times(320, 903, 903, 1043, 1123, 903), 903 * 60, kThursday), int(PrayerTimes::Zohor));
     }
 
     void callPlaysItsFile_data()
@@ -82,11 +82,11 @@ private slots:
         QFETCH(int, hour);
         QFETCH(int, minute);
         QFETCH(QString, file);
-        m_db->fill(kToday, kToday, Times(320, 730, 903, 1043, 1123, jumma));
+        m_db->fill(kToday, kToday, times(320, 730, 903, 1043, 1123, jumma));
         PrayerSchedule schedule(m_db->source(), *m_channel);
-        schedule.LoadToday(At(kToday, weekday, 0, 0, 5));
+        schedule.loadToday(at(kToday, weekday, 0, 0, 5));
 
-        schedule.CheckPrayerCall(At(kToday, weekday, hour, minute, 0));
+        schedule.checkPrayerCall(at(kToday, weekday, hour, minute, 0));
 
         QCOMPARE(m_device.sent.size(), 3); // open, time format, play: no length, no slider
         QVERIFY2(m_device.sent.first().contains(file + "\" type waveaudio alias myalarmsound"),
@@ -97,13 +97,13 @@ private slots:
     void midnightReloadsAndPlaysNothing()
     {
         m_db->fill(kToday, kToday, kTimes);
-        m_db->fill(kToday + 1, kToday + 1, Times(0, 731, 904, 1044, 1124, 781));
+        m_db->fill(kToday + 1, kToday + 1, times(0, 731, 904, 1044, 1124, 781));
         PrayerSchedule schedule(m_db->source(), *m_channel);
-        schedule.LoadToday(At(kToday, 0, 0, 0, 5));
+        schedule.loadToday(at(kToday, 0, 0, 0, 5));
 
-        schedule.CheckPrayerCall(At(kToday + 1, 1, 0, 0, 0));
+        schedule.checkPrayerCall(at(kToday + 1, 1, 0, 0, 0));
 
-        QCOMPARE(schedule.today(), Times(0, 731, 904, 1044, 1124, 781));
+        QCOMPARE(schedule.today(), times(0, 731, 904, 1044, 1124, 781));
         QVERIFY(m_device.sent.isEmpty());
     }
 
@@ -111,7 +111,7 @@ private slots:
     {
         const NaamazTestDb missing(false);
         PrayerSchedule schedule(missing.source(), *m_channel);
-        schedule.LoadToday(At(kToday, 0, 0, 0, 5));
+        schedule.loadToday(at(kToday, 0, 0, 0, 5));
         QCOMPARE(schedule.today(), PrayerTimes());
         QVERIFY(!missing.exists());
     }
@@ -122,7 +122,7 @@ private:
     VirtualTimeSource m_time;
     ScriptedPrompts m_prompts;
     std::unique_ptr<QWidget> m_dialog;
-    std::unique_ptr<CSoundChannel> m_channel;
+    std::unique_ptr<SoundChannel> m_channel;
 };
 
 QTEST_MAIN(TestPrayerCall)

@@ -16,7 +16,7 @@ private slots:
         QTest::addColumn<int>("inserted");
         QTest::newRow("empty table") << QList<int>{} << 366;
         QTest::newRow("partly filled") << QList<int>{1, 2, 60, 365} << 362;
-        QTest::newRow("full year") << Range(1, 366) << 0;
+        QTest::newRow("full year") << range(1, 366) << 0;
     }
 
     void missingDaysAreInsertedOnce()
@@ -26,16 +26,16 @@ private slots:
         NaamazTestDb db;
         DbSession session = db.session();
         for (int day : present)
-            QVERIFY(db.store().InsertGeneratedDay(session, day, {10, 20, 30, 40, 50}).ok());
+            QVERIFY(db.store().insertGeneratedDay(session, day, {10, 20, 30, 40, 50}).ok());
 
-        const DbResult<int> result = db.store().InsertMissingDays(session, 1, 366);
+        const DbResult<int> result = db.store().insertMissingDays(session, 1, 366);
         QVERIFY2(result.ok(), qPrintable(result.errorText()));
         QCOMPARE(result.value(), inserted);
-        QCOMPARE(db.days(), Range(1, 366));
+        QCOMPARE(db.days(), range(1, 366));
         for (int day : present)
-            QCOMPARE(db.times(day), Times(10, 20, 30, 40, 50, 0)); // Jumma left empty
+            QCOMPARE(db.times(day), times(10, 20, 30, 40, 50, 0)); // Jumma left empty
         // The plain insert would have made a second row for a day.
-        QVERIFY(!db.store().InsertEmptyDay(session, 1).ok());
+        QVERIFY(!db.store().insertEmptyDay(session, 1).ok());
     }
 
     void onePrayerColumnComesFromTheList_data()
@@ -55,9 +55,9 @@ private slots:
         QFETCH(bool, accepted);
         NaamazTestDb db;
         DbSession session = db.session();
-        QVERIFY(db.store().InsertMissingDays(session, 60, 61).ok());
-        QCOMPARE(db.store().UpdateOnePrayer(session, column, 795, 60).ok(), accepted);
-        const int index = PrayerStore::PrayerColumns().indexOf(column);
+        QVERIFY(db.store().insertMissingDays(session, 60, 61).ok());
+        QCOMPARE(db.store().updateOnePrayer(session, column, 795, 60).ok(), accepted);
+        const int index = PrayerStore::prayerColumns().indexOf(column);
         QCOMPARE((*db.times(60))[PrayerTimes::Index(qMax(index, 0))], accepted ? 795 : 0);
         QCOMPARE(db.days(), (QList<int>{60, 61}));
         QCOMPARE(db.times(61), PrayerTimes{});
@@ -69,16 +69,16 @@ private slots:
         const PrayerStore &store = db.store();
         const CityRecord city{"Cox's Bazar", "91 58 E", "21 26 N", 2, 18.5, 90.0, 6.0, 1, 1, 1};
         DbSession session = db.session();
-        QCOMPARE(store.CityExists(session, city.city).value(), false);
-        QVERIFY(store.InsertCity(session, city).ok());
-        QVERIFY(store.InsertCity(session, CityRecord{"Dhaka", "90 25 E", "23 43 N"}).ok());
-        QCOMPARE(store.CityExists(session, city.city).value(), true);
-        QCOMPARE(store.ListCities(session).value(), (QStringList{"Cox's Bazar", "Dhaka"}));
-        QCOMPARE(store.LoadCity(session, city.city).value(), city);
+        QCOMPARE(store.cityExists(session, city.city).value(), false);
+        QVERIFY(store.insertCity(session, city).ok());
+        QVERIFY(store.insertCity(session, CityRecord{"Dhaka", "90 25 E", "23 43 N"}).ok());
+        QCOMPARE(store.cityExists(session, city.city).value(), true);
+        QCOMPARE(store.listCities(session).value(), (QStringList{"Cox's Bazar", "Dhaka"}));
+        QCOMPARE(store.loadCity(session, city.city).value(), city);
 
-        QVERIFY(store.DeleteCity(session, city.city).ok());
-        QCOMPARE(store.ListCities(session).value(), QStringList{"Dhaka"});
-        QVERIFY(!store.LoadCity(session, city.city).value().has_value());
+        QVERIFY(store.deleteCity(session, city.city).ok());
+        QCOMPARE(store.listCities(session).value(), QStringList{"Dhaka"});
+        QVERIFY(!store.loadCity(session, city.city).value().has_value());
     }
 
     void cityAngleCountsOnlyAsDouble()
@@ -86,7 +86,7 @@ private slots:
         NaamazTestDb db;
         DbSession session = db.session();
         QVERIFY(session.execute("INSERT INTO CITY (City, FajrDepr, Ratio) VALUES ('Sylhet', 'steep', 1.9)").ok());
-        const auto loaded = db.store().LoadCity(session, "Sylhet").value();
+        const auto loaded = db.store().loadCity(session, "Sylhet").value();
         QVERIFY(loaded.has_value());
         QCOMPARE(loaded->fajrAngle, 0.0);
         QCOMPARE(loaded->ratioIndex, 1); // truncated
@@ -100,8 +100,8 @@ private slots:
         QTest::addColumn<bool>("found"); // false: previous times kept
         QTest::addColumn<bool>("broken"); // the day table is gone
         QTest::addColumn<PrayerTimes>("expected");
-        const PrayerTimes kept = Times(290, 730, 940, 1100, 1180, 780);
-        const PrayerTimes zohor = Times(290, 730, 940, 1100, 1180, 730);
+        const PrayerTimes kept = times(290, 730, 940, 1100, 1180, 780);
+        const PrayerTimes zohor = times(290, 730, 940, 1100, 1180, 730);
         QTest::newRow("Jumma kept") << QVariant(780) << 100 << true << false << kept;
         QTest::newRow("Jumma empty") << QVariant() << 100 << true << false << zohor;
         QTest::newRow("Jumma 0") << QVariant(0) << 100 << true << false << zohor;
@@ -121,14 +121,14 @@ private slots:
         NaamazTestDb db;
         {
             DbSession session = db.session();
-            QVERIFY(db.store().InsertGeneratedDay(session, 100, {290, 730, 940, 1100, 1180}).ok());
+            QVERIFY(db.store().insertGeneratedDay(session, 100, {290, 730, 940, 1100, 1180}).ok());
             QVERIFY(session.execute("UPDATE Naamaz SET Jumma = ? WHERE Days = 100", {jumma}).ok());
         }
         if (broken)
             db.drop("Naamaz");
-        const PrayerTimes before = Times(1, 2, 3, 4, 5, 6);
+        const PrayerTimes before = times(1, 2, 3, 4, 5, 6);
         TodayPrayerTimes times = before;
-        const DbResult<bool> loaded = LoadTodayPrayerTimes(db.source(), day, times);
+        const DbResult<bool> loaded = loadTodayPrayerTimes(db.source(), day, times);
         QCOMPARE(loaded.ok(), !broken);
         QCOMPARE(loaded.ok() && loaded.value(), found);
         QCOMPARE(times, found ? expected : before);
@@ -141,7 +141,7 @@ private slots:
         DbSession session = db.session();
         ScriptedPrompts prompts;
         prompts.expectMessage("no such table: CITY Unable to execute statement", "Chimewise");
-        QVERIFY(!RunDbOperation(prompts, [&] { return db.store().ListCities(session); }).ok());
+        QVERIFY(!runDbOperation(prompts, [&] { return db.store().listCities(session); }).ok());
         QVERIFY(prompts.allShown());
         QCOMPARE(prompts.shown().size(), 1);
     }

@@ -41,7 +41,7 @@ private slots:
         QFETCH(double, timeZone);
         QFETCH(int, method);
         QFETCH(int, year);
-        const TimesParseResult parsed = ParseTimesArguments(arguments, 2026);
+        const TimesParseResult parsed = parseTimesArguments(arguments, 2026);
         QVERIFY2(parsed.request, qPrintable(parsed.error));
         const PrayerCalcParams &p = parsed.request->params;
         QVERIFY(std::fabs(p.latitude - qDegreesToRadians(latitude)) < 1e-12);
@@ -75,7 +75,7 @@ private slots:
         QFETCH(QStringList, extra);
         QFETCH(QString, named);
         // Later values replace the valid ones given first.
-        const TimesParseResult parsed = ParseTimesArguments(kDhaka + extra, 2026);
+        const TimesParseResult parsed = parseTimesArguments(kDhaka + extra, 2026);
         QVERIFY(!parsed.request);
         QVERIFY2(parsed.error.startsWith(named + ":"), qPrintable(parsed.error));
     }

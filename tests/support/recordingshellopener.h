@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shellopener.h"
+#include "core/shellopener.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/sound/sounddevice.h"
+#include "sound/sounddevice.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/promptservice.h"
+#include "core/promptservice.h"
 
 #include <QList>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-qint64 VirtualTimeSource::FromLocal(int year, int month, int day, int hour, int minute, int second)
+qint64 VirtualTimeSource::fromLocal(int year, int month, int day, int hour, int minute, int second)
 {
     std::tm tm{};
     tm.tm_year = year - 1900;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/timesource.h"
+#include "core/timesource.h"
 
 // A clock the test sets and moves; sleeping moves it too, at once.
 class VirtualTimeSource final : public TimeSource
@@ -15,7 +15,7 @@ public:
     void advance(qint64 seconds) { m_ms += seconds * 1000; }
 
     // Calendar seconds of a local wall-clock time in the current TZ.
-    static qint64 FromLocal(int year, int month, int day, int hour, int minute, int second);
+    static qint64 fromLocal(int year, int month, int day, int hour, int minute, int second);
 
 private:
     qint64 m_ms;

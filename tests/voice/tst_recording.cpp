@@ -40,7 +40,7 @@ struct Recording
 };
 
 // Empty samples when the file cannot be read as a 16-bit mono wave file.
-Recording Read(const QString &name)
+Recording read(const QString &name)
 {
     Recording recording;
     SF_INFO info{};
@@ -58,7 +58,7 @@ Recording Read(const QString &name)
 }
 
 // Every segment that plays something, with a readable name.
-std::vector<std::pair<QByteArray, VoiceSegment>> SpokenSegments()
+std::vector<std::pair<QByteArray, VoiceSegment>> spokenSegments()
 {
     std::vector<std::pair<QByteArray, VoiceSegment>> result;
     const VoiceTables tables;
@@ -90,14 +90,14 @@ class TestRecording : public QObject
 private slots:
     void initTestCase()
     {
-        m_voice = Read("tolvex.wav");
+        m_voice = read("tolvex.wav");
         QVERIFY2(!m_voice.samples.empty(), "data/tolvex.wav is missing or not 16-bit mono; run tools/make-voice");
     }
 
     void segmentHoldsAWholeWord_data()
     {
         QTest::addColumn<VoiceSegment>("segment");
-        for (const auto &[name, segment] : SpokenSegments())
+        for (const auto &[name, segment] : spokenSegments())
             QTest::newRow(name.constData()) << segment;
     }
 
@@ -114,7 +114,7 @@ private slots:
     void silentOutsideTheSegments()
     {
         std::vector<bool> spoken(m_voice.samples.size(), false);
-        for (const auto &[name, segment] : SpokenSegments()) {
+        for (const auto &[name, segment] : spokenSegments()) {
             const qint64 last = std::min<qint64>(m_voice.sampleAt(segment.to), spoken.size());
             for (qint64 i = m_voice.sampleAt(segment.from); i < last; ++i)
                 spoken[i] = true;
@@ -128,7 +128,7 @@ private slots:
     void definitionFileDescribesTheRecording()
     {
         VoiceTables loaded;
-        QVERIFY(loaded.LoadVoiceDefinition(kDataDir + "/Tolvex.def"));
+        QVERIFY(loaded.loadVoiceDefinition(kDataDir + "/Tolvex.def"));
         const VoiceTables defaults;
         QCOMPARE(loaded.language(0), defaults.language(0));
         QCOMPARE(loaded.language(1), defaults.language(1));
@@ -137,7 +137,7 @@ private slots:
     void prayerCallIsAudible()
     {
         for (const char *name : {"Aazan.WAV", "FAazan.WAV"}) {
-            const Recording call = Read(name);
+            const Recording call = read(name);
             QVERIFY2(!call.samples.empty(), name);
             const int peak = call.peak(0, call.lengthMs());
             QCOMPARE_GT(peak, kSound);

@@ -20,9 +20,9 @@ private slots:
 
     void recognisesTheOption()
     {
-        QVERIFY(IsSayCommand({"chimewise", "--say", "09:15"}));
-        QVERIFY(!IsSayCommand({"chimewise"}));
-        QVERIFY(!IsSayCommand({"chimewise", "09:15", "--say"}));
+        QVERIFY(isSayCommand({"chimewise", "--say", "09:15"}));
+        QVERIFY(!isSayCommand({"chimewise"}));
+        QVERIFY(!isSayCommand({"chimewise", "09:15", "--say"}));
     }
 
     void run_data()
@@ -53,7 +53,7 @@ private slots:
         QString errors;
         QTextStream err(&errors);
 
-        QCOMPARE(RunSayCommand(QStringList{"chimewise", "--say"} + options, storedEnglish, device, err), status);
+        QCOMPARE(runSayCommand(QStringList{"chimewise", "--say"} + options, storedEnglish, device, err), status);
         if (status != 0) {
             QVERIFY2(errors.contains(expected), qPrintable(errors));
             QVERIFY(device.sent.isEmpty());

@@ -8,14 +8,14 @@ namespace {
 
 const QString kRecording = "/opt/Talking Clock/tolvex.wav";
 
-VoiceTable Language(int english)
+VoiceTable language(int english)
 {
     VoiceTables voice;
-    voice.SelectVoiceLanguage(english);
+    voice.selectVoiceLanguage(english);
     return voice.current();
 }
 
-QString Play(const VoiceSegment &segment)
+QString play(const VoiceSegment &segment)
 {
     return QString("play mysound from %1 to %2 wait").arg(segment.from).arg(segment.to);
 }
@@ -51,19 +51,19 @@ private slots:
         QFETCH(int, hour);
         QFETCH(int, minute);
         QFETCH(QList<int>, indexes);
-        const VoiceTable table = Language(english);
+        const VoiceTable table = language(english);
         RecordingSoundDevice device;
 
-        AnnounceTime(device, table, hour, minute, kRecording);
+        announceTime(device, table, hour, minute, kRecording);
 
         QCOMPARE(device.sent, QStringList({
                                   "open \"/opt/Talking Clock/tolvex.wav\" type waveaudio alias mysound buffer 6 ",
                                   "set mysound time format ms wait",
-                                  Play(table.starter),
-                                  Play(table.zone[indexes[0]]),
-                                  Play(table.hour[indexes[1]]),
-                                  Play(table.min[indexes[2]]),
-                                  Play(table.ampm[indexes[3]]),
+                                  play(table.starter),
+                                  play(table.zone[indexes[0]]),
+                                  play(table.hour[indexes[1]]),
+                                  play(table.min[indexes[2]]),
+                                  play(table.ampm[indexes[3]]),
                                   "close mysound wait",
                               }));
     }
@@ -71,7 +71,7 @@ private slots:
     void englishNineFifteenPlaysTheDefaultStretches()
     {
         RecordingSoundDevice device;
-        AnnounceTime(device, Language(1), 9, 15, kRecording);
+        announceTime(device, language(1), 9, 15, kRecording);
         QCOMPARE(device.sent.mid(2, 5), QStringList({
                                             "play mysound from 44414 to 45324 wait",
                                             "play mysound from 0 to 0 wait",
@@ -91,7 +91,7 @@ private slots:
         const QString open = "open \"" + kRecording + "\" type waveaudio alias mysound buffer 6 ";
         QTest::newRow("missing recording: ten opens") << "open" << -1 << 10 << 0 << open;
         QTest::newRow("open succeeds on the tenth try") << "open" << 9 << 10 << 5 << "close mysound wait";
-        QTest::newRow("refused segment") << Play(Language(0).zone[1]) << -1 << 1 << 2 << "close mysound wait";
+        QTest::newRow("refused segment") << play(language(0).zone[1]) << -1 << 1 << 2 << "close mysound wait";
     }
 
     void failuresEndTheAnnouncement()
@@ -103,7 +103,7 @@ private slots:
         QFETCH(QString, last);
         RecordingSoundDevice device;
         device.failCommandsStartingWith(failing, times);
-        AnnounceTime(device, Language(0), 9, 15, kRecording);
+        announceTime(device, language(0), 9, 15, kRecording);
         QCOMPARE(device.sent.filter(QRegularExpression("^open ")).size(), opens);
         QCOMPARE(device.sent.filter(QRegularExpression("^play ")).size(), plays);
         QCOMPARE(device.sent.size(), opens + plays + (plays ? 2 : 0));
@@ -124,7 +124,7 @@ private slots:
         QFETCH(int, interval);
         QFETCH(int, secondOfDay);
         QFETCH(bool, speaks);
-        QCOMPARE(IsAnnouncementSecond(interval, secondOfDay), speaks);
+        QCOMPARE(isAnnouncementSecond(interval, secondOfDay), speaks);
     }
 };
 

@@ -13,7 +13,7 @@ namespace {
 
 // A table whose segments are numbered from base: starter base..base+1,
 // hour i base+10+2i.., min base+40.., zone base+50.., ampm base+70...
-VoiceTable Numbered(const QString &name, int base)
+VoiceTable numbered(const QString &name, int base)
 {
     VoiceTable table;
     table.name = name;
@@ -30,7 +30,7 @@ VoiceTable Numbered(const QString &name, int base)
 }
 
 // The usual written form of a section for a table.
-QStringList SectionLines(const QString &header, const VoiceTable &table)
+QStringList sectionLines(const QString &header, const VoiceTable &table)
 {
     QStringList lines{header + " {", "language = " + table.name,
                       QString("starter = %1, %2").arg(table.starter.from).arg(table.starter.to)};
@@ -45,12 +45,12 @@ QStringList SectionLines(const QString &header, const VoiceTable &table)
     return lines << "}";
 }
 
-const VoiceTable kFirst = Numbered("Bangla", 1000);
-const VoiceTable kSecond = Numbered("English", 2000);
+const VoiceTable kFirst = numbered("Bangla", 1000);
+const VoiceTable kSecond = numbered("English", 2000);
 
-QStringList ValidFile()
+QStringList validFile()
 {
-    return SectionLines("Bangla", kFirst) + SectionLines("English", kSecond);
+    return sectionLines("Bangla", kFirst) + sectionLines("English", kSecond);
 }
 
 } // namespace
@@ -66,7 +66,7 @@ private slots:
         QTest::addColumn<VoiceTable>("first");
         QTest::addColumn<VoiceTable>("second");
 
-        const QStringList valid = ValidFile();
+        const QStringList valid = validFile();
         // The valid file with line index replaced, and the first table it should give.
         auto row = [&](const char *name, int index, const QString &line, VoiceTable first = kFirst) {
             QStringList lines = valid;
@@ -85,7 +85,7 @@ private slots:
         QTest::newRow("comments, blanks and tabs between lines")
             << commented.join('\n').toUtf8() << kFirst << kSecond;
         QTest::newRow("header word does not choose the table")
-            << (SectionLines("English", kFirst) + SectionLines("Bangla", kSecond)).join('\n').toUtf8()
+            << (sectionLines("English", kFirst) + sectionLines("Bangla", kSecond)).join('\n').toUtf8()
             << kFirst << kSecond;
         QStringList bare = valid;
         for (QString &line : bare)
@@ -118,7 +118,7 @@ private slots:
         for (const int english : {0, 7}) { // any non-zero flag is English
             VoiceTable spoken = english ? second : first;
             spoken.name.clear(); // the announcer's copy holds the segments only
-            tables.SelectVoiceLanguage(english);
+            tables.selectVoiceLanguage(english);
             QCOMPARE(tables.current(), spoken);
         }
     }
@@ -127,7 +127,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
 
-        const QStringList valid = ValidFile();
+        const QStringList valid = validFile();
         auto without = [&](int index) {
             QStringList lines = valid;
             lines.removeAt(index);
@@ -151,8 +151,8 @@ private slots:
         QTest::newRow("two minute lines") << without(15);
         QTest::newRow("missing closing line") << without(26);
         QTest::newRow("file ends inside the second section")
-            << (SectionLines("Bangla", kFirst) + SectionLines("English", kSecond).mid(0, 10)).join('\n').toUtf8();
-        QTest::newRow("only one section") << SectionLines("Bangla", kFirst).join('\n').toUtf8();
+            << (sectionLines("Bangla", kFirst) + sectionLines("English", kSecond).mid(0, 10)).join('\n').toUtf8();
+        QTest::newRow("only one section") << sectionLines("Bangla", kFirst).join('\n').toUtf8();
         QTest::newRow("broken second section") << replaced(27 + 5, "zone[0] = 1, 2");
     }
 
@@ -161,10 +161,10 @@ private slots:
         QFETCH(QByteArray, content);
         VoiceTables tables;
         QVERIFY(!load(tables, content));
-        QVERIFY(!tables.LoadVoiceDefinition(m_dir.filePath("no such file.def")));
-        QVERIFY(!tables.LoadVoiceDefinition(m_dir.path())); // a directory cannot be read as one
+        QVERIFY(!tables.loadVoiceDefinition(m_dir.filePath("no such file.def")));
+        QVERIFY(!tables.loadVoiceDefinition(m_dir.path())); // a directory cannot be read as one
         // The caller then puts the defaults back into both languages.
-        tables.SetDefaultVoiceTables();
+        tables.setDefaultVoiceTables();
         QCOMPARE(tables.language(0), VoiceTables().language(0));
         QCOMPARE(tables.language(1), VoiceTables().language(1));
     }
@@ -172,7 +172,7 @@ private slots:
     void defaultsMatchTheShippedRecording()
     {
         VoiceTables tables;
-        tables.SetDefaultVoiceTables();
+        tables.setDefaultVoiceTables();
         const VoiceTable &bangla = tables.language(0);
         const VoiceTable &english = tables.language(1);
 
@@ -200,7 +200,7 @@ private:
             qFatal("cannot write %s", qPrintable(file.fileName()));
         file.write(content);
         file.close();
-        return tables.LoadVoiceDefinition(file.fileName());
+        return tables.loadVoiceDefinition(file.fileName());
     }
 
     QTemporaryDir m_dir;

@@ -1,0 +1,428 @@
+#include "app/clockdialog.h"
+
+#include "alarms/alarmpanel.h"
+#include "sound/soundchannel.h"
+#include "app/clockmenus.h"
+#include "app/clocksurface.h"
+#include "app/clocktray.h"
+#include "app/commandids.h"
+#include "core/datafiles.h"
+#include "db/databasesetup.h"
+#include "db/datasource.h"
+#include "core/timesource.h"
+#include "timetext/clocktext.h"
+#include "prayer/cityinfodialog.h"
+#include "prayer/prayerbatchdialog.h"
+#include "prayer/prayereditdialog.h"
+#include "prayer/prayerschedule.h"
+#include "voice/timeannouncer.h"
+#include "ui_clockdialog.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const char kCreditIdea[] = "Idea->Chimewise";
+const char kCreditVoice[] = "Voice->eSpeak NG";
+const char kRepairing[] = "Repairing Databases";
+
+// The picked-time field and the AM button lie in the clock-face extension,
+// this far below the normal area (pixels).
+const QRect kPickedTimeArea(5, 38, 60, 24);
+const QRect kAmPmArea(67, 38, 37, 24);
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 128})
+        icon.addFile(QString(":/icons/chimewise-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QString announceInCaption(QString languageName)
+{
+    return "Announce in " + languageName.replace(u'&', "&&");
+}
+
+// The form's geometry was made for a smaller check mark than most styles
+// draw: a check box whose text would be cut grows to the left, keeping its
+// box (on the right) where the form puts it.
+void fitCheckBoxTexts(QWidget *surface)
+{
+    for (QCheckBox *box : surface->findChildren<QCheckBox *>()) {
+        const int missing = box->sizeHint().width() - box->width();
+        if (missing > 0 && box->layoutDirection() == Qt::RightToLeft)
+            box->setGeometry(box->geometry().adjusted(-missing, 0, 0, 0));
+    }
+}
+
+// Only a changed value is written, so that a tick never moves the cursor
+// of a field the user is typing in.
+void setText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+} // namespace
+
+ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_time(services.time)
+    , m_sound(services.sound)
+    , m_prompts(services.prompts)
+    , m_data(services.data)
+    , m_prayerStore(services.data)
+    , m_settings(services.profile)
+    , m_ui(std::make_unique<Ui::ClockDialogForm>())
+    , m_surface(new ClockSurface(this))
+    , m_menus(new ClockMenus(this))
+    , m_catchUp(services.time.now() - 1) // the start-up second is owed too
+    , m_credit1(kCreditIdea)
+    , m_credit2(kCreditVoice)
+{
+    setWindowIcon(programIcon());
+    m_ui->setupUi(m_surface);
+    fitCheckBoxTexts(m_surface);
+    m_intervalButtons = m_ui->intervalButtons;
+    m_tray = new ClockTray(windowIcon(), m_menus->trayPopup(), this);
+    m_channel = new SoundChannel(m_sound, m_time, m_prompts, m_ui->stopSoundButton,
+                                  m_ui->soundPositionSlider, this);
+    m_alarms = new AlarmPanel({m_ui->alarmSlotCombo, m_ui->alarmTimeEdit, m_ui->alarmFileEdit,
+                               m_ui->alarmSetButton, m_ui->alarmBrowseButton,
+                               m_ui->alarmClearButton, m_ui->nextAlarmButton},
+                              m_settings, m_prompts, services.shell, *m_channel, this);
+    m_prayers = std::make_unique<PrayerSchedule>(m_data, *m_channel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setMenuBar(m_menus->menuBar());
+    layout->addWidget(m_surface);
+
+    connectControls();
+    registerCommands();
+    greyUnbuiltControls();
+    addScheduledChecks();
+    onInitDialog();
+}
+
+ClockDialog::~ClockDialog() = default;
+
+void ClockDialog::onInitDialog()
+{
+    // Alarm slots "1" to "16" replace the form's own list.
+    m_ui->alarmSlotCombo->clear();
+    for (int slot = 1; slot <= kAlarmSlots; ++slot)
+        m_ui->alarmSlotCombo->addItem(QString::number(slot));
+
+    m_titleBase = kProductName;
+    setWindowTitle(m_titleBase);
+    layoutClockFaceExtension();
+
+    m_voice.loadAtStartUp();
+    m_menus->setMenuBarText(Command::ToggleLanguage, announceInCaption(m_voice.language(1).name));
+
+    // The hidden footer label carries the text and the area; the surface paints it.
+    m_surface->setFooter(m_ui->footerLabel->text(), m_ui->footerLabel->geometry());
+
+    loadSettings();
+    m_intervalIndex = m_settings.interval();
+    writeControls();
+    m_ui->alarmSlotCombo->setCurrentIndex(0);
+    m_alarms->showSelectedSlot();
+
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &ClockDialog::clockTick);
+    m_timer.start(1000);
+
+    updateMenuChecks();
+    hideWindow();
+    m_tray->add(m_titleBase);
+}
+
+void ClockDialog::layoutClockFaceExtension()
+{
+    const QSize normal = m_surface->size();
+    m_ui->pickedTimeEdit->setGeometry(kPickedTimeArea.translated(0, normal.height()));
+    m_ui->amPmButton->setGeometry(kAmPmArea.translated(0, normal.height()));
+    const int extension = m_settings.readClockFaceShown() ? kClockFaceDiameter + 10 : 0;
+    m_surface->setFixedSize(normal.width(), normal.height() + extension);
+    layout()->activate();
+}
+
+void ClockDialog::connectControls()
+{
+    m_intervalButtons->setId(m_ui->interval15Radio, 0);
+    m_intervalButtons->setId(m_ui->interval30Radio, 1);
+    m_intervalButtons->setId(m_ui->interval60Radio, 2);
+    m_intervalButtons->setId(m_ui->noAnnouncementRadio, 3);
+    connect(m_intervalButtons, &QButtonGroup::idClicked, this,
+            [this](int index) { m_settings.setInterval(index); });
+
+    connect(m_ui->languageButton, &QPushButton::clicked, this, [this] {
+        flipLanguage();
+        writeControls();
+        m_ui->stopSoundButton->setFocus();
+        applyLanguage();
+    });
+    connect(m_ui->announceInEnglishCheck, &QCheckBox::clicked, this, &ClockDialog::applyLanguage);
+    connect(m_ui->prayerCallCheck, &QCheckBox::clicked, this, &ClockDialog::onPrayerCallSetting);
+
+    connect(m_surface, &ClockSurface::rightClicked, this, &ClockDialog::showPopupAt);
+    connect(m_tray, &ClockTray::leftClicked, this, &ClockDialog::restoreAndRaise);
+}
+
+void ClockDialog::registerCommands()
+{
+    m_commands = {
+        {Command::Exit, [this] { m_tray->remove(); accept(); }},
+        {Command::ToggleLanguage, [this] { flipLanguage(); writeControls(); applyLanguage(); }},
+        {Command::Minimize, [this] { hideWindow(); }},
+        {Command::RepairDatabases, [this] { m_statusLine = kRepairing; writeControls(); }},
+        {Command::clearAllAlarms, [this] { m_alarms->clearAllAlarms(); }},
+        {Command::EnablePrayerCall, [this] {
+             m_prayerCallEnabled = m_prayerCallEnabled ? 0 : 1;
+             m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);
+             onPrayerCallSetting();
+         }},
+        // Allowed only while the prayer call is on; otherwise silently ignored.
+        {Command::SetPrayerTimings, [this] {
+             if (m_prayerCallEnabled)
+                 runPrayerDialog<PrayerBatchDialog>();
+         }},
+        {Command::EditPrayerTimings, [this] {
+             if (m_prayerCallEnabled)
+                 runPrayerDialog<PrayerEditDialog>();
+         }},
+        {Command::TimingsByCity, [this] { runPrayerDialog<CityInfoDialog>(); }},
+    };
+    for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
+        m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
+    connect(m_menus, &ClockMenus::command, this, &ClockDialog::onCommand);
+}
+
+// Controls whose work the program does not do yet stay greyed, so that
+// nothing the user enters there is silently dropped.
+void ClockDialog::greyUnbuiltControls()
+{
+    const QList<QWidget *> unbuilt = {
+        m_ui->sleepTimerCheck, m_ui->clockFaceButton, m_ui->amPmButton,
+    };
+    for (QWidget *control : unbuilt)
+        control->setEnabled(false);
+}
+
+void ClockDialog::onCommand(int command)
+{
+    const auto handler = m_commands.constFind(command);
+    if (handler != m_commands.cend())
+        (*handler)();
+}
+
+// The scheduled work of each second, in this order: the spoken time, the
+// prayer call, the end of the channel's sound, the alarms.
+void ClockDialog::addScheduledChecks()
+{
+    addSecondCheck([this](const TickSecond &tick) { announceIfDue(tick); });
+    addSecondCheck([this](const TickSecond &tick) { m_prayers->checkPrayerCall(tick.local); });
+    addSecondCheck([this](const TickSecond &) {
+        if (m_channel->active())
+            m_channel->pollChannel();
+    });
+    addSecondCheck([this](const TickSecond &tick) { m_alarms->checkAlarms(tick.local.secondOfDay()); });
+}
+
+void ClockDialog::announceIfDue(const TickSecond &tick)
+{
+    // A boundary caught up long after it passed (the machine was busy or
+    // asleep) would speak a time that is no longer true.
+    constexpr qint64 kLateAnnouncementSeconds = 60;
+    if (!isAnnouncementSecond(m_intervalIndex, tick.local.secondOfDay())
+        || m_time.now() - tick.calendar > kLateAnnouncementSeconds)
+        return;
+    announceTime(m_sound, m_voice.current(), tick.local.hour, tick.local.minute,
+                 DataFiles::find(kRecordingFile, false));
+}
+
+void ClockDialog::onPrayerCallSetting()
+{
+    m_prayerCallEnabled = m_ui->prayerCallCheck->isChecked();
+    m_settings.setPrayerCallOn(m_prayerCallEnabled);
+    if (m_prayerCallEnabled && !databaseExists(m_data))
+        runPrayerDialog<CityInfoDialog>();
+    updateMenuChecks();
+}
+
+template <typename Dialog>
+void ClockDialog::runPrayerDialog()
+{
+    Dialog dialog(m_prayerStore, m_prompts, m_time, this);
+    dialog.exec();
+    m_prayers->loadToday(TimeSource::toLocal(m_time.now()));
+}
+
+void ClockDialog::addSecondCheck(SecondCheck check)
+{
+    m_secondChecks.push_back(std::move(check));
+}
+
+void ClockDialog::loadSettings()
+{
+    m_settings.load();
+    m_english = m_settings.isEnglish();
+    m_voice.selectVoiceLanguage(m_english);
+    showLanguageCaption();
+    m_prayerCallEnabled = m_settings.prayerCallOn();
+    // Today's times are loaded at start-up whether the call is on or off:
+    // the call itself depends only on them.
+    m_prayers->loadToday(TimeSource::toLocal(m_time.now()));
+}
+
+void ClockDialog::readControls()
+{
+    m_credit1 = m_ui->creditIdeaEdit->text();
+    m_credit2 = m_ui->creditVoiceEdit->text();
+    m_statusLine = m_ui->statusLabel->text();
+    m_english = m_ui->announceInEnglishCheck->isChecked();
+    m_prayerCallEnabled = m_ui->prayerCallCheck->isChecked();
+    m_sleepTimerEnabled = m_ui->sleepTimerCheck->isChecked();
+    m_shutdownTimeText = m_ui->shutdownTimeEdit->text();
+    m_intervalIndex = m_intervalButtons->checkedId();
+    m_powerOff = m_ui->powerOffCheck->isChecked();
+}
+
+void ClockDialog::writeControls()
+{
+    setText(m_ui->creditIdeaEdit, m_credit1);
+    setText(m_ui->creditVoiceEdit, m_credit2);
+    m_ui->statusLabel->setText(m_statusLine);
+    m_ui->announceInEnglishCheck->setChecked(m_english);
+    m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);
+    m_ui->sleepTimerCheck->setChecked(m_sleepTimerEnabled);
+    setText(m_ui->shutdownTimeEdit, m_shutdownTimeText);
+    m_ui->powerOffCheck->setChecked(m_powerOff);
+
+    // An index outside 0..3 (a stored value the buttons do not know) selects none.
+    if (QAbstractButton *selected = m_intervalButtons->button(m_intervalIndex)) {
+        selected->setChecked(true);
+    } else if (QAbstractButton *checked = m_intervalButtons->checkedButton()) {
+        m_intervalButtons->setExclusive(false);
+        checked->setChecked(false);
+        m_intervalButtons->setExclusive(true);
+    }
+}
+
+void ClockDialog::clockTick()
+{
+    readControls();
+    const qint64 now = m_time.now();
+    const LocalTime local = TimeSource::toLocal(now);
+    m_statusLine = formatDateTimeLine(local);
+    m_credit1 = kCreditIdea; // whatever was typed there goes within a second
+    m_credit2 = kCreditVoice;
+    writeControls();
+    updateTitleAndTip(local.hour, local.minute, local.second);
+
+    m_catchUp.begin(now);
+    while (const auto second = m_catchUp.takeNext(now)) {
+        const TickSecond tick{*second, TimeSource::toLocal(*second)};
+        for (std::size_t i = 0; i < m_secondChecks.size(); ++i)
+            m_secondChecks[i](tick);
+    }
+    if (m_channel->active() && m_channel->following())
+        m_channel->trackChannelPosition();
+}
+
+void ClockDialog::updateTitleAndTip(int hour, int minute, int second)
+{
+    const QString title = formatTitleText(m_titleBase, hour, minute, second);
+    setWindowTitle(title);
+    m_tray->setTip(title);
+}
+
+void ClockDialog::flipLanguage()
+{
+    m_english = m_english ? 0 : 1;
+}
+
+void ClockDialog::applyLanguage()
+{
+    readControls();
+    m_voice.selectVoiceLanguage(m_english);
+    m_settings.setEnglish(m_english);
+    showLanguageCaption();
+    updateMenuChecks();
+}
+
+void ClockDialog::showLanguageCaption()
+{
+    m_ui->languageButton->setText(announceInCaption(m_voice.language(m_english).name));
+}
+
+void ClockDialog::updateMenuChecks()
+{
+    m_menus->setChecked(Command::ToggleLanguage, m_english);
+    m_menus->setChecked(Command::EnablePrayerCall, m_prayerCallEnabled);
+}
+
+// Without a notification area to come back from, hiding would lose the
+// window: it is minimised instead.
+void ClockDialog::hideWindow()
+{
+    if (ClockTray::available())
+        hide();
+    else
+        showMinimized();
+}
+
+void ClockDialog::restoreAndRaise()
+{
+    if (!m_placed) {
+        if (const QScreen *screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+        m_placed = true;
+    }
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void ClockDialog::showPopupAt(const QPoint &globalPos)
+{
+    const std::unique_ptr<QMenu> popup(m_menus->createPopup(this));
+    // The popup's right edge lies at the pointer.
+    popup->exec(globalPos - QPoint(popup->sizeHint().width(), 0));
+}
+
+void ClockDialog::accept()
+{
+    readControls();
+    QDialog::accept();
+}
+
+void ClockDialog::reject()
+{
+    hideWindow();
+    m_tray->add(m_titleBase);
+}
+
+void ClockDialog::closeEvent(QCloseEvent *event)
+{
+    m_tray->remove();
+    QDialog::closeEvent(event); // reaches reject(), which hides and adds the icon again
+}
+
+void ClockDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && ClockTray::available())
+        QTimer::singleShot(0, this, &QWidget::hide);
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "core/profilesettings.h"
+#include "core/secondcatchup.h"
+#include "prayer/prayerstore.h"
+#include "voice/voicetables.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class ClockDialogForm;
+}
+class AlarmPanel;
+class SoundChannel;
+class ClockMenus;
+class ClockSurface;
+class ClockTray;
+class DataSource;
+class PrayerSchedule;
+class PromptService;
+class ProfileStore;
+class QButtonGroup;
+class ShellOpener;
+class SoundDevice;
+class TimeSource;
+
+// The seams every subsystem reaches through the main dialog.
+struct ClockServices
+{
+    TimeSource &time;
+    PromptService &prompts;
+    ProfileStore &profile;
+    ShellOpener &shell;
+    SoundDevice &sound;
+    const DataSource &data;
+};
+
+// The main clock dialog: hidden behind the tray icon for most of its life,
+// it shows the date and time, keeps the title and tip current and runs the
+// scheduled checks once for every second.
+class ClockDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using SecondCheck = std::function<void(const TickSecond &)>;
+
+    static constexpr char kProductName[] = "Chimewise";
+    static constexpr int kClockFaceDiameter = 100;
+
+    explicit ClockDialog(const ClockServices &services, QWidget *parent = nullptr);
+    ~ClockDialog() override;
+
+    // The one-second tick: refreshes the dialog, then runs the checks of
+    // every second owed since the last tick, oldest first.
+    void clockTick();
+
+    // A menu command, as the menus send it. Commands not (yet) wired do nothing.
+    void onCommand(int command);
+
+    // Checks run in the order added, once for each second.
+    void addSecondCheck(SecondCheck check);
+
+    // Tray click or a second start of the program.
+    void restoreAndRaise();
+
+    const VoiceTables &voice() const { return m_voice; }
+    ClockMenus &menus() const { return *m_menus; }
+    ClockTray &tray() const { return *m_tray; }
+    SoundChannel &channel() const { return *m_channel; }
+    const PrayerSchedule &prayers() const { return *m_prayers; }
+
+public slots:
+    void accept() override; // reached through "E&xit" only
+    void reject() override; // Escape and the close box hide the window
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void onInitDialog();
+    void connectControls();
+    void addScheduledChecks();
+    void announceIfDue(const TickSecond &tick);
+    void onPrayerCallSetting();
+    // Opens a prayer dialog modally, then reloads today's times.
+    template <typename Dialog>
+    void runPrayerDialog();
+    void layoutClockFaceExtension();
+    void loadSettings();
+    void readControls();
+    void writeControls();
+    void registerCommands();
+    void greyUnbuiltControls();
+    void updateTitleAndTip(int hour, int minute, int second);
+    void flipLanguage();
+    void applyLanguage();
+    void showLanguageCaption();
+    void updateMenuChecks();
+    void hideWindow();
+    void showPopupAt(const QPoint &globalPos);
+
+    TimeSource &m_time;
+    SoundDevice &m_sound;
+    PromptService &m_prompts;
+    const DataSource &m_data;
+    PrayerStore m_prayerStore;
+    ProfileSettings m_settings;
+    VoiceTables m_voice;
+
+    std::unique_ptr<Ui::ClockDialogForm> m_ui;
+    ClockSurface *m_surface;
+    QButtonGroup *m_intervalButtons = nullptr;
+    ClockMenus *m_menus;
+    ClockTray *m_tray = nullptr;
+    SoundChannel *m_channel;
+    AlarmPanel *m_alarms;
+    std::unique_ptr<PrayerSchedule> m_prayers;
+    QTimer m_timer;
+    QHash<int, std::function<void()>> m_commands;
+    std::vector<SecondCheck> m_secondChecks;
+    SecondCatchUp m_catchUp;
+    bool m_placed = false;
+
+    QString m_titleBase;
+
+    // Exchanged with the controls, both ways, every second.
+    QString m_credit1;
+    QString m_credit2;
+    QString m_statusLine;
+    int m_english = 0;
+    int m_prayerCallEnabled = 0;
+    int m_sleepTimerEnabled = 0;
+    QString m_shutdownTimeText;
+    int m_intervalIndex = -1;
+    int m_powerOff = 0;
+};

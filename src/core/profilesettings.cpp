@@ -1,0 +1,65 @@
+#include "core/profilesettings.h"
+
+#include "core/profilestore.h"
+
+ProfileSettings::ProfileSettings(ProfileStore &store)
+    : m_store(store)
+{
+    for (int slot = 1; slot <= kAlarmSlots; ++slot)
+        m_alarms[slot - 1].keyName = QString::asprintf("Alarm%d", slot);
+}
+
+void ProfileSettings::load()
+{
+    using namespace ProfileKey;
+    m_interval = m_store.readInt(AnnounceInterval, Interval, kUnsetInterval);
+    if (m_interval == kUnsetInterval) {
+        m_interval = 0;
+        m_store.writeInt(AnnounceInterval, Interval, 0);
+    }
+
+    for (AlarmEntry &alarm : m_alarms) {
+        alarm.time = m_store.readInt(Alarms, alarm.keyName, -1);
+        alarm.file = m_store.readText(Alarms, alarm.keyName + AlarmFileSuffix, QString());
+    }
+
+    m_isEnglish = m_store.readInt(AnnounceInterval, IsEnglish, 0);
+    m_prayerCallOn = m_store.readInt(AnnounceInterval, AazanAnnounce, 1);
+}
+
+void ProfileSettings::setInterval(int index)
+{
+    m_interval = index;
+    m_store.writeInt(ProfileKey::AnnounceInterval, ProfileKey::Interval, index);
+}
+
+void ProfileSettings::setEnglish(int flag)
+{
+    m_isEnglish = flag;
+    m_store.writeInt(ProfileKey::AnnounceInterval, ProfileKey::IsEnglish, flag);
+}
+
+int ProfileSettings::readClockFaceShown() const
+{
+    return m_store.readInt(ProfileKey::AnalogClock, ProfileKey::Visible, 0);
+}
+
+void ProfileSettings::setAlarm(int slotIndex, int minutes, const QString &file)
+{
+    AlarmEntry &alarm = m_alarms[slotIndex];
+    alarm.time = minutes;
+    m_store.writeInt(ProfileKey::Alarms, alarm.keyName, minutes);
+    alarm.file = file;
+    m_store.writeText(ProfileKey::Alarms, alarm.keyName + ProfileKey::AlarmFileSuffix, file);
+}
+
+void ProfileSettings::setPrayerCallOn(int flag)
+{
+    m_prayerCallOn = flag;
+    m_store.writeInt(ProfileKey::AnnounceInterval, ProfileKey::AazanAnnounce, flag);
+}
+
+int ProfileSettings::readIsEnglish() const
+{
+    return m_store.readInt(ProfileKey::AnnounceInterval, ProfileKey::IsEnglish, 0);
+}

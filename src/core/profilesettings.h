@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class ProfileStore;
+
+// Section and key names of the profile.
+namespace ProfileKey {
+inline constexpr char AnnounceInterval[] = "AnnounceInterval";
+inline constexpr char Interval[] = "Interval";
+inline constexpr char IsEnglish[] = "IsEnglish";
+inline constexpr char AazanAnnounce[] = "Aazan_Announce";
+inline constexpr char Alarms[] = "Alarms";
+inline constexpr char AlarmFileSuffix[] = "_file";
+inline constexpr char AnalogClock[] = "AnalogClock";
+inline constexpr char Visible[] = "VISIBLE";
+} // namespace ProfileKey
+
+inline constexpr int kAlarmSlots = 16;
+
+struct AlarmEntry
+{
+    QString keyName;          // "Alarm1" .. "Alarm16"
+    QString file;             // empty when the slot is free
+    int time = -1;            // minutes since midnight; -1 when the slot is free
+};
+
+// The values read from the profile at start-up, kept for the whole run.
+// Each setter updates its entry and writes the profile at once.
+class ProfileSettings
+{
+public:
+    // Interval index: 0 = 15 min, 1 = 30 min, 2 = 60 min, 3 = no announcement;
+    // any other stored value selects no button and announces nothing.
+    static constexpr int kUnsetInterval = 64;
+
+    explicit ProfileSettings(ProfileStore &store);
+
+    // Reads every entry; a first start writes "Interval" = 0 at once.
+    void load();
+
+    int interval() const { return m_interval; }
+    void setInterval(int index);
+
+    int isEnglish() const { return m_isEnglish; }
+    void setEnglish(int flag);
+
+    int prayerCallOn() const { return m_prayerCallOn; }
+    void setPrayerCallOn(int flag);
+
+    const std::array<AlarmEntry, kAlarmSlots> &alarms() const { return m_alarms; }
+    // Writes the slot's time key, then its file key.
+    void setAlarm(int slotIndex, int minutes, const QString &file);
+
+    // "AnalogClock"/"VISIBLE": read by the dialog before the rest is loaded.
+    int readClockFaceShown() const;
+    // The stored language, read without loading (and so without writing) anything.
+    int readIsEnglish() const;
+
+private:
+    ProfileStore &m_store;
+    int m_interval = 0;
+    std::array<AlarmEntry, kAlarmSlots> m_alarms;
+    int m_isEnglish = 0;
+    int m_prayerCallOn = 1;
+};

@@ -1,0 +1,123 @@
+#include "db/dbsession.h"
+
+#include "db/schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// Operations nest (a tick inside a modal window), so every session needs a
+// connection name of its own.
+QString nextConnectionName()
+{
+    static int counter = 0;
+    return QString("chimewise-db-%1").arg(++counter);
+}
+
+DbStatus failure(const QSqlError &error)
+{
+    const QString text = error.text().trimmed();
+    return DbStatus::failure(text.isEmpty() ? QString("The database did not answer.") : text);
+}
+
+} // namespace
+
+DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnectionName())
+{
+    const bool embedded = source.kind() == DataSource::Kind::Embedded;
+    const bool fresh = embedded && !QFileInfo::exists(source.name());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(embedded ? "QSQLITE" : "QODBC", m_connectionName);
+        // The ODBC driver puts "DSN=" in front of a bare name itself.
+        db.setDatabaseName(source.name());
+        if (!embedded)
+            db.setPassword(DataSource::OdbcPassword);
+        if (fresh)
+            QDir().mkpath(QFileInfo(source.name()).absolutePath());
+        if (!db.open()) {
+            m_openStatus = failure(db.lastError());
+            return;
+        }
+    }
+    if (!embedded)
+        return;
+    // A generation writes hundreds of single statements: with a write-ahead
+    // log they need not wait for the disk one by one, and a crash still
+    // leaves the file whole.
+    if (fresh)
+        execute("PRAGMA journal_mode = WAL");
+    execute("PRAGMA synchronous = NORMAL");
+    if (!fresh)
+        return;
+    const DbStatus created = createTables();
+    if (!created.ok()) {
+        // Leave no half-made file behind: the next operation tries again.
+        database().close();
+        QFile::remove(source.name());
+        m_openStatus = created;
+    }
+}
+
+DbSession::~DbSession()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+QSqlDatabase DbSession::database() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+DbStatus DbSession::execute(const QString &statement, const QVariantList &values)
+{
+    return select(statement, values, {});
+}
+
+DbStatus DbSession::select(const QString &statement, const QVariantList &values,
+                           const RowReader &eachRow)
+{
+    if (!m_openStatus.ok())
+        return m_openStatus;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(statement))
+        return failure(query.lastError());
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return failure(query.lastError());
+    if (eachRow) {
+        while (query.next())
+            eachRow(query.record());
+        if (query.lastError().isValid())
+            return failure(query.lastError());
+    }
+    return {};
+}
+
+DbStatus DbSession::createTables()
+{
+    for (const QString &statement : schemaStatements()) {
+        const DbStatus status = execute(statement);
+        if (!status.ok())
+            return status;
+    }
+    return {};
+}
+
+DbResult<bool> DbSession::hasRows(const QString &statement, const QVariantList &values)
+{
+    bool any = false;
+    const DbStatus status = select(statement, values, [&any](const QSqlRecord &) { any = true; });
+    if (!status.ok())
+        return status;
+    return any;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "db/datasource.h"
+#include "db/dbresult.h"
+
+#include <QSqlDatabase>
+#include <QSqlRecord>
+#include <QVariantList>
+
+#include <functional>
+
+// One connection for the length of one operation, under a name of its own,
+// so that an operation nested inside another (a tick inside a modal window)
+// opens its own. Closed and removed when the session ends. Statements are
+// prepared and their values bound in order, so quotes in texts are harmless.
+class DbSession
+{
+public:
+    using RowReader = std::function<void(const QSqlRecord &row)>;
+
+    explicit DbSession(const DataSource &source);
+    ~DbSession();
+    DbSession(const DbSession &) = delete;
+    DbSession &operator=(const DbSession &) = delete;
+
+    // The failure of opening, if any. Every statement of a session that did
+    // not open returns this failure.
+    const DbStatus &openStatus() const { return m_openStatus; }
+
+    DbStatus execute(const QString &statement, const QVariantList &values = {});
+    // Hands each row of the result to the reader, in the order the database gives them.
+    DbStatus select(const QString &statement, const QVariantList &values, const RowReader &eachRow);
+    // True when the query returns at least one row.
+    DbResult<bool> hasRows(const QString &statement, const QVariantList &values = {});
+
+    // Runs the statements of data/schema.sql.
+    DbStatus createTables();
+
+    // For callers that keep their own queries on this connection.
+    QSqlDatabase database() const;
+
+private:
+    QString m_connectionName;
+    DbStatus m_openStatus;
+};

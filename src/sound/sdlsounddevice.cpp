@@ -1,0 +1,196 @@
+#include "sound/sdlsounddevice.h"
+
+#include "sound/filesound.h"
+#include "sound/recordingsound.h"
+#include "sound/soundcommand.h"
+#include "sound/wavereader.h"
+
+SdlSoundDevice::SdlSoundDevice() = default;
+SdlSoundDevice::~SdlSoundDevice() = default;
+
+int SdlSoundDevice::send(const QString &command, QString *reply)
+{
+    if (reply)
+        reply->clear();
+    for (auto &[alias, sound] : m_aliases)
+        sound->releaseIdleDevice();
+
+    const auto parsed = SoundCommand::parse(command);
+    if (!parsed) {
+        return fail(CommandNotUnderstood,
+                    QStringLiteral("The command \"%1\" is not understood").arg(command.trimmed()));
+    }
+    return run(*parsed, reply);
+}
+
+QString SdlSoundDevice::errorText(int code) const
+{
+    return m_errorTexts.value(code, QStringLiteral("The sound device knows no error %1").arg(code));
+}
+
+int SdlSoundDevice::run(const SoundCommand &command, QString *reply)
+{
+    using Verb = SoundCommand::Verb;
+    if (command.verb == Verb::open)
+        return open(command);
+
+    const auto found = m_aliases.find(command.alias.toLower());
+    if (found == m_aliases.end())
+        return fail(AliasNotOpen, QStringLiteral("The alias %1 is not open").arg(command.alias));
+    AliasSound &sound = *found->second;
+
+    switch (command.verb) {
+    case Verb::Set:
+        return set(command, sound);
+    case Verb::Status:
+        return status(command, sound, reply);
+    case Verb::play:
+        return play(command, sound);
+    case Verb::Record:
+        return record(command, sound);
+    case Verb::Stop:
+        sound.stop();
+        return 0;
+    case Verb::Save:
+        return save(command, sound);
+    case Verb::Close:
+        m_aliases.erase(found);
+        return 0;
+    case Verb::open: // taken before the alias is looked up
+        break;
+    }
+    return 0;
+}
+
+int SdlSoundDevice::open(const SoundCommand &command)
+{
+    const QString key = command.alias.toLower();
+    if (m_aliases.count(key))
+        return fail(AliasAlreadyOpen, QStringLiteral("The alias %1 is already open").arg(command.alias));
+
+    if (command.newRecording) {
+        m_aliases.emplace(key, std::make_unique<RecordingSound>());
+        return 0;
+    }
+    QString reason;
+    auto reader = WaveReader::open(command.path, &reason);
+    if (!reader) {
+        return fail(FileUnreadable, QStringLiteral("The file %1 cannot be read as wave audio: %2")
+                                        .arg(command.path, reason));
+    }
+    m_aliases.emplace(key, std::make_unique<FileSound>(std::move(reader)));
+    return 0;
+}
+
+int SdlSoundDevice::set(const SoundCommand &command, AliasSound &sound)
+{
+    // Every time is in milliseconds already; only a recording's format can change.
+    if (!command.bitsPerSample && !command.channels && !command.samplesPerSecond)
+        return 0;
+    auto *recording = dynamic_cast<RecordingSound *>(&sound);
+    if (!recording) {
+        return fail(NotPossibleForAlias,
+                    QStringLiteral("The alias %1 plays a file, whose format cannot be set")
+                        .arg(command.alias));
+    }
+    RecordingFormat format = recording->format();
+    format.bitsPerSample = command.bitsPerSample.value_or(format.bitsPerSample);
+    format.channels = command.channels.value_or(format.channels);
+    format.samplesPerSecond = command.samplesPerSecond.value_or(format.samplesPerSecond);
+    if (!format.isSupported()) {
+        return fail(FormatNotSupported,
+                    QStringLiteral("The recording format of %1 is not supported: use 8 or 16 bits "
+                                   "per sample, 1 or 2 channels and 1000 to 192000 samples per second")
+                        .arg(command.alias));
+    }
+    if (!recording->setFormat(format)) {
+        return fail(NotPossibleForAlias,
+                    QStringLiteral("The format of %1 cannot change once recording has begun")
+                        .arg(command.alias));
+    }
+    return 0;
+}
+
+int SdlSoundDevice::status(const SoundCommand &command, AliasSound &sound, QString *reply)
+{
+    QString answer;
+    switch (command.item) {
+    case SoundCommand::Item::Length:
+        answer = QString::number(sound.lengthMs());
+        break;
+    case SoundCommand::Item::Position:
+        answer = QString::number(sound.positionMs());
+        break;
+    case SoundCommand::Item::Mode:
+    case SoundCommand::Item::None:
+        answer = sound.mode();
+        break;
+    }
+    if (reply)
+        *reply = answer;
+    return 0;
+}
+
+int SdlSoundDevice::play(const SoundCommand &command, AliasSound &sound)
+{
+    auto *file = dynamic_cast<FileSound *>(&sound);
+    if (!file) {
+        return fail(NotPossibleForAlias,
+                    QStringLiteral("The alias %1 holds a recording; save it and open the file to play it")
+                        .arg(command.alias));
+    }
+    const qint64 length = file->lengthMs();
+    for (const auto &bound : {command.from, command.to}) {
+        if (bound && *bound > length) {
+            return fail(PositionOutOfRange,
+                        QStringLiteral("The position %1 lies beyond the end of %2 (%3 ms)")
+                            .arg(QString::number(*bound), command.alias,
+                                 QString::number(length)));
+        }
+    }
+    // Without a start it goes on from where it stands, or from the start once at the end.
+    const qint64 here = file->positionMs();
+    const qint64 from = command.from.value_or(here < length ? here : 0);
+    const qint64 to = command.to.value_or(length);
+    if (from > to) {
+        return fail(PositionOutOfRange,
+                    QStringLiteral("The stretch of %1 from %2 to %3 ms runs backwards")
+                        .arg(command.alias, QString::number(from), QString::number(to)));
+    }
+    file->play(from, to, command.wait);
+    return 0;
+}
+
+int SdlSoundDevice::record(const SoundCommand &command, AliasSound &sound)
+{
+    auto *recording = dynamic_cast<RecordingSound *>(&sound);
+    if (!recording) {
+        return fail(NotPossibleForAlias,
+                    QStringLiteral("The alias %1 plays a file and cannot record; open new to record")
+                        .arg(command.alias));
+    }
+    recording->record();
+    return 0;
+}
+
+int SdlSoundDevice::save(const SoundCommand &command, AliasSound &sound)
+{
+    auto *recording = dynamic_cast<RecordingSound *>(&sound);
+    if (!recording) {
+        return fail(NotPossibleForAlias,
+                    QStringLiteral("The alias %1 plays a file; only a recording can be saved")
+                        .arg(command.alias));
+    }
+    QString reason;
+    if (!recording->save(command.path, &reason)) {
+        return fail(SaveFailed, QStringLiteral("The recording cannot be saved to %1: %2")
+                                    .arg(command.path, reason));
+    }
+    return 0;
+}
+
+int SdlSoundDevice::fail(Error code, const QString &text)
+{
+    m_errorTexts.insert(code, text);
+    return code;
+}

@@ -1,0 +1,124 @@
+#include "db/databasesetup.h"
+#include "db/datasource.h"
+#include "db/dbsession.h"
+#include "prayer/prayerstore.h"
+#include "support/scriptedprompts.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The data source choice, the embedded default and the ODBC path, all on real files.
+class TestDataSource : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QFile driver(m_dir.filePath("odbcinst.ini"));
+        QVERIFY(driver.open(QIODevice::WriteOnly));
+        driver.write("[SQLite3]\nDriver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n");
+        driver.close();
+        qputenv("ODBCSYSINI", m_dir.path().toLocal8Bit());
+    }
+
+    void embeddedDatabaseIsCreatedOnFirstUse()
+    {
+        const DataSource source = DataSource::embeddedFile(m_dir.filePath("first/use/KTXDB.sqlite"));
+        QVERIFY(!databaseExists(source));
+        {
+            DbSession session(source);
+            QVERIFY2(session.openStatus().ok(), qPrintable(session.openStatus().errorText()));
+            QCOMPARE(session.hasRows("Select * from Naamaz ").value(), false);
+        }
+        QVERIFY(databaseExists(source));
+        QVERIFY(createDatabase(source).ok()); // already there: nothing to do
+    }
+
+    // No statement of the program reads this table yet: its columns and defaults are checked here.
+    void newEventRowsCountNoSnoozes()
+    {
+        QTemporaryDir dir;
+        DbSession session(DataSource::embeddedFile(dir.filePath("KTXDB.sqlite")));
+        const QSqlRecord record = session.database().record("TOLVEX_EVENT");
+        QStringList names;
+        for (int i = 0; i < record.count(); ++i)
+            names << record.fieldName(i);
+        QCOMPARE(names, QStringList({"EvDate", "EvTime", "EvTitle", "EvMessage", "EvPlayFile", "EvRemindDate",
+                                     "EvWhenToRemind", "EvInterval", "EvHowManyTimes"}));
+
+        QVERIFY(session.execute("INSERT INTO TOLVEX_EVENT (EvTitle, EvDate) VALUES (?, ?)",
+                                {"Dentist", QDate(2002, 3, 5)}).ok());
+        QVariant count;
+        QDate date;
+        QVERIFY(session.select("Select [EvHowManyTimes], [EvDate] from TOLVEX_EVENT", {}, [&](const QSqlRecord &row) {
+            count = row.value(0);
+            date = row.value(1).toDate();
+        }).ok());
+        QVERIFY(!count.isNull());
+        QCOMPARE(count.toInt(), 0);
+        QCOMPARE(date, QDate(2002, 3, 5));
+    }
+
+    // Connecting, the driver manager keeps what it first read of the ini
+    // files for the whole process; listing the sources reads them afresh.
+    void knownOdbcSourceIsUsedThroughQodbc()
+    {
+        writeOdbcIni("KTXDB", m_dir.filePath("odbc.db"));
+        QVERIFY(DataSource::odbcSourceKnown("KTXDB"));
+        const DataSource source = DataSource::detect();
+        QCOMPARE(source.kind(), DataSource::Kind::Odbc);
+        QCOMPARE(source.name(), QString("KTXDB"));
+
+        const DbStatus created = createDatabase(source);
+        QVERIFY2(created.ok(), qPrintable(created.errorText()));
+        QVERIFY(databaseExists(source));
+        const PrayerStore store(source);
+        DbSession session = store.openSession();
+        QCOMPARE(session.database().driverName(), QString("QODBC"));
+        const CityRecord city{"Cox's Bazar", "91 58 E", "21 26 N", 1, 18.5, 90, 6, 0, 1, 1};
+        QVERIFY(store.insertCity(session, city).ok());
+        const auto loaded = store.loadCity(session, "Cox's Bazar");
+        QVERIFY2(loaded.ok(), qPrintable(loaded.errorText()));
+        QCOMPARE(loaded.value(), city);
+    }
+
+    void unknownOdbcSourceFallsBackToEmbedded()
+    {
+        writeOdbcIni("OTHER", m_dir.filePath("other.db"));
+        QVERIFY(!DataSource::odbcSourceKnown("KTXDB"));
+        const DataSource source = DataSource::detect();
+        QCOMPARE(source.kind(), DataSource::Kind::Embedded);
+        QCOMPARE(source.name(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/KTXDB.sqlite");
+
+        const DataSource missing = DataSource::odbc("NOSUCHDSN");
+        QVERIFY(!databaseExists(missing));
+        ScriptedPrompts prompts;
+        prompts.expectMessage("[unixODBC][Driver Manager]Data source name not found and no default "
+                              "driver specified QODBC: Unable to connect",
+                              "Chimewise");
+        DbSession session(missing);
+        QVERIFY(!reportDbError(PrayerStore(missing).listCities(session), prompts));
+        QVERIFY(prompts.allShown());
+    }
+
+private:
+    // Points the ODBC driver manager at our own ini file for dsnName.
+    void writeOdbcIni(const QString &dsnName, const QString &dbFile)
+    {
+        const QString path = m_dir.filePath(dsnName + "-odbc.ini");
+        QFile ini(path);
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QString("[%1]\nDriver=SQLite3\nDatabase=%2\n").arg(dsnName, dbFile).toLocal8Bit());
+        ini.close();
+        qputenv("ODBCINI", path.toLocal8Bit());
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestDataSource)
+#include "tst_datasource.moc"

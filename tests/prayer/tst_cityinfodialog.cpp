@@ -1,0 +1,215 @@
+#include "prayer/cityinfodialog.h"
+
+#include "dialogfields.h"
+#include "naamaztestdb.h"
+#include "support/scopedtimezone.h"
+#include "support/scriptedprompts.h"
+#include "support/virtualtimesource.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+Fields place(const QString &city, const QString &zone, const QString &longitude, const QString &latitude)
+{
+    const QStringList lon = longitude.split(' '), lat = latitude.split(' ');
+    return {{"cityCombo", city}, {"timeZoneEdit", zone},
+            {"longitudeDegreesEdit", lon[0]}, {"longitudeMinutesEdit", lon[1]}, {"longitudeDirectionList", lon[2]},
+            {"latitudeDegreesEdit", lat[0]}, {"latitudeMinutesEdit", lat[1]}, {"latitudeDirectionList", lat[2]}};
+}
+
+const Fields kDhaka = place("Dhaka", "6", "90 25 E", "23 43 N");
+
+// Picks an entry the way a click does.
+void choose(const QWidget &dlg, const QString &name, const QString &text)
+{
+    QComboBox *list = find<QComboBox>(dlg, name);
+    list->setCurrentIndex(list->findText(text));
+    emit list->activated(list->currentIndex());
+}
+
+QStringList cities(const NaamazTestDb &db)
+{
+    DbSession session = db.session();
+    return db.store().listCities(session).value();
+}
+
+} // namespace
+
+class TestCityInfoDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_time.set(VirtualTimeSource::fromLocal(2002, 3, 5, 10, 0, 0));
+        m_prompts = ScriptedPrompts();
+    }
+
+    void cleanup() { QVERIFY(m_prompts.allShown()); }
+    void refusedValues_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("zone above 12") << "timeZoneEdit" << "12.5" << "Illegal Time Zone Value";
+        QTest::newRow("zone below -12") << "timeZoneEdit" << "-13" << "Illegal Time Zone Value";
+        QTest::newRow("zone not a number") << "timeZoneEdit" << "GMT" << "Please enter a number.";
+        QTest::newRow("longitude above 180")
+            << "longitudeDegreesEdit" << "181" << "Please enter an integer between 0 and 180.";
+        QTest::newRow("latitude above 90") << "latitudeDegreesEdit" << "91" << "Please enter an integer between 0 and 90.";
+        QTest::newRow("60 minutes") << "latitudeMinutesEdit" << "60" << "Please enter an integer between 0 and 59.";
+        QTest::newRow("angle above 30") << "angleEdit" << "30.5" << "Please enter a number between 0 and 30.";
+        QTest::newRow("negative interval") << "intervalEdit" << "-1" << "Please enter a number between 0 and 60.";
+    }
+
+    void refusedValues()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        NaamazTestDb db;
+        CityInfoDialog dlg(db.store(), m_prompts, m_time);
+        type(dlg, kDhaka);
+        type(dlg, {{field, value}});
+        m_prompts.expectMessage(message, "Chimewise");
+        QVERIFY(!dlg.generatePrayerYear());
+        QVERIFY(m_prompts.allShown());
+        QCOMPARE(dlg.focusWidget(), find<QLineEdit>(dlg, field));
+        QVERIFY(db.days().isEmpty());
+        QVERIFY(cities(db).isEmpty());
+    }
+
+    void fiqhAndRatioAgree_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("fiqh");
+        QTest::addColumn<QString>("ratio");
+
+        QTest::newRow("Hanafi gives 2") << "fiqhList" << "Hanafi" << "Hanafi" << "2";
+        QTest::newRow("Shafi'i gives 1") << "fiqhList" << "SHafi'i" << "SHafi'i" << "1";
+        QTest::newRow("1 gives Shafi'i") << "ratioList" << "1" << "SHafi'i" << "1";
+        QTest::newRow("2 gives Hanafi") << "ratioList" << "2" << "Hanafi" << "2";
+    }
+
+    void fiqhAndRatioAgree()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, choice);
+        QFETCH(QString, fiqh);
+        QFETCH(QString, ratio);
+        NaamazTestDb db;
+        CityInfoDialog dlg(db.store(), m_prompts, m_time);
+        // Start from the opposite pair.
+        type(dlg, {{"fiqhList", fiqh == "Hanafi" ? "SHafi'i" : "Hanafi"}, {"ratioList", ratio == "2" ? "1" : "2"}});
+        choose(dlg, list, choice);
+        QCOMPARE(find<QComboBox>(dlg, "fiqhList")->currentText(), fiqh);
+        QCOMPARE(find<QComboBox>(dlg, "ratioList")->currentText(), ratio);
+    }
+
+    void generateIntoMissingDatabase_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("days");
+
+        QTest::newRow("2002") << 2002 << 365;
+        QTest::newRow("leap year 2004") << 2004 << 366;
+    }
+
+    // Opening the dialog makes the database; the generation fills the empty table.
+    void generateIntoMissingDatabase()
+    {
+        QFETCH(int, year);
+        QFETCH(int, days);
+        m_time.set(VirtualTimeSource::fromLocal(year, 12, 31, 23, 0, 0));
+        NaamazTestDb db(false, "data/KTXDB.sqlite");
+        CityInfoDialog dlg(db.store(), m_prompts, m_time);
+        QCOMPARE(find<QLabel>(dlg, "statusLabel")->text(), "Database not found. Creating Database");
+        QVERIFY(db.exists());
+        type(dlg, kDhaka);
+        QTest::mouseClick(find<QPushButton>(dlg, "generateButton"), Qt::LeftButton);
+
+        QCOMPARE(db.days(), range(1, days));
+        QCOMPARE(cities(db), QStringList{"Dhaka"});
+        QCOMPARE(find<QLabel>(dlg, "statusLabel")->text(), QString("Processing Record %1").arg(days));
+        const PrayerTimes last = *db.times(days);
+        QCOMPARE(last[PrayerTimes::Jumma], 0);
+        QVERIFY(last[PrayerTimes::Fajr] > 0 && last[PrayerTimes::Isha] > last[PrayerTimes::Magreb]);
+    }
+
+    void generateKeepsJummaAndFillsMissingDays()
+    {
+        NaamazTestDb db;
+        const PrayerTimes old = times(1, 2, 3, 4, 5, 800);
+        db.fill(10, 20, old);
+        db.fill(366, 366, old);
+        CityInfoDialog dlg(db.store(), m_prompts, m_time);
+        type(dlg, kDhaka);
+        QVERIFY(dlg.generatePrayerYear());
+
+        QCOMPARE(db.days(), range(1, 366));
+        const PrayerTimes kept = *db.times(15);
+        QCOMPARE(kept[PrayerTimes::Jumma], 800);
+        QVERIFY(kept[PrayerTimes::Fajr] > 240);
+        QCOMPARE(db.times(366), old); // not a day of 2002
+        QCOMPARE(db.times(1), times(320, 722, 903, 1043, 1123, 0));
+    }
+
+    void cityRoundTrip()
+    {
+        NaamazTestDb db;
+        CityInfoDialog first(db.store(), m_prompts, m_time);
+        type(first, place("Abu Dhabi", "4", "54 22 E", "24 28 N"));
+        QVERIFY(first.generatePrayerYear());
+        type(first, place("Cox's Bazar", "5.75", "120 59 E", "21 27 S"));
+        type(first, {{"daylightCheck", ""}, {"byMaxIntervalRadio", ""}, {"angleEdit", "15.5"},
+                     {"intervalEdit", "45"}, {"ratioRadio", ""}});
+        choose(first, "ratioList", "2");
+        QVERIFY(first.generatePrayerYear());
+        // The list is rebuilt in order and keeps the city just generated.
+        QComboBox *cities = find<QComboBox>(first, "cityCombo");
+        QCOMPARE(cities->count(), 2);
+        QCOMPARE(cities->itemText(0), "Abu Dhabi");
+        QCOMPARE(cities->currentText(), "Cox's Bazar");
+        const CitySettings generated = first.settings();
+        QCOMPARE(generated.longitudeDegrees, 120);
+
+        CityInfoDialog again(db.store(), m_prompts, m_time);
+        choose(again, "cityCombo", "Cox's Bazar");
+        QCOMPARE(again.settings(), generated);
+        QCOMPARE(find<QLineEdit>(again, "longitudeDegreesEdit")->text(), "120");
+        QCOMPARE(find<QComboBox>(again, "fiqhList")->currentText(), "Hanafi");
+        QVERIFY(find<QRadioButton>(again, "byMaxIntervalRadio")->isChecked());
+    }
+
+    void loadErrorClosesDialog()
+    {
+        NaamazTestDb db;
+        {
+            DbSession session = db.session();
+            QVERIFY(db.store().insertCity(session, CityRecord{"Dhaka", "90 25 E", "23 43 N"}).ok());
+        }
+        CityInfoDialog dlg(db.store(), m_prompts, m_time);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        db.drop("CITY");
+        m_prompts.expectMessage("no such table: CITY Unable to execute statement", "Chimewise");
+        choose(dlg, "cityCombo", "Dhaka");
+        QVERIFY(m_prompts.allShown());
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+    }
+
+private:
+    ScopedTimeZone m_zone{"Asia/Dhaka"};
+    VirtualTimeSource m_time;
+    ScriptedPrompts m_prompts;
+};
+
+QTEST_MAIN(TestCityInfoDialog)
+#include "tst_cityinfodialog.moc"

@@ -187,7 +187,7 @@ void ClockDialog::registerCommands()
         {Command::ToggleLanguage, [this] { flipLanguage(); writeControls(); applyLanguage(); }},
         {Command::Minimize, [this] { hideWindow(); }},
         {Command::RepairDatabases, [this] { m_statusLine = kRepairing; writeControls(); }},
-        {Command::clearAllAlarms, [this] { m_alarms->clearAllAlarms(); }},
+        {Command::ClearAllAlarms, [this] { m_alarms->clearAllAlarms(); }},
         {Command::EnablePrayerCall, [this] {
              m_prayerCallEnabled = m_prayerCallEnabled ? 0 : 1;
              m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);

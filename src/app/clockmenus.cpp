@@ -29,7 +29,7 @@ const QList<Item> kMenuBar = {
     }},
     {"T&ools  ", 0, {
         {"&View Alarms", Command::ViewAlarms, {}},
-        {"Clear All Alarm", Command::clearAllAlarms, {}},
+        {"Clear All Alarm", Command::ClearAllAlarms, {}},
         kSeparator,
         {"&Aazan", 0, {
             {"&Enable Announcing", Command::EnablePrayerCall, {}},

@@ -8,7 +8,7 @@ enum : int {
     ViewAlarms = 32772,
     About = 32775,
     ToggleLanguage = 32777,
-    clearAllAlarms = 32778,
+    ClearAllAlarms = 32778,
     EnablePrayerCall = 32779,
     SetPrayerTimings = 32780,
     EditPrayerTimings = 32785,

@@ -31,7 +31,7 @@ QString SdlSoundDevice::errorText(int code) const
 int SdlSoundDevice::run(const SoundCommand &command, QString *reply)
 {
     using Verb = SoundCommand::Verb;
-    if (command.verb == Verb::open)
+    if (command.verb == Verb::Open)
         return open(command);
 
     const auto found = m_aliases.find(command.alias.toLower());
@@ -44,7 +44,7 @@ int SdlSoundDevice::run(const SoundCommand &command, QString *reply)
         return set(command, sound);
     case Verb::Status:
         return status(command, sound, reply);
-    case Verb::play:
+    case Verb::Play:
         return play(command, sound);
     case Verb::Record:
         return record(command, sound);
@@ -56,7 +56,7 @@ int SdlSoundDevice::run(const SoundCommand &command, QString *reply)
     case Verb::Close:
         m_aliases.erase(found);
         return 0;
-    case Verb::open: // taken before the alias is looked up
+    case Verb::Open: // taken before the alias is looked up
         break;
     }
     return 0;

@@ -150,7 +150,7 @@ bool parseOptions(Words &words, SoundCommand &command)
     while (const auto word = words.keyword()) {
         if (*word == u"wait") {
             command.wait = true;
-        } else if (command.verb == SoundCommand::Verb::play && (*word == u"from" || *word == u"to")) {
+        } else if (command.verb == SoundCommand::Verb::Play && (*word == u"from" || *word == u"to")) {
             const auto value = words.number();
             if (!value)
                 return false;
@@ -181,8 +181,8 @@ std::optional<SoundCommand::Verb> parseVerb(const QString &word)
 {
     using Verb = SoundCommand::Verb;
     static const QList<std::pair<QString, Verb>> verbs = {
-        {QStringLiteral("open"), Verb::open},     {QStringLiteral("set"), Verb::Set},
-        {QStringLiteral("status"), Verb::Status}, {QStringLiteral("play"), Verb::play},
+        {QStringLiteral("open"), Verb::Open},     {QStringLiteral("set"), Verb::Set},
+        {QStringLiteral("status"), Verb::Status}, {QStringLiteral("play"), Verb::Play},
         {QStringLiteral("record"), Verb::Record}, {QStringLiteral("stop"), Verb::Stop},
         {QStringLiteral("save"), Verb::Save},     {QStringLiteral("close"), Verb::Close},
     };
@@ -208,7 +208,7 @@ std::optional<SoundCommand> SoundCommand::parse(const QString &text)
 
     SoundCommand command;
     command.verb = *verb;
-    if (command.verb == Verb::open)
+    if (command.verb == Verb::Open)
         return parseOpen(words, command) ? std::optional(command) : std::nullopt;
 
     const auto alias = words.name();

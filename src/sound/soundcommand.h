@@ -8,7 +8,7 @@
 // are case-insensitive; a file path is quoted when it holds blanks.
 struct SoundCommand
 {
-    enum class Verb { open, Set, Status, play, Record, Stop, Save, Close };
+    enum class Verb { Open, Set, Status, Play, Record, Stop, Save, Close };
     enum class Item { None, Length, Position, Mode };
 
     Verb verb = Verb::Close;

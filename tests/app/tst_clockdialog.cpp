@@ -307,7 +307,7 @@ void TestClockDialog::announcementFollowsTheInterval()
 void TestClockDialog::unbuiltCommandsAreGreyedAndIgnored()
 {
     ClockDialog &dialog = startClock();
-    for (int command : {Command::Exit, Command::ToggleLanguage, Command::Minimize, Command::clearAllAlarms,
+    for (int command : {Command::Exit, Command::ToggleLanguage, Command::Minimize, Command::ClearAllAlarms,
                         Command::EnablePrayerCall, Command::SetPrayerTimings, Command::EditPrayerTimings,
                         Command::TimingsByCity})
         QVERIFY(dialog.menus().isEnabled(command));

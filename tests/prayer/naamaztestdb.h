@@ -1,8 +1,6 @@
 #pragma once
 
 #include "db/databasesetup.h"
-#include "db/datasource.h"
-#include "db/dbsession.h"
 #include "prayer/prayerstore.h"
 
 #include <QFileInfo>

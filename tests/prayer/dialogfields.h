@@ -30,3 +30,8 @@ inline void type(const QWidget &dialog, const Fields &fields)
             find<QAbstractButton>(dialog, it.key())->setChecked(true);
     }
 }
+
+inline void click(const QWidget &dialog, const QString &button)
+{
+    find<QAbstractButton>(dialog, button)->click();
+}

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "db/databasesetup.h"
-#include "db/datasource.h"
-#include "db/dbsession.h"
 #include "prayer/prayerstore.h"
 
 #include <QFileInfo>
@@ -43,7 +41,7 @@ public:
     bool exists() const { return QFileInfo::exists(m_source.name()); }
     DbSession session() const { return m_store.openSession(); }
 
-    // Rows first..last, every one holding the same times; one transaction.
+    // Rows first..last, added where missing, every one holding the same times; one transaction.
     void fill(int first, int last, const PrayerTimes &times)
     {
         DbSession s = session();
@@ -59,9 +57,7 @@ public:
     {
         DbSession s = session();
         const auto row = m_store.loadDayRow(s, day);
-        if (!row.ok() || !row.value())
-            return std::nullopt;
-        return row.value()->times;
+        return row.ok() && row.value() ? std::optional(row.value()->times) : std::nullopt;
     }
 
     // The times of every row, in the order the table keeps them.

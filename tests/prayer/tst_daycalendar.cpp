@@ -1,10 +1,12 @@
 #include "prayer/daycalendar.h"
+#include "prayer/prayerbatchplan.h"
 #include "prayer/prayertimetext.h"
 #include "support/scopedtimezone.h"
 #include "support/virtualtimesource.h"
 
 #include <QTest>
 
+// Day numbers of the prayer table, the days a batch covers, and the time text the dialogs show.
 class TestDayCalendar : public QObject
 {
     Q_OBJECT
@@ -15,8 +17,7 @@ private slots:
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
-        QTest::addColumn<int>("dayNumber");
-
+        QTest::addColumn<int>("dayNumber"); // 0: no such day
         QTest::newRow("30 April") << 2026 << 4 << 30 << 120;
         QTest::newRow("29 February, leap year") << 2028 << 2 << 29 << 60;
         QTest::newRow("29 February, 1900") << 1900 << 2 << 29 << 0;
@@ -46,12 +47,51 @@ private slots:
         QCOMPARE(DayCalendar::currentYear(time).year(), 2027);
     }
 
+    void batchPeriod_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QList<int>>("typed"); // from day and month, to day and month
+        QTest::addColumn<std::optional<BatchPeriod>>("period");
+        const std::optional<BatchPeriod> refused;
+        QTest::newRow("29/2, common year") << 2026 << QList{29, 2, 29, 2} << refused;
+        QTest::newRow("30/2, leap year") << 2028 << QList{30, 2, 0, 0} << refused;
+        QTest::newRow("wraps past December") << 2026 << QList{1, 12, 31, 1} << std::optional(BatchPeriod{335, 335});
+        QTest::newRow("to left at 0/0") << 2026 << QList{5, 6, 0, 0} << std::optional(BatchPeriod{156, 156});
+        QTest::newRow("from day 0 of March") << 2026 << QList{0, 3, 2, 3} << std::optional(BatchPeriod{59, 61});
+        QTest::newRow("from 0/0") << 2026 << QList{0, 0, 5, 1} << refused;
+        QTest::newRow("to beyond April") << 2026 << QList{1, 4, 31, 4} << refused;
+    }
+
+    void batchPeriod()
+    {
+        QFETCH(int, year);
+        QFETCH(QList<int>, typed);
+        QFETCH(std::optional<BatchPeriod>, period);
+        QCOMPARE(batchPeriodOf(DayCalendar(year), typed[0], typed[1], typed[2], typed[3]), period);
+    }
+
+    void batchDays_data()
+    {
+        QTest::addColumn<BatchMode>("mode");
+        QTest::addColumn<QList<BatchDay>>("days"); // from 00:05 on day 100, by 10 minutes a day
+        QTest::newRow("descending below zero")
+            << BatchMode::Descending << QList<BatchDay>{{100, 5}, {101, -5}, {102, -15}};
+        QTest::newRow("fixed ignores the step") << BatchMode::Fixed << QList<BatchDay>{{100, 5}, {101, 5}, {102, 5}};
+    }
+
+    void batchDays()
+    {
+        QFETCH(BatchMode, mode);
+        QFETCH(QList<BatchDay>, days);
+        QCOMPARE(::batchDays({100, 102}, 5, mode, 10), days);
+    }
+
     void prayerTimeText_data()
     {
         QTest::addColumn<int>("minutes");
         QTest::addColumn<QString>("text");
-
         QTest::newRow("midnight") << 0 << "00:00 AM";
+        QTest::newRow("noon hour") << 750 << "12:30 PM";
         QTest::newRow("last minute") << 1439 << "11:59 PM";
         QTest::newRow("1440") << 1440 << "00:00 AM";
         QTest::newRow("above a day") << 1441 << "00:00 AM";
@@ -63,7 +103,7 @@ private slots:
         QFETCH(int, minutes);
         QFETCH(QString, text);
         QCOMPARE(formatPrayerTime(minutes), text);
-        // What the dialog shows must read back as what it stands for.
+        // What the dialogs show must read back as what it stands for.
         QCOMPARE(parseTimeOfDay(text), minutes >= 0 && minutes < 1440 ? minutes : 0);
     }
 };

@@ -1,5 +1,7 @@
 #include "prayer/prayerastronomy.h"
+#include "prayer/timesarguments.h"
 
+#include <QProcess>
 #include <QTest>
 
 #include <cmath>
@@ -27,6 +29,8 @@ PrayerCalcParams dhaka(int year)
     return place(23 + 43 / 60.0, 90 + 25 / 60.0, 6.0, year);
 }
 
+const QStringList kDhakaArguments{"--lat", "23:43N", "--lon", "90:25E", "--tz", "6"};
+
 int stored(const PrayerCalcParams &p, const PrayerTimeTable &table, int day, PrayerColumn column)
 {
     return toStoredMinutes(p, table.rows[day - 1], column);
@@ -34,6 +38,7 @@ int stored(const PrayerCalcParams &p, const PrayerTimeTable &table, int day, Pra
 
 } // namespace
 
+// The solar theory behind the yearly generation, and the chimewise-times program that prints it.
 class TestPrayerAstronomy : public QObject
 {
     Q_OBJECT
@@ -49,28 +54,17 @@ private slots:
         QVERIFY(std::fabs(sun.siderealAtEpoch - 6.6326426) < 5e-8);
     }
 
-    void dhakaFirstOfJanuary_data()
-    {
-        QTest::addColumn<double>("factor");
-        QTest::addColumn<QStringList>("times"); // Fajr, sunrise, Zohor, Asr, Magreb, Isha
-        QTest::newRow("factor 1") << 1.0 << QStringList{"05:20", "06:41", "12:02", "15:03", "17:23", "18:43"};
-        QTest::newRow("factor 2") << 2.0 << QStringList{"05:20", "06:41", "12:02", "15:47", "17:23", "18:43"};
-    }
-
+    // Asr by a single shadow; the program below prints the same day with a double one.
     void dhakaFirstOfJanuary()
     {
-        QFETCH(double, factor);
-        QFETCH(QStringList, times);
-        PrayerCalcParams p = dhaka(2002);
-        p.shadowFactor = factor;
+        const PrayerCalcParams p = dhaka(2002);
         const PrayerTimeTable table = computePrayerYear(p);
-        QCOMPARE(table.dayCount, 365);
         QStringList got;
         for (int c = 0; c < 6; ++c) {
             const int minutes = stored(p, table, 1, PrayerColumn(c));
             got << QString::asprintf("%02d:%02d", minutes / 60, minutes % 60);
         }
-        QCOMPARE(got, times);
+        QCOMPARE(got, QStringList({"05:20", "06:41", "12:02", "15:03", "17:23", "18:43"}));
     }
 
     void storedMinutes_data()
@@ -80,7 +74,6 @@ private slots:
         QTest::addColumn<float>("value");   // hours
         QTest::addColumn<float>("sunrise"); // and Magreb, hours
         QTest::addColumn<int>("minutes");
-
         const auto angle = FajrMethod::ByAngle, maxInterval = FajrMethod::ByMaxInterval;
         const auto fajr = PrayerColumn::Fajr, isha = PrayerColumn::Isha;
         const float none = float(kNoSolarTime);
@@ -116,7 +109,6 @@ private slots:
         QTest::addColumn<bool>("on");
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("last");
-
         QTest::newRow("2002") << 2002 << true << 97 << 299;
         QTest::newRow("2004 leap, Apr 4 to Oct 30") << 2004 << true << 95 << 304;
         QTest::newRow("2000 leap century, Apr 2 to Oct 28") << 2000 << true << 93 << 302;
@@ -152,7 +144,6 @@ private slots:
     {
         QTest::addColumn<FajrMethod>("method");
         QTest::addColumn<int>("interval"); // minutes from sunrise and Magreb, -1 for none stored
-
         QTest::newRow("by angle") << FajrMethod::ByAngle << -1;
         QTest::newRow("by max interval 90") << FajrMethod::ByMaxInterval << 90;
     }
@@ -174,7 +165,6 @@ private slots:
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitudeEast");
         QTest::addColumn<int>("daysWithIsha"); // at least
-
         QTest::newRow("Paris, Isha past midnight in summer") << 48 + 52 / 60.0 << 2 + 20 / 60.0 << 300;
         QTest::newRow("Tromso, polar day and night") << 69 + 39 / 60.0 << 18 + 57 / 60.0 << 140;
     }
@@ -206,13 +196,86 @@ private slots:
     {
         const PrayerCalcParams leap = dhaka(2004), common = dhaka(2003);
         const PrayerTimeTable leapTable = computePrayerYear(leap), commonTable = computePrayerYear(common);
-        QCOMPARE(leapTable.dayCount, 366);
-        QCOMPARE(commonTable.dayCount, 365);
         const auto magreb = [&](int day) { return stored(leap, leapTable, day, PrayerColumn::Magreb); };
         // Day 61 of 2004 and day 60 of 2003 are both March 1; day 366 follows day 365.
         QVERIFY(std::abs(magreb(61) - stored(common, commonTable, 60, PrayerColumn::Magreb)) <= 1);
         QVERIFY(magreb(366) > 0);
         QVERIFY(std::abs(magreb(366) - magreb(365)) <= 1);
+    }
+
+    void acceptedArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<PrayerCalcParams>("params");
+        QTest::newRow("defaults") << kDhakaArguments << dhaka(2026);
+        QTest::newRow("far east, south, quarter-hour zone")
+            << QStringList{"--lat", "36:51s", "--lon=174:46E", "--tz", "5.75", "--year", "2004"}
+            << place(-(36 + 51 / 60.0), 174 + 46 / 60.0, 5.75, 2004);
+        QTest::newRow("date line, whole degrees, interval")
+            << QStringList{"--lat", "90N", "--lon", "180W", "--tz", "-12", "--method", "interval"}
+            << place(90, -180, -12, 2026, FajrMethod::ByInterval);
+    }
+
+    void acceptedArguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(PrayerCalcParams, params);
+        const TimesParseResult parsed = parseTimesArguments(arguments, 2026);
+        QVERIFY2(parsed.request, qPrintable(parsed.error));
+        const PrayerCalcParams &p = parsed.request->params;
+        QVERIFY(std::fabs(p.latitude - params.latitude) < 1e-12);
+        QVERIFY(std::fabs(p.longitudeWest - params.longitudeWest) < 1e-12);
+        QCOMPARE(p.timeZone, params.timeZone);
+        QCOMPARE(p.fajrMethod, params.fajrMethod);
+        QCOMPARE(p.year, params.year);
+    }
+
+    void rejectedArguments_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("latitude above 90") << QStringList{"--lat", "90:01N"} << "--lat";
+        QTest::newRow("latitude with E") << QStringList{"--lat", "23:43E"} << "--lat";
+        QTest::newRow("longitude above 180") << QStringList{"--lon", "181:00E"} << "--lon";
+        QTest::newRow("60 minutes") << QStringList{"--lon", "90:60E"} << "--lon";
+        QTest::newRow("zone beyond 12") << QStringList{"--tz", "12.5"} << "--tz";
+        QTest::newRow("zone not a number") << QStringList{"--tz", "six"} << "--tz";
+        QTest::newRow("unknown method") << QStringList{"--method", "moon"} << "--method";
+        QTest::newRow("asr factor 3") << QStringList{"--asr", "3"} << "--asr";
+        QTest::newRow("interval above 60") << QStringList{"--interval", "61"} << "--interval";
+        QTest::newRow("year outside the theory") << QStringList{"--year", "2100"} << "--year";
+        QTest::newRow("value missing") << QStringList{"--angle"} << "--angle";
+        QTest::newRow("unknown option") << QStringList{"--latitude", "1"} << "--latitude";
+    }
+
+    void rejectedArguments()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(QString, named);
+        // Later values replace the valid ones given first.
+        const TimesParseResult parsed = parseTimesArguments(kDhakaArguments + extra, 2026);
+        QVERIFY(!parsed.request);
+        QVERIFY2(parsed.error.startsWith(named + ":"), qPrintable(parsed.error));
+    }
+
+    void program()
+    {
+        QProcess program;
+        program.start(CHIMEWISE_TIMES, kDhakaArguments + QStringList{"--year", "2002", "--asr", "2", "--clock"});
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitCode(), 0);
+        const QStringList lines = QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 366);
+        QCOMPARE(lines[0], "day,fajr,zohor,asr,magreb,isha");
+        QCOMPARE(lines[1], "1,05:20,12:02,15:47,17:23,18:43");
+        QVERIFY(lines[365].startsWith("365,"));
+
+        // Without a latitude there is no table, only what is wrong.
+        program.start(CHIMEWISE_TIMES, kDhakaArguments.mid(2));
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitCode(), 2);
+        QVERIFY(program.readAllStandardOutput().isEmpty());
+        QVERIFY(program.readAllStandardError().contains("--lat: required"));
     }
 };
 

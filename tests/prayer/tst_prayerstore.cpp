@@ -1,41 +1,52 @@
 #include "naamaztestdb.h"
-#include "prayer/todayprayertimes.h"
+#include "prayer/prayercall.h"
+#include "prayer/prayerschedule.h"
+#include "sound/soundchannel.h"
+#include "support/recordingsounddevice.h"
 #include "support/scriptedprompts.h"
+#include "support/virtualtimesource.h"
 
-Q_DECLARE_METATYPE(PrayerTimes)
+#include <QPushButton>
+#include <QSlider>
 
-// The prayer statements against a real SQLite file.
+namespace {
+
+constexpr int kThursday = 4;
+constexpr int kFriday = 5;
+constexpr int kToday = 340; // 2026-12-06
+
+LocalTime at(int dayOfYear, int weekday, int secondOfDay)
+{
+    return LocalTime{2026, 12, 6, weekday, dayOfYear, secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60};
+}
+
+} // namespace
+
+// The prayer statements against a real SQLite file, today's times read from it, and the call at them.
 class TestPrayerStore : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void missingDaysAreInsertedOnce_data()
+    void init()
     {
-        QTest::addColumn<QList<int>>("present");
-        QTest::addColumn<int>("inserted");
-        QTest::newRow("empty table") << QList<int>{} << 366;
-        QTest::newRow("partly filled") << QList<int>{1, 2, 60, 365} << 362;
-        QTest::newRow("full year") << range(1, 366) << 0;
+        m_db = std::make_unique<NaamazTestDb>();
+        m_device = RecordingSoundDevice();
+        m_channel = std::make_unique<SoundChannel>(m_device, m_time, m_prompts, new QPushButton(&m_controls),
+                                                    new QSlider(&m_controls));
     }
 
+    // Only the days without a row get one, so no day ever has two.
     void missingDaysAreInsertedOnce()
     {
-        QFETCH(QList<int>, present);
-        QFETCH(int, inserted);
-        NaamazTestDb db;
-        DbSession session = db.session();
-        for (int day : present)
-            QVERIFY(db.store().insertGeneratedDay(session, day, {10, 20, 30, 40, 50}).ok());
-
-        const DbResult<int> result = db.store().insertMissingDays(session, 1, 366);
-        QVERIFY2(result.ok(), qPrintable(result.errorText()));
-        QCOMPARE(result.value(), inserted);
-        QCOMPARE(db.days(), range(1, 366));
-        for (int day : present)
-            QCOMPARE(db.times(day), times(10, 20, 30, 40, 50, 0)); // Jumma left empty
-        // The plain insert would have made a second row for a day.
-        QVERIFY(!db.store().insertEmptyDay(session, 1).ok());
+        DbSession session = m_db->session();
+        for (int day : {1, 2, 60, 365})
+            QVERIFY(m_db->store().insertEmptyDay(session, day).ok());
+        const DbResult<int> inserted = m_db->store().insertMissingDays(session, 1, 366);
+        QVERIFY2(inserted.ok(), qPrintable(inserted.errorText()));
+        QCOMPARE(inserted.value(), 362);
+        QCOMPARE(m_db->days(), range(1, 366));
+        QVERIFY(!m_db->store().insertEmptyDay(session, 1).ok());
     }
 
     void onePrayerColumnComesFromTheList_data()
@@ -53,99 +64,132 @@ private slots:
     {
         QFETCH(QString, column);
         QFETCH(bool, accepted);
-        NaamazTestDb db;
-        DbSession session = db.session();
-        QVERIFY(db.store().insertMissingDays(session, 60, 61).ok());
-        QCOMPARE(db.store().updateOnePrayer(session, column, 795, 60).ok(), accepted);
+        DbSession session = m_db->session();
+        QVERIFY(m_db->store().insertMissingDays(session, 60, 61).ok());
+        QCOMPARE(m_db->store().updateOnePrayer(session, column, 795, 60).ok(), accepted);
         const int index = PrayerStore::prayerColumns().indexOf(column);
-        QCOMPARE((*db.times(60))[PrayerTimes::Index(qMax(index, 0))], accepted ? 795 : 0);
-        QCOMPARE(db.days(), (QList<int>{60, 61}));
-        QCOMPARE(db.times(61), PrayerTimes{});
+        QCOMPARE((*m_db->times(60))[PrayerTimes::Index(qMax(index, 0))], accepted ? 795 : 0);
+        QCOMPARE(m_db->days(), (QList<int>{60, 61}));
+        QCOMPARE(m_db->times(61), PrayerTimes{});
     }
 
-    void cityWithQuoteSavesAndLoads()
+    // The angle counts only when stored as a double; the ratio is truncated.
+    void cityFieldsReadAsStored()
     {
-        NaamazTestDb db;
-        const PrayerStore &store = db.store();
-        const CityRecord city{"Cox's Bazar", "91 58 E", "21 26 N", 2, 18.5, 90.0, 6.0, 1, 1, 1};
-        DbSession session = db.session();
-        QCOMPARE(store.cityExists(session, city.city).value(), false);
-        QVERIFY(store.insertCity(session, city).ok());
-        QVERIFY(store.insertCity(session, CityRecord{"Dhaka", "90 25 E", "23 43 N"}).ok());
-        QCOMPARE(store.cityExists(session, city.city).value(), true);
-        QCOMPARE(store.listCities(session).value(), (QStringList{"Cox's Bazar", "Dhaka"}));
-        QCOMPARE(store.loadCity(session, city.city).value(), city);
-
-        QVERIFY(store.deleteCity(session, city.city).ok());
-        QCOMPARE(store.listCities(session).value(), QStringList{"Dhaka"});
-        QVERIFY(!store.loadCity(session, city.city).value().has_value());
-    }
-
-    void cityAngleCountsOnlyAsDouble()
-    {
-        NaamazTestDb db;
-        DbSession session = db.session();
+        DbSession session = m_db->session();
         QVERIFY(session.execute("INSERT INTO CITY (City, FajrDepr, Ratio) VALUES ('Sylhet', 'steep', 1.9)").ok());
-        const auto loaded = db.store().loadCity(session, "Sylhet").value();
-        QVERIFY(loaded.has_value());
-        QCOMPARE(loaded->fajrAngle, 0.0);
-        QCOMPARE(loaded->ratioIndex, 1); // truncated
-        QCOMPARE(loaded->longitude, QString());
+        const CityRecord sylhet{"Sylhet", "", "", 0, 0.0, 0.0, 0.0, 0, 0, 1};
+        QCOMPARE(m_db->store().loadCity(session, "Sylhet").value(), sylhet);
+        QVERIFY(!m_db->store().loadCity(session, "Dhaka").value().has_value());
     }
 
     void todayTimes_data()
     {
         QTest::addColumn<QVariant>("jumma");
         QTest::addColumn<int>("day");
-        QTest::addColumn<bool>("found"); // false: previous times kept
-        QTest::addColumn<bool>("broken"); // the day table is gone
-        QTest::addColumn<PrayerTimes>("expected");
+        QTest::addColumn<QString>("database");     // "ok", "no table" or "no file"
+        QTest::addColumn<PrayerTimes>("expected"); // all 0: the times held before stay
         const PrayerTimes kept = times(290, 730, 940, 1100, 1180, 780);
         const PrayerTimes zohor = times(290, 730, 940, 1100, 1180, 730);
-        QTest::newRow("Jumma kept") << QVariant(780) << 100 << true << false << kept;
-        QTest::newRow("Jumma empty") << QVariant() << 100 << true << false << zohor;
-        QTest::newRow("Jumma 0") << QVariant(0) << 100 << true << false << zohor;
-        QTest::newRow("Jumma 1440") << QVariant(1440) << 100 << true << false << zohor;
-        QTest::newRow("Jumma negative") << QVariant(-5) << 100 << true << false << zohor;
-        QTest::newRow("no row: day 366") << QVariant(780) << 366 << false << false << PrayerTimes{};
-        QTest::newRow("database fails") << QVariant(780) << 100 << false << true << PrayerTimes{};
+        QTest::newRow("Jumma kept") << QVariant(780) << 100 << "ok" << kept;
+        QTest::newRow("Jumma empty") << QVariant() << 100 << "ok" << zohor;
+        QTest::newRow("Jumma 0") << QVariant(0) << 100 << "ok" << zohor;
+        QTest::newRow("Jumma 1440") << QVariant(1440) << 100 << "ok" << zohor;
+        QTest::newRow("Jumma negative") << QVariant(-5) << 100 << "ok" << zohor;
+        QTest::newRow("no row: day 366") << QVariant(780) << 366 << "ok" << PrayerTimes{};
+        QTest::newRow("table gone") << QVariant(780) << 100 << "no table" << PrayerTimes{};
+        QTest::newRow("no file: none is made") << QVariant(780) << 100 << "no file" << PrayerTimes{};
     }
 
     void todayTimes()
     {
         QFETCH(QVariant, jumma);
         QFETCH(int, day);
-        QFETCH(bool, found);
-        QFETCH(bool, broken);
+        QFETCH(QString, database);
         QFETCH(PrayerTimes, expected);
-        NaamazTestDb db;
-        {
+        const NaamazTestDb db(database != "no file");
+        if (db.exists()) {
             DbSession session = db.session();
             QVERIFY(db.store().insertGeneratedDay(session, 100, {290, 730, 940, 1100, 1180}).ok());
             QVERIFY(session.execute("UPDATE Naamaz SET Jumma = ? WHERE Days = 100", {jumma}).ok());
         }
-        if (broken)
+        if (database == "no table")
             db.drop("Naamaz");
         const PrayerTimes before = times(1, 2, 3, 4, 5, 6);
-        TodayPrayerTimes times = before;
-        const DbResult<bool> loaded = loadTodayPrayerTimes(db.source(), day, times);
-        QCOMPARE(loaded.ok(), !broken);
-        QCOMPARE(loaded.ok() && loaded.value(), found);
-        QCOMPARE(times, found ? expected : before);
+        TodayPrayerTimes today = before;
+        const DbResult<bool> loaded = loadTodayPrayerTimes(db.source(), day, today);
+        QCOMPARE(loaded.ok(), database != "no table");
+        QCOMPARE(loaded.ok() && loaded.value(), expected != PrayerTimes{});
+        QCOMPARE(today, expected == PrayerTimes{} ? before : expected);
+        QCOMPARE(db.exists(), database != "no file");
     }
 
-    void statementErrorShowsOnePrompt()
+    void prayerCall_data()
     {
-        NaamazTestDb db;
-        db.drop("CITY");
-        DbSession session = db.session();
-        ScriptedPrompts prompts;
-        prompts.expectMessage("no such table: CITY Unable to execute statement", "Chimewise");
-        QVERIFY(!runDbOperation(prompts, [&] { return db.store().listCities(session); }).ok());
-        QVERIFY(prompts.allShown());
-        QCOMPARE(prompts.shown().size(), 1);
+        QTest::addColumn<int>("weekday");
+        QTest::addColumn<int>("jumma");    // as stored
+        QTest::addColumn<int>("second");   // of the day
+        QTest::addColumn<int>("prayer");   // due, or -1
+        QTest::addColumn<QString>("file"); // the call that sounds
+        // Fajr 05:20, Zohor 12:10, Asr 15:03, Magreb 17:23, Isha 18:43, Jumma 13:00
+        const int fajr = PrayerTimes::Fajr, zohor = PrayerTimes::Zohor, jumma = PrayerTimes::Jumma;
+        QTest::newRow("Fajr") << kThursday << 780 << 320 * 60 << fajr << "FAazan.WAV";
+        QTest::newRow("a second after Fajr") << kThursday << 780 << 320 * 60 + 1 << -1 << "";
+        QTest::newRow("Thursday at Zohor") << kThursday << 780 << 730 * 60 << zohor << "Aazan.WAV";
+        QTest::newRow("Thursday at Jumma") << kThursday << 780 << 780 * 60 << -1 << "";
+        QTest::newRow("Friday at Zohor") << kFriday << 780 << 730 * 60 << -1 << "";
+        QTest::newRow("Friday at Jumma") << kFriday << 780 << 780 * 60 << jumma << "Aazan.WAV";
+        QTest::newRow("Friday, Jumma empty: at Zohor") << kFriday << 0 << 730 * 60 << jumma << "Aazan.WAV";
+        QTest::newRow("Friday, Jumma on Asr: the first") << kFriday << 903 << 903 * 60 << int(PrayerTimes::Asr)
+                                                         << "Aazan.WAV";
+        QTest::newRow("Isha") << kFriday << 780 << 1123 * 60 << int(PrayerTimes::Isha) << "Aazan.WAV";
     }
+
+    void prayerCall()
+    {
+        QFETCH(int, weekday);
+        QFETCH(int, jumma);
+        QFETCH(int, second);
+        QFETCH(int, prayer);
+        QFETCH(QString, file);
+        m_db->fill(kToday, kToday, times(320, 730, 903, 1043, 1123, jumma));
+        PrayerSchedule schedule(m_db->source(), *m_channel);
+        schedule.loadToday(at(kToday, weekday, 5));
+        QCOMPARE(duePrayer(schedule.today(), second, weekday), prayer);
+
+        schedule.checkPrayerCall(at(kToday, weekday, second));
+        if (file.isEmpty()) {
+            QVERIFY(m_device.sent.isEmpty());
+            return;
+        }
+        QCOMPARE(m_device.sent.size(), 3); // open, time format, play: no length, no slider
+        QVERIFY2(m_device.sent.first().contains("/" + file + "\" type waveaudio alias myalarmsound"),
+                 qPrintable(m_device.sent.first()));
+        QVERIFY(m_channel->active());
+    }
+
+    void midnightReloadsAndPlaysNothing()
+    {
+        const PrayerTimes tomorrow = times(0, 731, 904, 1044, 1124, 781);
+        m_db->fill(kToday, kToday, times(320, 730, 903, 1043, 1123, 780));
+        m_db->fill(kToday + 1, kToday + 1, tomorrow);
+        PrayerSchedule schedule(m_db->source(), *m_channel);
+        schedule.loadToday(at(kToday, 0, 5));
+
+        schedule.checkPrayerCall(at(kToday + 1, 1, 0));
+
+        QCOMPARE(schedule.today(), tomorrow);
+        QVERIFY(m_device.sent.isEmpty());
+    }
+
+private:
+    std::unique_ptr<NaamazTestDb> m_db;
+    RecordingSoundDevice m_device;
+    VirtualTimeSource m_time;
+    ScriptedPrompts m_prompts;
+    QWidget m_controls;
+    std::unique_ptr<SoundChannel> m_channel;
 };
 
-QTEST_GUILESS_MAIN(TestPrayerStore)
+QTEST_MAIN(TestPrayerStore)
 #include "tst_prayerstore.moc"

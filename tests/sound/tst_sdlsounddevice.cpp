@@ -219,33 +219,6 @@ private slots:
         QVERIFY(std::all_of(played + count, end, [](float sample) { return sample == 0.0f; }));
     }
 
-    // Playing, a waited stretch and a recording at once; stop holds the position.
-    void aliasesAreIndependentAndStopHolds()
-    {
-        SdlSoundDevice device;
-        QCOMPARE(device.send(open(m_longClip, "myalarmsound")), 0);
-        QCOMPARE(device.send("play myalarmsound from 1234"), 0);
-        QCOMPARE(device.send(open(m_clip, "mysound")), 0);
-        QCOMPARE(device.send(kOpenNew), 0);
-        QCOMPARE(device.send("record essound"), 0);
-        QCOMPARE(device.send("play mysound from 0 to 100 wait"), 0);
-        QCOMPARE(reply(device, "status mysound position"), "100");
-        QCOMPARE(device.send("close mysound wait"), 0);
-        QCOMPARE(reply(device, "status myalarmsound mode wait"), "playing");
-        QCOMPARE(reply(device, "status essound mode"), "recording");
-
-        QCOMPARE(device.send("stop myalarmsound wait"), 0);
-        QCOMPARE(reply(device, "status myalarmsound mode"), "stopped");
-        QCOMPARE(reply(device, "status essound mode"), "recording");
-        const int stoppedAt = reply(device, "status myalarmsound position").toInt();
-        QVERIFY(stoppedAt >= 1234 && stoppedAt < 2000);
-        QCOMPARE(reply(device, "status myalarmsound position").toInt(), stoppedAt);
-        // Play without a start goes on from there.
-        QCOMPARE(device.send("play myalarmsound"), 0);
-        QVERIFY(reply(device, "status myalarmsound position").toInt() >= stoppedAt);
-        QCOMPARE(reply(device, "status myalarmsound mode"), "playing");
-    }
-
     void recordingSavesTheCapturedSamples_data()
     {
         QTest::addColumn<QString>("setting");
@@ -308,8 +281,10 @@ private slots:
         QCOMPARE(reply(device, "status essound length wait").toInt(), lengthMs);
     }
 
-    // Async play runs to its end on every driver; without an input the recording is timed silence.
-    void asyncPlayAndRecordWithoutInput_data()
+    // On every driver, and on none: sounds and a recording side by side, stop holds the
+    // position, play without a start goes on from there; without an input the recording
+    // is timed silence.
+    void aliasesRunSideBySide_data()
     {
         QTest::addColumn<QByteArray>("driver");
         QTest::newRow("no such driver") << QByteArray("nosuchdriver");
@@ -317,7 +292,7 @@ private slots:
         QTest::newRow("dummy driver") << QByteArray("dummy");
     }
 
-    void asyncPlayAndRecordWithoutInput()
+    void aliasesRunSideBySide()
     {
         QFETCH(QByteArray, driver);
         qputenv("SDL_AUDIODRIVER", driver);
@@ -325,27 +300,43 @@ private slots:
         const QString note = path("my sounds/silence.wav");
 
         SdlSoundDevice device;
+        QCOMPARE(device.send(open(m_longClip, "myalarmsound")), 0);
+        QCOMPARE(device.send("play myalarmsound from 1234"), 0);
         QCOMPARE(device.send(open(m_clip, "mysound")), 0);
+        QCOMPARE(device.send(kOpenNew), 0);
+        QCOMPARE(device.send("record essound"), 0);
         QElapsedTimer elapsed;
         elapsed.start();
         QCOMPARE(device.send("play mysound from 0 to 200 wait"), 0);
         QVERIFY(elapsed.elapsed() >= 200);
-        QCOMPARE(device.send("play mysound from 100"), 0);
-        QCOMPARE(reply(device, "status mysound mode"), "playing");
-        QTRY_COMPARE_WITH_TIMEOUT(reply(device, "status mysound mode"), "stopped", 5000);
-        QCOMPARE(reply(device, "status mysound position"), "300");
-        // Played to the end, it starts again from the beginning.
-        QCOMPARE(device.send("play mysound "), 0);
-        QVERIFY(reply(device, "status mysound position wait").toInt() < 300);
-
-        QCOMPARE(device.send(kOpenNew), 0);
-        QCOMPARE(device.send("record essound"), 0);
+        QCOMPARE(reply(device, "status mysound position"), "200");
+        QCOMPARE(device.send("close mysound wait"), 0);
+        QCOMPARE(reply(device, "status myalarmsound mode wait"), "playing");
+        QCOMPARE(reply(device, "status essound mode"), "recording");
         QTRY_VERIFY_WITH_TIMEOUT(reply(device, "status essound length").toInt() >= 100, 5000);
+
+        QCOMPARE(device.send("stop myalarmsound wait"), 0);
+        QCOMPARE(reply(device, "status myalarmsound mode"), "stopped");
+        const int stoppedAt = reply(device, "status myalarmsound position").toInt();
+        QVERIFY(stoppedAt >= 1234 && stoppedAt < 2000);
+        QCOMPARE(reply(device, "status myalarmsound position").toInt(), stoppedAt);
+        QCOMPARE(device.send("play myalarmsound"), 0);
+        QVERIFY(reply(device, "status myalarmsound position").toInt() >= stoppedAt);
+        QCOMPARE(reply(device, "status myalarmsound mode"), "playing");
+        // Played to its end, a sound starts again from the beginning.
+        QCOMPARE(device.send(open(m_clip, "short")), 0);
+        QCOMPARE(device.send("play short from 100"), 0);
+        QCOMPARE(reply(device, "status short mode"), "playing");
+        QTRY_COMPARE_WITH_TIMEOUT(reply(device, "status short mode"), "stopped", 5000);
+        QCOMPARE(reply(device, "status short position"), "300");
+        QCOMPARE(device.send("play short "), 0);
+        QVERIFY(reply(device, "status short position wait").toInt() < 300);
+
         QCOMPARE(device.send("stop essound"), 0);
         QCOMPARE(device.send("save essound \"" + note + "\""), 0);
         SF_INFO info{};
         const QByteArray saved = readRecording(note, &info);
-        QVERIFY(saved.size() >= 1102);
+        QVERIFY(saved.size() >= 11025 / 10);
         QCOMPARE(saved, QByteArray(saved.size(), char(0x80)));
     }
 };

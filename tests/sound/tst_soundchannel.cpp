@@ -99,7 +99,6 @@ private slots:
         QTest::addColumn<bool>("closed");
         QTest::newRow("playing") << "playing" << false << false << false;
         QTest::newRow("stopped") << "stopped" << false << false << true;
-        QTest::newRow("paused") << "paused" << false << false << true;
         QTest::newRow("Stop leaves the controls until the poll") << "" << true << false << true;
         QTest::newRow("failed close is shown") << "stopped" << false << true << true;
     }

@@ -29,7 +29,7 @@ struct Dialog
         device.reply("status myalarmsound length wait", "2500");
     }
 
-    // Starts the alarm and forgets the commands that took.
+    // Starts the alarm and forgets the commands it took.
     void start()
     {
         QVERIFY(channel.startChannelSound(kWake, "&Stop Alarm", 1000, true));

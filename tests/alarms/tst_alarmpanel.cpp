@@ -1,7 +1,7 @@
 #include "alarms/alarmpanel.h"
-#include "sound/soundchannel.h"
 #include "core/profilesettings.h"
 #include "core/profilestore.h"
+#include "sound/soundchannel.h"
 #include "support/recordingshellopener.h"
 #include "support/recordingsounddevice.h"
 #include "support/scriptedprompts.h"
@@ -16,35 +16,59 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// The alarm group's controls on a real profile file; the channel plays on a recording device.
+struct Panel
+{
+    Panel()
+    {
+        for (int slot = 1; slot <= kAlarmSlots; ++slot)
+            controls.slotList->addItem(QString::number(slot));
+        settings.load();
+    }
+
+    QPushButton *button(const char *text) { return new QPushButton(text, &group); }
+    QVariant stored(const QString &key) const { return QSettings(iniPath, QSettings::IniFormat).value(key); }
+
+    QString existingFile(const QString &name)
+    {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        return file.fileName();
+    }
+
+    void set(int index, const QString &time, const QString &file)
+    {
+        controls.slotList->setCurrentIndex(index);
+        controls.timeEdit->setText(time);
+        controls.fileEdit->setText(file);
+        panel.onSet();
+    }
+
+    QTemporaryDir dir;
+    const QString iniPath = dir.filePath("Chimewise.conf");
+    const std::unique_ptr<ProfileStore> profile = ProfileStore::openIniFile(iniPath);
+    ProfileSettings settings{*profile};
+    ScriptedPrompts prompts;
+    RecordingShellOpener shell;
+    RecordingSoundDevice device;
+    VirtualTimeSource time;
+    QWidget group;
+    const AlarmControls controls{new QComboBox(&group), new QLineEdit(&group), new QLineEdit(&group),
+                                 button("&Set"), button("&Play File ( Browse )"), button("Cl&ear"),
+                                 button("&Alarm#")};
+    SoundChannel channel{device, time, prompts, button(""), new QSlider(&group)};
+    AlarmPanel panel{controls, settings, prompts, shell, channel};
+};
+
+} // namespace
+
 class TestAlarmPanel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_iniPath = m_dir->filePath("Chimewise.conf");
-        m_profile = ProfileStore::openIniFile(m_iniPath);
-        m_settings = std::make_unique<ProfileSettings>(*m_profile);
-        m_settings->load();
-        m_prompts = std::make_unique<ScriptedPrompts>();
-        m_shell.opened.clear();
-        m_device = RecordingSoundDevice();
-        m_group = std::make_unique<QWidget>();
-        auto *list = new QComboBox(m_group.get());
-        for (int slot = 1; slot <= kAlarmSlots; ++slot)
-            list->addItem(QString::number(slot));
-        auto button = [this](const char *text) { return new QPushButton(text, m_group.get()); };
-        m_controls = {list, new QLineEdit(m_group.get()), new QLineEdit(m_group.get()), button("&Set"),
-                      button("&Play File ( Browse )"), button("Cl&ear"), button("&Alarm#")};
-        m_channel = std::make_unique<SoundChannel>(m_device, m_time, *m_prompts, button(""),
-                                                    new QSlider(m_group.get()));
-        m_panel = std::make_unique<AlarmPanel>(m_controls, *m_settings, *m_prompts, m_shell, *m_channel);
-    }
-
-    void cleanup() { QVERIFY(m_prompts->allShown()); }
-
     void setChecksInOrder_data()
     {
         QTest::addColumn<int>("index");
@@ -68,122 +92,92 @@ private slots:
         QFETCH(QString, time);
         QFETCH(QString, file);
         QFETCH(QString, message);
-        m_prompts->expectMessage(message, "Chimewise");
-        setSlot(index, time, file);
-        QVERIFY(!stored("Alarms/Alarm1").isValid());
-        QVERIFY(!stored("Alarms/Alarm5").isValid());
+        Panel p;
+        p.prompts.expectMessage(message, "Chimewise");
+        p.set(index, time, file);
+        QVERIFY(p.prompts.allShown());
+        QVERIFY(!p.stored("Alarms/Alarm1").isValid());
+        QVERIFY(!p.stored("Alarms/Alarm5").isValid());
     }
 
     // Set stores at once; Next walks 16 -> 1 showing each slot; Clear and Clear all free them.
     void setShowClearAndNext()
     {
-        const QString file = existingFile("My Wake Up.wav");
-        setSlot(15, "07:30 pm", file);
-        QCOMPARE(stored("Alarms/Alarm16").toInt(), 19 * 60 + 30);
-        QCOMPARE(stored("Alarms/Alarm16_file").toString(), file);
-        QCOMPARE(m_controls.timeEdit->text(), QString("07:30 pm")); // left as typed
-        setSlot(6, "06:00", existingFile("a.wav"));
-        m_controls.clearButton->click();
-        QCOMPARE(stored("Alarms/Alarm7").toInt(), -1);
-        QCOMPARE(stored("Alarms/Alarm7_file").toString(), QString());
-        QCOMPARE(m_controls.timeEdit->text(), QString());
-        QCOMPARE(m_controls.fileEdit->text(), QString());
+        Panel p;
+        const QString file = p.existingFile("My Wake Up.wav");
+        p.set(15, "07:30 pm", file);
+        QCOMPARE(p.stored("Alarms/Alarm16").toInt(), 19 * 60 + 30);
+        QCOMPARE(p.stored("Alarms/Alarm16_file").toString(), file);
+        QCOMPARE(p.controls.timeEdit->text(), QString("07:30 pm")); // left as typed
+        p.set(6, "06:00", p.existingFile("a.wav"));
+        p.controls.clearButton->click();
+        QCOMPARE(p.stored("Alarms/Alarm7").toInt(), -1);
+        QCOMPARE(p.stored("Alarms/Alarm7_file").toString(), QString());
+        QCOMPARE(p.controls.timeEdit->text(), QString());
+        QCOMPARE(p.controls.fileEdit->text(), QString());
         for (int press = 7; press <= 15; ++press)
-            m_controls.nextButton->click();
-        QCOMPARE(m_controls.slotList->currentText(), QString("16"));
-        QCOMPARE(m_controls.timeEdit->text(), QString("07:30 PM"));
-        QCOMPARE(m_controls.fileEdit->text(), file);
-        m_controls.nextButton->click();
-        QCOMPARE(m_controls.slotList->currentText(), QString("1"));
-        QCOMPARE(m_controls.timeEdit->text(), QString());
+            p.controls.nextButton->click();
+        QCOMPARE(p.controls.slotList->currentText(), QString("16"));
+        QCOMPARE(p.controls.timeEdit->text(), QString("07:30 PM"));
+        QCOMPARE(p.controls.fileEdit->text(), file);
+        p.controls.nextButton->click();
+        QCOMPARE(p.controls.slotList->currentText(), QString("1"));
+        QCOMPARE(p.controls.timeEdit->text(), QString());
 
-        m_panel->clearAllAlarms();
-        const QSettings profile(m_iniPath, QSettings::IniFormat);
+        p.panel.clearAllAlarms();
         for (int slot = 1; slot <= kAlarmSlots; ++slot) {
-            QCOMPARE(profile.value(QString("Alarms/Alarm%1").arg(slot)).toInt(), -1);
-            QVERIFY(profile.contains(QString("Alarms/Alarm%1_file").arg(slot)));
+            QCOMPARE(p.stored(QString("Alarms/Alarm%1").arg(slot)).toInt(), -1);
+            QVERIFY(p.stored(QString("Alarms/Alarm%1_file").arg(slot)).isValid());
         }
     }
 
     void browseFillsTheFileField()
     {
-        m_prompts->expectOpenFile("/music/chosen.wav");
-        m_controls.browseButton->click();
-        QCOMPARE(m_prompts->shown().last().text,
-                 QString("WAVE Audio Files (*.WAV)|*.WAV| All Files(*.*)|*.*|"));
-        QCOMPARE(m_controls.fileEdit->text(), QString("/music/chosen.wav"));
-        QVERIFY(!stored("Alarms/Alarm1_file").isValid()); // the slot changes only on Set
+        Panel p;
+        p.prompts.expectOpenFile("/music/chosen.wav");
+        p.controls.browseButton->click();
+        QVERIFY(p.prompts.allShown());
+        QCOMPARE(p.prompts.shown().last().text, QString("WAVE Audio Files (*.WAV)|*.WAV| All Files(*.*)|*.*|"));
+        QCOMPARE(p.controls.fileEdit->text(), QString("/music/chosen.wav"));
+        QVERIFY(!p.stored("Alarms/Alarm1_file").isValid()); // the slot changes only on Set
     }
 
+    // Slot 10 always holds 08:15; the path keeps its case, since "Wake.WaV" and "WAKE.WAV" differ here.
     void firedAlarms_data()
     {
-        QTest::addColumn<QString>("time");
+        QTest::addColumn<int>("minutes");
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("secondOfDay");
         QTest::addColumn<QString>("played");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("wave at midnight") << "00:00" << "wake.WAV" << 0 << "wake.WAV" << "";
-        QTest::newRow("wave, trailing blank") << "07:00" << "wake.wav " << 25200 << "wake.wav" << "";
-        QTest::newRow("song to the desktop") << "07:00" << "song.mp3" << 25200 << "" << "song.mp3";
-        QTest::newRow("two slots at one time: lower plays") << "08:15" << "five.wav" << 29700 << "five.wav" << "";
+        QTest::newRow("wave at midnight") << 0 << "/m/Wake.WaV" << 0 << "/m/Wake.WaV" << "";
+        QTest::newRow("trailing blanks") << 420 << "/m/wake.wav \t" << 25200 << "/m/wake.wav" << "";
+        QTest::newRow("no extension but wav ending") << 420 << "/m/nowav" << 25200 << "/m/nowav" << "";
+        QTest::newRow("song to the desktop") << 420 << "/m/song.mp3 " << 25200 << "" << "/m/song.mp3";
+        QTest::newRow("two slots at one time: lower plays") << 495 << "/m/five.wav" << 29700 << "/m/five.wav" << "";
+        QTest::newRow("second 1 of the minute") << 420 << "/m/wake.wav" << 25201 << "" << "";
+        QTest::newRow("1440 never fires") << 1440 << "/m/wake.wav" << 0 << "" << "";
     }
 
     void firedAlarms()
     {
-        QFETCH(QString, time);
+        QFETCH(int, minutes);
         QFETCH(QString, file);
         QFETCH(int, secondOfDay);
         QFETCH(QString, played);
         QFETCH(QString, opened);
-        setSlot(9, "08:15", existingFile("ten.wav"));
-        setSlot(3, time, existingFile(file));
-        m_device.reply("status myalarmsound length wait", "3000");
+        Panel p;
+        p.settings.setAlarm(9, 495, "/m/ten.wav");
+        p.settings.setAlarm(3, minutes, file);
+        p.device.reply("status myalarmsound length wait", "3000");
 
-        m_panel->checkAlarms(secondOfDay);
+        p.panel.checkAlarms(secondOfDay);
 
-        const QStringList opens = m_device.sent.filter("open ");
-        if (played.isEmpty()) {
-            QVERIFY(opens.isEmpty());
-        } else {
-            QCOMPARE(opens, QStringList({QString("open \"%1\" type waveaudio alias myalarmsound buffer 6 ")
-                                             .arg(m_dir->filePath(played))}));
-            QVERIFY(m_channel->active());
-        }
-        QCOMPARE(m_shell.opened, opened.isEmpty() ? QStringList() : QStringList({m_dir->filePath(opened)}));
+        const QString open = QString("open \"%1\" type waveaudio alias myalarmsound buffer 6 ").arg(played);
+        QCOMPARE(p.device.sent.filter("open "), played.isEmpty() ? QStringList() : QStringList{open});
+        QCOMPARE(p.channel.active(), !played.isEmpty());
+        QCOMPARE(p.shell.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
     }
-
-private:
-    QString existingFile(const QString &name)
-    {
-        QFile file(m_dir->filePath(name));
-        file.open(QIODevice::WriteOnly);
-        return file.fileName();
-    }
-    QVariant stored(const QString &key) const
-    {
-        return QSettings(m_iniPath, QSettings::IniFormat).value(key);
-    }
-
-    void setSlot(int index, const QString &time, const QString &file)
-    {
-        m_controls.slotList->setCurrentIndex(index);
-        m_controls.timeEdit->setText(time);
-        m_controls.fileEdit->setText(file);
-        m_panel->onSet();
-    }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_iniPath;
-    std::unique_ptr<ProfileStore> m_profile;
-    std::unique_ptr<ProfileSettings> m_settings;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
-    RecordingShellOpener m_shell;
-    RecordingSoundDevice m_device;
-    VirtualTimeSource m_time;
-    std::unique_ptr<QWidget> m_group;
-    AlarmControls m_controls{};
-    std::unique_ptr<SoundChannel> m_channel;
-    std::unique_ptr<AlarmPanel> m_panel;
 };
 
 QTEST_MAIN(TestAlarmPanel)

@@ -102,11 +102,10 @@ private slots:
         const QString badFormat = "The recording format of essound is not supported: use 8 or 16 bits "
                                   "per sample, 1 or 2 channels and 1000 to 192000 samples per second";
 
-        QTest::newRow("length") << "status clip length wait" << 0 << "300";
-        QTest::newRow("keywords and alias in other case") << "STATUS Clip LENGTH" << 0 << "300";
+        QTest::newRow("keywords and alias in any case, tabs and runs of blanks")
+            << "\tSTATUS   Clip\t LENGTH  " << 0 << "300";
         QTest::newRow("position at open") << "status clip position wait" << 0 << "0";
         QTest::newRow("mode at open") << "status clip mode wait" << 0 << "stopped";
-        QTest::newRow("time format") << "set clip time format ms wait" << 0 << "";
         QTest::newRow("empty stretch") << "play clip from 0 to 0 wait" << 0 << "";
         QTest::newRow("start beyond the end") << "play clip from 301" << int(E::PositionOutOfRange)
                                               << "The position 301 lies beyond the end of clip (300 ms)";
@@ -118,20 +117,41 @@ private slots:
                                             << "The alias clip plays a file and cannot record; open new to record";
         QTest::newRow("format of a file") << "set clip bitspersample 16" << int(E::NotPossibleForAlias)
                                           << "The alias clip plays a file, whose format cannot be set";
-        QTest::newRow("recording format") << "set essound bitspersample 16 channels 2 wait" << 0 << "";
         QTest::newRow("12 bits") << "set essound bitspersample 12" << int(E::FormatNotSupported) << badFormat;
         QTest::newRow("no samples per second") << "set essound samplespersec 0" << int(E::FormatNotSupported)
                                                << badFormat;
         QTest::newRow("alias not open") << "status nosuch length" << int(E::AliasNotOpen)
                                         << "The alias nosuch is not open";
-        QTest::newRow("garbage") << "jump clip to 5 " << int(E::CommandNotUnderstood)
-                                 << "The command \"jump clip to 5\" is not understood";
         QTest::newRow("alias already open") << open(m_clip, "CLIP") << int(E::AliasAlreadyOpen)
                                             << "The alias CLIP is already open";
         QTest::newRow("missing file") << open(missing, "other") << int(E::FileUnreadable)
                                       << "The file " + missing + " cannot be read as wave audio: System error : No such file or directory.";
         QTest::newRow("not wave audio") << open(text, "other") << int(E::FileUnreadable)
                                         << "The file " + text + " cannot be read as wave audio: Format not recognised.";
+        // A command that does not read whole is refused before any alias is looked at.
+        auto refused = [](const char *name, const QString &command) {
+            QTest::newRow(name) << command << int(E::CommandNotUnderstood)
+                                << QString("The command \"%1\" is not understood").arg(command.trimmed());
+        };
+        refused("empty", "");
+        refused("unknown verb", "jump clip to 5 ");
+        refused("no alias", "play");
+        refused("from without a number", "play clip from");
+        refused("negative position", "play clip from -1");
+        refused("number with letters", "play clip from 12x");
+        refused("too many digits", "play clip from 1234567890");
+        refused("unknown option", "play clip for 3");
+        refused("status without item", "status clip");
+        refused("unknown status item", "status clip volume");
+        refused("unterminated quote", "open \"/tmp/a.wav type waveaudio alias other");
+        refused("other device type", "open \"a.avi\" type avivideo alias other");
+        refused("open without alias", "open \"a.wav\" type waveaudio buffer 6");
+        refused("empty path", "open \"\" type waveaudio alias other");
+        refused("record and wait", "record essound wait");
+        refused("save without path", "save essound");
+        refused("close with junk", "close clip now");
+        refused("time format in frames", "set clip time format frames");
+        refused("setting without value", "set essound bitspersample");
     }
 
     void commandReplies()
@@ -199,33 +219,6 @@ private slots:
         QVERIFY(std::all_of(played + count, end, [](float sample) { return sample == 0.0f; }));
     }
 
-    // Playing, a waited stretch and a recording at once; stop holds the position.
-    void aliasesAreIndependentAndStopHolds()
-    {
-        SdlSoundDevice device;
-        QCOMPARE(device.send(open(m_longClip, "myalarmsound")), 0);
-        QCOMPARE(device.send("play myalarmsound from 1234"), 0);
-        QCOMPARE(device.send(open(m_clip, "mysound")), 0);
-        QCOMPARE(device.send(kOpenNew), 0);
-        QCOMPARE(device.send("record essound"), 0);
-        QCOMPARE(device.send("play mysound from 0 to 100 wait"), 0);
-        QCOMPARE(reply(device, "status mysound position"), "100");
-        QCOMPARE(device.send("close mysound wait"), 0);
-        QCOMPARE(reply(device, "status myalarmsound mode wait"), "playing");
-        QCOMPARE(reply(device, "status essound mode"), "recording");
-
-        QCOMPARE(device.send("stop myalarmsound wait"), 0);
-        QCOMPARE(reply(device, "status myalarmsound mode"), "stopped");
-        QCOMPARE(reply(device, "status essound mode"), "recording");
-        const int stoppedAt = reply(device, "status myalarmsound position").toInt();
-        QVERIFY(stoppedAt >= 1234 && stoppedAt < 2000);
-        QCOMPARE(reply(device, "status myalarmsound position").toInt(), stoppedAt);
-        // Play without a start goes on from there.
-        QCOMPARE(device.send("play myalarmsound"), 0);
-        QVERIFY(reply(device, "status myalarmsound position").toInt() >= stoppedAt);
-        QCOMPARE(reply(device, "status myalarmsound mode"), "playing");
-    }
-
     void recordingSavesTheCapturedSamples_data()
     {
         QTest::addColumn<QString>("setting");
@@ -288,8 +281,10 @@ private slots:
         QCOMPARE(reply(device, "status essound length wait").toInt(), lengthMs);
     }
 
-    // Async play runs to its end on every driver; without an input the recording is timed silence.
-    void asyncPlayAndRecordWithoutInput_data()
+    // On every driver, and on none: sounds and a recording side by side, stop holds the
+    // position, play without a start goes on from there; without an input the recording
+    // is timed silence.
+    void aliasesRunSideBySide_data()
     {
         QTest::addColumn<QByteArray>("driver");
         QTest::newRow("no such driver") << QByteArray("nosuchdriver");
@@ -297,7 +292,7 @@ private slots:
         QTest::newRow("dummy driver") << QByteArray("dummy");
     }
 
-    void asyncPlayAndRecordWithoutInput()
+    void aliasesRunSideBySide()
     {
         QFETCH(QByteArray, driver);
         qputenv("SDL_AUDIODRIVER", driver);
@@ -305,27 +300,43 @@ private slots:
         const QString note = path("my sounds/silence.wav");
 
         SdlSoundDevice device;
+        QCOMPARE(device.send(open(m_longClip, "myalarmsound")), 0);
+        QCOMPARE(device.send("play myalarmsound from 1234"), 0);
         QCOMPARE(device.send(open(m_clip, "mysound")), 0);
+        QCOMPARE(device.send(kOpenNew), 0);
+        QCOMPARE(device.send("record essound"), 0);
         QElapsedTimer elapsed;
         elapsed.start();
         QCOMPARE(device.send("play mysound from 0 to 200 wait"), 0);
         QVERIFY(elapsed.elapsed() >= 200);
-        QCOMPARE(device.send("play mysound from 100"), 0);
-        QCOMPARE(reply(device, "status mysound mode"), "playing");
-        QTRY_COMPARE_WITH_TIMEOUT(reply(device, "status mysound mode"), "stopped", 5000);
-        QCOMPARE(reply(device, "status mysound position"), "300");
-        // Played to the end, it starts again from the beginning.
-        QCOMPARE(device.send("play mysound "), 0);
-        QVERIFY(reply(device, "status mysound position wait").toInt() < 300);
-
-        QCOMPARE(device.send(kOpenNew), 0);
-        QCOMPARE(device.send("record essound"), 0);
+        QCOMPARE(reply(device, "status mysound position"), "200");
+        QCOMPARE(device.send("close mysound wait"), 0);
+        QCOMPARE(reply(device, "status myalarmsound mode wait"), "playing");
+        QCOMPARE(reply(device, "status essound mode"), "recording");
         QTRY_VERIFY_WITH_TIMEOUT(reply(device, "status essound length").toInt() >= 100, 5000);
+
+        QCOMPARE(device.send("stop myalarmsound wait"), 0);
+        QCOMPARE(reply(device, "status myalarmsound mode"), "stopped");
+        const int stoppedAt = reply(device, "status myalarmsound position").toInt();
+        QVERIFY(stoppedAt >= 1234 && stoppedAt < 2000);
+        QCOMPARE(reply(device, "status myalarmsound position").toInt(), stoppedAt);
+        QCOMPARE(device.send("play myalarmsound"), 0);
+        QVERIFY(reply(device, "status myalarmsound position").toInt() >= stoppedAt);
+        QCOMPARE(reply(device, "status myalarmsound mode"), "playing");
+        // Played to its end, a sound starts again from the beginning.
+        QCOMPARE(device.send(open(m_clip, "short")), 0);
+        QCOMPARE(device.send("play short from 100"), 0);
+        QCOMPARE(reply(device, "status short mode"), "playing");
+        QTRY_COMPARE_WITH_TIMEOUT(reply(device, "status short mode"), "stopped", 5000);
+        QCOMPARE(reply(device, "status short position"), "300");
+        QCOMPARE(device.send("play short "), 0);
+        QVERIFY(reply(device, "status short position wait").toInt() < 300);
+
         QCOMPARE(device.send("stop essound"), 0);
         QCOMPARE(device.send("save essound \"" + note + "\""), 0);
         SF_INFO info{};
         const QByteArray saved = readRecording(note, &info);
-        QVERIFY(saved.size() >= 1102);
+        QVERIFY(saved.size() >= 11025 / 10);
         QCOMPARE(saved, QByteArray(saved.size(), char(0x80)));
     }
 };

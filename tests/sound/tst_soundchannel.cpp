@@ -1,93 +1,94 @@
-#include "sound/soundchannel.h"
 #include "sound/sdlsounddevice.h"
+#include "sound/soundchannel.h"
 #include "sound/wavewriter.h"
 #include "support/recordingsounddevice.h"
 #include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
 
-#include <QPushButton>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+const QString kWake = "/home/u/My Alarms/wake.wav";
+const QString kOpen = "open \"/home/u/My Alarms/wake.wav\" type waveaudio alias myalarmsound buffer 6 ";
+const QString kClose = "close myalarmsound wait";
+
+// The dialog's Stop button and slider, hidden as the form has them, on a channel whose
+// device plays a sound of 2500 ms.
+struct Dialog
+{
+    Dialog()
+    {
+        stop->hide();
+        slider->hide();
+        slider->setRange(0, 777);
+        device.reply("status myalarmsound length wait", "2500");
+    }
+
+    // Starts the alarm and forgets the commands it took.
+    void start()
+    {
+        QVERIFY(channel.startChannelSound(kWake, "&Stop Alarm", 1000, true));
+        device.sent.clear();
+    }
+
+    QWidget window;
+    QPushButton *stop = new QPushButton(&window);
+    QSlider *slider = new QSlider(Qt::Horizontal, &window);
+    RecordingSoundDevice device;
+    VirtualTimeSource time;
+    ScriptedPrompts prompts;
+    SoundChannel channel{device, time, prompts, stop, slider};
+};
+
+} // namespace
 
 class TestSoundChannel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init()
+    void start_data()
     {
-        m_device = RecordingSoundDevice();
-        m_time.set(1796526900);
-        m_prompts = std::make_unique<ScriptedPrompts>();
-        m_dialog = std::make_unique<QWidget>();
-        m_stop = new QPushButton("&Stop Alarm", m_dialog.get());
-        m_slider = new QSlider(Qt::Horizontal, m_dialog.get());
-        m_stop->hide();
-        m_slider->hide();
-        m_slider->setRange(0, 777);
-        m_channel = std::make_unique<SoundChannel>(m_device, m_time, *m_prompts, m_stop, m_slider);
-        m_device.reply("status myalarmsound length wait", "2500");
-    }
-
-    void startShowsTheControls_data()
-    {
+        QTest::addColumn<QString>("failing"); // the commands the device refuses
         QTest::addColumn<bool>("showPosition");
-        QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("sent");
-        QTest::addColumn<int>("maximum");
-        const QString open = "open \"/home/u/My Alarms/wake.wav\" type waveaudio alias myalarmsound buffer 6 ";
-        QTest::newRow("alarm: stop and slider")
-            << true << "&Stop Alarm"
-            << QStringList{open, "set myalarmsound time format ms wait", "status myalarmsound length wait",
-                           "play myalarmsound "}
-            << 2500;
-        QTest::newRow("prayer call: no slider")
-            << false << "&Stop Aazan"
-            << QStringList{open, "set myalarmsound time format ms wait", "play myalarmsound "} << 777;
-    }
-
-    void startShowsTheControls()
-    {
-        QFETCH(bool, showPosition);
-        QFETCH(QString, caption);
-        QFETCH(QStringList, sent);
-        QFETCH(int, maximum);
-        QVERIFY(m_channel->startChannelSound("/home/u/My Alarms/wake.wav", caption, 1000, showPosition));
-        QCOMPARE(m_device.sent, sent);
-        QVERIFY(m_channel->active());
-        QVERIFY(!m_stop->isHidden());
-        QCOMPARE(m_stop->text(), caption);
-        QCOMPARE(m_slider->isHidden(), !showPosition);
-        QCOMPARE(m_slider->maximum(), maximum);
-    }
-
-    void failedStartDropsTheSound_data()
-    {
-        QTest::addColumn<QString>("failing");
-        QTest::addColumn<int>("sent");
-        QTest::addColumn<QString>("last");
         QTest::addColumn<int>("seconds");
+        const QString set = "set myalarmsound time format ms wait";
+        const QString length = "status myalarmsound length wait";
+        const QString play = "play myalarmsound ";
+        QTest::newRow("alarm: stop and slider") << "" << true << QStringList{kOpen, set, length, play} << 0;
+        QTest::newRow("prayer call: no slider") << "" << false << QStringList{kOpen, set, play} << 0;
         // Another sound still holds the alias: ten opens a second apart, then nothing.
-        QTest::newRow("busy channel") << "open" << 10 << "open \"wake.wav\" type waveaudio alias myalarmsound buffer 6 " << 10;
-        QTest::newRow("refused play closes silently") << "play" << 5 << "close myalarmsound wait" << 0;
+        QTest::newRow("busy channel") << "open" << true << QStringList(10, kOpen) << 10;
+        QTest::newRow("refused play closes silently")
+            << "play" << true << QStringList{kOpen, set, length, play, kClose} << 0;
     }
 
-    void failedStartDropsTheSound()
+    void start()
     {
         QFETCH(QString, failing);
-        QFETCH(int, sent);
-        QFETCH(QString, last);
+        QFETCH(bool, showPosition);
+        QFETCH(QStringList, sent);
         QFETCH(int, seconds);
-        m_device.failCommandsStartingWith(failing);
-        const qint64 before = m_time.now();
-        QVERIFY(!m_channel->startChannelSound("wake.wav", "&Stop Alarm", 1000, true));
-        QCOMPARE(m_device.sent.size(), sent);
-        QCOMPARE(m_device.sent.last(), last);
-        QCOMPARE(m_time.now() - before, seconds);
-        QVERIFY(!m_channel->active());
-        QVERIFY(m_stop->isHidden());
+        const bool started = failing.isEmpty();
+        Dialog d;
+        if (!started)
+            d.device.failCommandsStartingWith(failing);
+        QCOMPARE(d.channel.startChannelSound(kWake, "&Stop Alarm", 1000, showPosition), started);
+        QCOMPARE(d.device.sent, sent);
+        QCOMPARE(d.time.now(), seconds);
+        QCOMPARE(d.channel.active(), started);
+        QCOMPARE(d.stop->isHidden(), !started);
+        QCOMPARE(d.slider->isHidden(), !(started && showPosition));
+        if (started) {
+            QCOMPARE(d.stop->text(), "&Stop Alarm");
+            QCOMPARE(d.slider->maximum(), showPosition ? 2500 : 777);
+        }
     }
 
     void pollClosesOnlyAnEndedSound_data()
@@ -98,7 +99,6 @@ private slots:
         QTest::addColumn<bool>("closed");
         QTest::newRow("playing") << "playing" << false << false << false;
         QTest::newRow("stopped") << "stopped" << false << false << true;
-        QTest::newRow("paused") << "paused" << false << false << true;
         QTest::newRow("Stop leaves the controls until the poll") << "" << true << false << true;
         QTest::newRow("failed close is shown") << "stopped" << false << true << true;
     }
@@ -109,34 +109,36 @@ private slots:
         QFETCH(bool, stopFirst);
         QFETCH(bool, failClose);
         QFETCH(bool, closed);
-        start();
+        Dialog d;
+        d.start();
         if (stopFirst) {
-            m_stop->click();
-            QCOMPARE(m_device.sent, QStringList({"stop myalarmsound wait"}));
-            QVERIFY(!m_stop->isHidden());
+            d.stop->click();
+            QCOMPARE(d.device.sent, QStringList({"stop myalarmsound wait"}));
+            QVERIFY(!d.stop->isHidden());
         }
         if (failClose) {
-            m_device.failCommandsStartingWith("close");
-            m_prompts->expectMessage(m_device.errorText(RecordingSoundDevice::kFailure), "Chimewise");
+            d.device.failCommandsStartingWith("close");
+            d.prompts.expectMessage(d.device.errorText(RecordingSoundDevice::kFailure), "Chimewise");
         }
-        m_device.reply("status myalarmsound mode wait", mode);
-        m_channel->pollChannel();
-        QVERIFY(m_prompts->allShown());
-        QCOMPARE(m_channel->active(), !closed);
-        QCOMPARE(m_stop->isHidden(), closed);
-        QCOMPARE(m_slider->isHidden(), closed);
-        QCOMPARE(m_device.sent.contains("close myalarmsound wait"), closed);
+        d.device.reply("status myalarmsound mode wait", mode);
+        d.channel.pollChannel();
+        QVERIFY(d.prompts.allShown());
+        QCOMPARE(d.channel.active(), !closed);
+        QCOMPARE(d.stop->isHidden(), closed);
+        QCOMPARE(d.slider->isHidden(), closed);
+        QCOMPARE(d.device.sent.contains(kClose), closed);
     }
 
     void trackingMovesTheSlider()
     {
-        start();
-        m_device.reply("status myalarmsound position wait", "1234");
-        m_channel->trackChannelPosition();
-        QCOMPARE(m_slider->value(), 1234);
-        m_device.failCommandsStartingWith("status myalarmsound position");
-        m_channel->trackChannelPosition();
-        QCOMPARE(m_slider->value(), 1234);
+        Dialog d;
+        d.start();
+        d.device.reply("status myalarmsound position wait", "1234");
+        d.channel.trackChannelPosition();
+        QCOMPARE(d.slider->value(), 1234);
+        d.device.failCommandsStartingWith("status myalarmsound position");
+        d.channel.trackChannelPosition();
+        QCOMPARE(d.slider->value(), 1234);
     }
 
     void releasingTheThumbSeeks_data()
@@ -154,18 +156,19 @@ private slots:
         QFETCH(int, thumb);
         QFETCH(QString, play);
         QFETCH(bool, fails);
-        start();
+        Dialog d;
+        d.start();
         if (fails) {
-            m_device.failCommandsStartingWith("play");
-            m_prompts->expectMessage(m_device.errorText(RecordingSoundDevice::kFailure), "Playing ");
+            d.device.failCommandsStartingWith("play");
+            d.prompts.expectMessage(d.device.errorText(RecordingSoundDevice::kFailure), "Playing ");
         }
-        m_slider->setSliderDown(true);
-        QVERIFY(!m_channel->following());
-        m_slider->setValue(thumb);
-        m_slider->setSliderDown(false);
-        QVERIFY(m_channel->following());
-        QCOMPARE(m_device.sent, QStringList({play}));
-        QVERIFY(m_prompts->allShown());
+        d.slider->setSliderDown(true);
+        QVERIFY(!d.channel.following());
+        d.slider->setValue(thumb);
+        d.slider->setSliderDown(false);
+        QVERIFY(d.channel.following());
+        QCOMPARE(d.device.sent, QStringList({play}));
+        QVERIFY(d.prompts.allShown());
     }
 
     // Through the real sound layer (silent driver): once the sound has played,
@@ -179,11 +182,12 @@ private slots:
         QString reason;
         QVERIFY2(WaveWriter::write(clip, format, QByteArray(format.samplesPerSecond / 5, '\x90'), &reason),
                  qPrintable(reason));
+        Dialog d;
         SdlSoundDevice device;
-        SoundChannel channel(device, m_time, *m_prompts, m_stop, m_slider);
+        SoundChannel channel(device, d.time, d.prompts, d.stop, d.slider);
 
         QVERIFY(channel.startChannelSound(clip, "&Stop Alarm", 1000, true));
-        QCOMPARE(m_slider->maximum(), 200);
+        QCOMPARE(d.slider->maximum(), 200);
         QElapsedTimer played;
         played.start();
         while (channel.active() && played.elapsed() < 5000) {
@@ -191,31 +195,15 @@ private slots:
             channel.pollChannel();
         }
         QVERIFY(!channel.active());
-        QVERIFY(m_stop->isHidden());
+        QVERIFY(d.stop->isHidden());
         QVERIFY(played.elapsed() >= 150);
 
-        const qint64 before = m_time.now();
         QVERIFY(channel.startChannelSound(clip, "&Stop Alarm", 1000, true));
-        QCOMPARE(m_time.now(), before); // no retry pause
+        QCOMPARE(d.time.now(), 0); // no retry pause
         channel.stopChannelSound();
         channel.pollChannel();
         QVERIFY(!channel.active());
     }
-
-private:
-    void start()
-    {
-        QVERIFY(m_channel->startChannelSound("/home/u/My Alarms/wake.wav", "&Stop Alarm", 1000, true));
-        m_device.sent.clear();
-    }
-
-    RecordingSoundDevice m_device;
-    VirtualTimeSource m_time;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
-    std::unique_ptr<QWidget> m_dialog;
-    QPushButton *m_stop = nullptr;
-    QSlider *m_slider = nullptr;
-    std::unique_ptr<SoundChannel> m_channel;
 };
 
 QTEST_MAIN(TestSoundChannel)

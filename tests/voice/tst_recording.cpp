@@ -18,65 +18,58 @@ constexpr int kSound = 1000;     // a spoken word peaks far above this (about -3
 constexpr int kClipping = 32700; // a peak this close to full scale is clipped
 constexpr int kEdgeMs = 5;       // a segment's first and last milliseconds, where no word may be cut
 
-// A whole 16-bit mono wave file in memory.
+// A whole 16-bit mono wave file of data/ in memory; no samples when the file is not one.
 struct Recording
 {
-    int rate = 0;
-    std::vector<short> samples;
+    explicit Recording(const QString &name)
+    {
+        SF_INFO info{};
+        SNDFILE *file = sf_open(QFile::encodeName(kDataDir + '/' + name).constData(), SFM_READ, &info);
+        if (!file)
+            return;
+        if (info.channels == 1
+            && (info.format & (SF_FORMAT_TYPEMASK | SF_FORMAT_SUBMASK)) == (SF_FORMAT_WAV | SF_FORMAT_PCM_16)) {
+            rate = info.samplerate;
+            samples.resize(info.frames);
+            samples.resize(sf_readf_short(file, samples.data(), info.frames));
+        }
+        sf_close(file);
+    }
 
-    qint64 sampleAt(qint64 ms) const { return ms * rate / 1000; }
+    qint64 sampleAt(qint64 ms) const { return std::clamp<qint64>(ms * rate / 1000, 0, samples.size()); }
     qint64 lengthMs() const { return qint64(samples.size()) * 1000 / rate; }
 
     // Largest magnitude in [fromMs, toMs).
     int peak(qint64 fromMs, qint64 toMs) const
     {
-        const auto first = samples.begin() + std::clamp<qint64>(sampleAt(fromMs), 0, samples.size());
-        const auto last = samples.begin() + std::clamp<qint64>(sampleAt(toMs), 0, samples.size());
         int result = 0;
-        for (auto it = first; it < last; ++it)
-            result = std::max(result, std::abs(int(*it)));
+        for (qint64 i = sampleAt(fromMs); i < sampleAt(toMs); ++i)
+            result = std::max(result, std::abs(int(samples[i])));
         return result;
     }
+
+    int rate = 0;
+    std::vector<short> samples;
 };
 
-// Empty samples when the file cannot be read as a 16-bit mono wave file.
-Recording read(const QString &name)
+// Every segment of both built-in voices that plays something, named as in "English hour 9".
+QList<std::pair<QByteArray, VoiceSegment>> spokenSegments()
 {
-    Recording recording;
-    SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(kDataDir + '/' + name).constData(), SFM_READ, &info);
-    if (!file)
-        return recording;
-    if (info.channels == 1
-        && (info.format & (SF_FORMAT_TYPEMASK | SF_FORMAT_SUBMASK)) == (SF_FORMAT_WAV | SF_FORMAT_PCM_16)) {
-        recording.rate = info.samplerate;
-        recording.samples.resize(info.frames);
-        recording.samples.resize(sf_readf_short(file, recording.samples.data(), info.frames));
-    }
-    sf_close(file);
-    return recording;
-}
-
-// Every segment that plays something, with a readable name.
-std::vector<std::pair<QByteArray, VoiceSegment>> spokenSegments()
-{
-    std::vector<std::pair<QByteArray, VoiceSegment>> result;
+    QList<std::pair<QByteArray, VoiceSegment>> result;
     const VoiceTables tables;
-    for (int language = 0; language < 2; ++language) {
+    for (const int language : {0, 1}) {
         const VoiceTable &table = tables.language(language);
-        auto add = [&](const char *what, int index, const VoiceSegment &segment) {
-            if (segment != VoiceSegment{})
-                result.emplace_back(QString("%1 %2 %3").arg(table.name, what).arg(index).toUtf8(), segment);
+        auto add = [&](const char *what, const auto &segments) {
+            for (int i = 0; i < int(segments.size()); ++i) {
+                if (segments[i] != VoiceSegment{})
+                    result.append({QString("%1 %2 %3").arg(table.name, what).arg(i).toUtf8(), segments[i]});
+            }
         };
-        auto addAll = [&](const char *what, const auto &segments) {
-            for (int i = 0; i < int(std::size(segments)); ++i)
-                add(what, i, segments[i]);
-        };
-        add("starter", 0, table.starter);
-        addAll("hour", table.hour);
-        addAll("min", table.min);
-        addAll("zone", table.zone);
-        addAll("ampm", table.ampm);
+        add("starter", std::array{table.starter});
+        add("hour", table.hour);
+        add("min", table.min);
+        add("zone", table.zone);
+        add("ampm", table.ampm);
     }
     return result;
 }
@@ -90,7 +83,6 @@ class TestRecording : public QObject
 private slots:
     void initTestCase()
     {
-        m_voice = read("tolvex.wav");
         QVERIFY2(!m_voice.samples.empty(), "data/tolvex.wav is missing or not 16-bit mono; run tools/make-voice");
     }
 
@@ -115,8 +107,7 @@ private slots:
     {
         std::vector<bool> spoken(m_voice.samples.size(), false);
         for (const auto &[name, segment] : spokenSegments()) {
-            const qint64 last = std::min<qint64>(m_voice.sampleAt(segment.to), spoken.size());
-            for (qint64 i = m_voice.sampleAt(segment.from); i < last; ++i)
+            for (qint64 i = m_voice.sampleAt(segment.from); i < m_voice.sampleAt(segment.to); ++i)
                 spoken[i] = true;
         }
         for (std::size_t i = 0; i < spoken.size(); ++i) {
@@ -137,7 +128,7 @@ private slots:
     void prayerCallIsAudible()
     {
         for (const char *name : {"Aazan.WAV", "FAazan.WAV"}) {
-            const Recording call = read(name);
+            const Recording call(name);
             QVERIFY2(!call.samples.empty(), name);
             const int peak = call.peak(0, call.lengthMs());
             QCOMPARE_GT(peak, kSound);
@@ -146,7 +137,7 @@ private slots:
     }
 
 private:
-    Recording m_voice;
+    const Recording m_voice{"tolvex.wav"};
 };
 
 QTEST_GUILESS_MAIN(TestRecording)

@@ -1,19 +1,19 @@
+#include "numberedtable.h"
 #include "support/recordingsounddevice.h"
+#include "voice/saycommand.h"
 #include "voice/timeannouncer.h"
-#include "voice/voicetables.h"
 
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 
 namespace {
 
 const QString kRecording = "/opt/Talking Clock/tolvex.wav";
-
-VoiceTable language(int english)
-{
-    VoiceTables voice;
-    voice.selectVoiceLanguage(english);
-    return voice.current();
-}
+const QString kOpen = "open \"/opt/Talking Clock/tolvex.wav\" type waveaudio alias mysound buffer 6 ";
+const VoiceTable kTable = numberedTable({}, 1000);
 
 QString play(const VoiceSegment &segment)
 {
@@ -22,63 +22,48 @@ QString play(const VoiceSegment &segment)
 
 } // namespace
 
+// The spoken time, from the clock and from the command line.
 class TestTimeAnnouncer : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // --say reads the voice definition of the current directory first: this one has none.
+    void initTestCase() { QVERIFY(QDir::setCurrent(m_dir.path())); }
+
     void speaksFiveSegmentsInOrder_data()
     {
-        QTest::addColumn<int>("english");
         QTest::addColumn<int>("hour");
         QTest::addColumn<int>("minute");
         QTest::addColumn<QList<int>>("indexes"); // zone, hour, quarter, AM/PM
-        for (const int english : {0, 1}) {
-            const char *language = english ? "English" : "Bangla";
-            QTest::addRow("%s 00:00", language) << english << 0 << 0 << QList<int>{5, 0, 0, 0};
-            QTest::addRow("%s 12:30", language) << english << 12 << 30 << QList<int>{2, 0, 2, 1};
-            QTest::addRow("%s 17:45", language) << english << 17 << 45 << QList<int>{3, 5, 3, 1};
-            QTest::addRow("%s 04:15", language) << english << 4 << 15 << QList<int>{0, 4, 1, 0};
-            QTest::addRow("%s 03:59", language) << english << 3 << 59 << QList<int>{5, 3, 3, 0};
-            QTest::addRow("%s 19:00", language) << english << 19 << 0 << QList<int>{4, 7, 0, 1};
-            QTest::addRow("%s 11:44", language) << english << 11 << 44 << QList<int>{1, 11, 2, 0};
-        }
+        QTest::newRow("00:00") << 0 << 0 << QList<int>{5, 0, 0, 0};
+        QTest::newRow("12:30") << 12 << 30 << QList<int>{2, 0, 2, 1};
+        QTest::newRow("17:45") << 17 << 45 << QList<int>{3, 5, 3, 1};
+        QTest::newRow("04:15") << 4 << 15 << QList<int>{0, 4, 1, 0};
+        QTest::newRow("03:59") << 3 << 59 << QList<int>{5, 3, 3, 0};
+        QTest::newRow("19:00") << 19 << 0 << QList<int>{4, 7, 0, 1};
+        QTest::newRow("11:44") << 11 << 44 << QList<int>{1, 11, 2, 0};
     }
 
     void speaksFiveSegmentsInOrder()
     {
-        QFETCH(int, english);
         QFETCH(int, hour);
         QFETCH(int, minute);
         QFETCH(QList<int>, indexes);
-        const VoiceTable table = language(english);
         RecordingSoundDevice device;
 
-        announceTime(device, table, hour, minute, kRecording);
+        announceTime(device, kTable, hour, minute, kRecording);
 
         QCOMPARE(device.sent, QStringList({
-                                  "open \"/opt/Talking Clock/tolvex.wav\" type waveaudio alias mysound buffer 6 ",
+                                  kOpen,
                                   "set mysound time format ms wait",
-                                  play(table.starter),
-                                  play(table.zone[indexes[0]]),
-                                  play(table.hour[indexes[1]]),
-                                  play(table.min[indexes[2]]),
-                                  play(table.ampm[indexes[3]]),
+                                  play(kTable.starter),
+                                  play(kTable.zone[indexes[0]]),
+                                  play(kTable.hour[indexes[1]]),
+                                  play(kTable.min[indexes[2]]),
+                                  play(kTable.ampm[indexes[3]]),
                                   "close mysound wait",
                               }));
-    }
-
-    void englishNineFifteenPlaysTheDefaultStretches()
-    {
-        RecordingSoundDevice device;
-        announceTime(device, language(1), 9, 15, kRecording);
-        QCOMPARE(device.sent.mid(2, 5), QStringList({
-                                            "play mysound from 44414 to 45324 wait",
-                                            "play mysound from 0 to 0 wait",
-                                            "play mysound from 39530 to 40070 wait",
-                                            "play mysound from 41572 to 42187 wait",
-                                            "play mysound from 43356 to 43953 wait",
-                                        }));
     }
 
     void failuresEndTheAnnouncement_data()
@@ -88,10 +73,9 @@ private slots:
         QTest::addColumn<int>("opens");
         QTest::addColumn<int>("plays");
         QTest::addColumn<QString>("last");
-        const QString open = "open \"" + kRecording + "\" type waveaudio alias mysound buffer 6 ";
-        QTest::newRow("missing recording: ten opens") << "open" << -1 << 10 << 0 << open;
+        QTest::newRow("missing recording: ten opens") << "open" << -1 << 10 << 0 << kOpen;
         QTest::newRow("open succeeds on the tenth try") << "open" << 9 << 10 << 5 << "close mysound wait";
-        QTest::newRow("refused segment") << play(language(0).zone[1]) << -1 << 1 << 2 << "close mysound wait";
+        QTest::newRow("refused segment") << play(kTable.zone[1]) << -1 << 1 << 2 << "close mysound wait";
     }
 
     void failuresEndTheAnnouncement()
@@ -103,29 +87,70 @@ private slots:
         QFETCH(QString, last);
         RecordingSoundDevice device;
         device.failCommandsStartingWith(failing, times);
-        announceTime(device, language(0), 9, 15, kRecording);
+        announceTime(device, kTable, 9, 15, kRecording);
         QCOMPARE(device.sent.filter(QRegularExpression("^open ")).size(), opens);
         QCOMPARE(device.sent.filter(QRegularExpression("^play ")).size(), plays);
         QCOMPARE(device.sent.size(), opens + plays + (plays ? 2 : 0));
         QCOMPARE(device.sent.last(), last);
     }
 
-    void announcementSeconds_data()
-    {
-        QTest::addColumn<int>("interval");
-        QTest::addColumn<int>("secondOfDay");
-        QTest::addColumn<bool>("speaks");
-        QTest::newRow("15 min, midnight") << 0 << 0 << true;
-        QTest::newRow("no button, 23:00:00") << -1 << 82800 << false;
-    }
-
+    // The interval buttons are indexes 0 (15 min) to 2 (60 min); a stored index outside them speaks never.
     void announcementSeconds()
     {
-        QFETCH(int, interval);
-        QFETCH(int, secondOfDay);
-        QFETCH(bool, speaks);
-        QCOMPARE(isAnnouncementSecond(interval, secondOfDay), speaks);
+        QVERIFY(isAnnouncementSecond(0, 0));
+        QVERIFY(!isAnnouncementSecond(-1, 82800));
     }
+
+    void recognisesTheSayOption()
+    {
+        QVERIFY(isSayCommand({"chimewise", "--say", "09:15"}));
+        QVERIFY(!isSayCommand({"chimewise"}));
+        QVERIFY(!isSayCommand({"chimewise", "09:15", "--say"}));
+    }
+
+    // The built-in voices speak the hour from the shipped recording.
+    void sayCommand_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("storedEnglish");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("expected"); // the hour played, or what the error names
+        QTest::newRow("--english") << QStringList{"09:15", "--english"} << 0 << 0
+                                   << "play mysound from 39530 to 40070 wait";
+        QTest::newRow("--bangla") << QStringList{"09:15", "--bangla"} << 1 << 0
+                                  << "play mysound from 11276 to 12276 wait";
+        QTest::newRow("stored language") << QStringList{"21:15"} << 1 << 0
+                                         << "play mysound from 39530 to 40070 wait";
+        QTest::newRow("no time") << QStringList{} << 0 << 2 << "usage";
+        QTest::newRow("not a time") << QStringList{"9.15"} << 0 << 2 << "\"9.15\"";
+        QTest::newRow("hour 24") << QStringList{"24:00"} << 0 << 2 << "\"24:00\"";
+        QTest::newRow("unknown language") << QStringList{"09:15", "--french"} << 0 << 2 << "--french";
+    }
+
+    void sayCommand()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, storedEnglish);
+        QFETCH(int, status);
+        QFETCH(QString, expected);
+        RecordingSoundDevice device;
+        QString errors;
+        QTextStream err(&errors);
+
+        QCOMPARE(runSayCommand(QStringList{"chimewise", "--say"} + options, storedEnglish, device, err), status);
+        if (status != 0) {
+            QVERIFY2(errors.contains(expected), qPrintable(errors));
+            QVERIFY(device.sent.isEmpty());
+            return;
+        }
+        QVERIFY(errors.isEmpty());
+        QVERIFY(device.sent.first().endsWith("/tolvex.wav\" type waveaudio alias mysound buffer 6 "));
+        QCOMPARE(device.sent.at(4), expected);
+        QCOMPARE(device.sent.last(), QString("close mysound wait"));
+    }
+
+private:
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestTimeAnnouncer)

@@ -29,8 +29,6 @@ public:
     // checks, so that a tick nested inside a check never runs it again.
     std::optional<qint64> takeNext(qint64 now);
 
-    qint64 lastChecked() const { return m_lastChecked; }
-
 private:
     qint64 m_lastChecked;
 };

@@ -39,12 +39,3 @@ private:
 // Shows a failed status in a message box captioned "Chimewise" with OK.
 // True when the status was a success.
 bool reportDbError(const DbStatus &status, PromptService &prompts);
-
-// Runs one database operation and reports its failure; gives its result back.
-template <typename Operation>
-auto runDbOperation(PromptService &prompts, Operation &&operation)
-{
-    auto result = operation();
-    reportDbError(result, prompts);
-    return result;
-}

@@ -1,7 +1,9 @@
 #include "app/clockdialog.h"
 
+#include "alarms/alarmlistdialog.h"
 #include "alarms/alarmpanel.h"
 #include "sound/soundchannel.h"
+#include "app/clockfaceextension.h"
 #include "app/clockmenus.h"
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
@@ -14,6 +16,8 @@
 #include "prayer/cityinfodialog.h"
 #include "prayer/prayerbatchdialog.h"
 #include "prayer/prayereditdialog.h"
+#include "power/logindpower.h"
+#include "power/sleeptimer.h"
 #include "prayer/prayerschedule.h"
 #include "voice/timeannouncer.h"
 #include "ui_clockdialog.h"
@@ -30,11 +34,6 @@ namespace {
 const char kCreditIdea[] = "Idea->Chimewise";
 const char kCreditVoice[] = "Voice->eSpeak NG";
 const char kRepairing[] = "Repairing Databases";
-
-// The picked-time field and the AM button lie in the clock-face extension,
-// this far below the normal area (pixels).
-const QRect kPickedTimeArea(5, 38, 60, 24);
-const QRect kAmPmArea(67, 38, 37, 24);
 
 QIcon programIcon()
 {
@@ -99,6 +98,13 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
                                m_ui->alarmClearButton, m_ui->nextAlarmButton},
                               m_settings, m_prompts, services.shell, *m_channel, this);
     m_prayers = std::make_unique<PrayerSchedule>(m_data, *m_channel);
+    m_clockFace = new ClockFaceExtension(m_surface, {m_ui->clockFaceButton, m_ui->pickedTimeEdit,
+                                                     m_ui->amPmButton, m_ui->alarmTimeEdit},
+                                         m_settings, this);
+    m_power = new LogindPower(QDBusConnection::systemBus(), this);
+    m_sleepTimer = new SleepTimer({m_ui->sleepTimerCheck, m_ui->shutdownTimeEdit,
+                                   m_ui->setShutdownButton, m_ui->powerOffCheck},
+                                  m_settings, m_prompts, *m_power, this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -109,7 +115,6 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
 
     connectControls();
     registerCommands();
-    greyUnbuiltControls();
     addScheduledChecks();
     onInitDialog();
 }
@@ -125,7 +130,7 @@ void ClockDialog::onInitDialog()
 
     m_titleBase = kProductName;
     setWindowTitle(m_titleBase);
-    layoutClockFaceExtension();
+    m_clockFace->layOut();
 
     m_voice.loadAtStartUp();
     m_menus->setMenuBarText(Command::ToggleLanguage, announceInCaption(m_voice.language(1).name));
@@ -146,16 +151,6 @@ void ClockDialog::onInitDialog()
     updateMenuChecks();
     hideWindow();
     m_tray->add(m_titleBase);
-}
-
-void ClockDialog::layoutClockFaceExtension()
-{
-    const QSize normal = m_surface->size();
-    m_ui->pickedTimeEdit->setGeometry(kPickedTimeArea.translated(0, normal.height()));
-    m_ui->amPmButton->setGeometry(kAmPmArea.translated(0, normal.height()));
-    const int extension = m_settings.readClockFaceShown() ? kClockFaceDiameter + 10 : 0;
-    m_surface->setFixedSize(normal.width(), normal.height() + extension);
-    layout()->activate();
 }
 
 void ClockDialog::connectControls()
@@ -188,6 +183,7 @@ void ClockDialog::registerCommands()
         {Command::Minimize, [this] { hideWindow(); }},
         {Command::RepairDatabases, [this] { m_statusLine = kRepairing; writeControls(); }},
         {Command::ClearAllAlarms, [this] { m_alarms->clearAllAlarms(); }},
+        {Command::ViewAlarms, [this] { AlarmListDialog(m_settings).exec(); }},
         {Command::EnablePrayerCall, [this] {
              m_prayerCallEnabled = m_prayerCallEnabled ? 0 : 1;
              m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);
@@ -209,17 +205,6 @@ void ClockDialog::registerCommands()
     connect(m_menus, &ClockMenus::command, this, &ClockDialog::onCommand);
 }
 
-// Controls whose work the program does not do yet stay greyed, so that
-// nothing the user enters there is silently dropped.
-void ClockDialog::greyUnbuiltControls()
-{
-    const QList<QWidget *> unbuilt = {
-        m_ui->sleepTimerCheck, m_ui->clockFaceButton, m_ui->amPmButton,
-    };
-    for (QWidget *control : unbuilt)
-        control->setEnabled(false);
-}
-
 void ClockDialog::onCommand(int command)
 {
     const auto handler = m_commands.constFind(command);
@@ -228,7 +213,9 @@ void ClockDialog::onCommand(int command)
 }
 
 // The scheduled work of each second, in this order: the spoken time, the
-// prayer call, the end of the channel's sound, the alarms.
+// prayer call, the end of the channel's sound, the alarms, the sleep timer.
+// Run from the catch-up, a shutdown minute missed while the machine slept
+// is made up at most kMaxCatchUpSeconds late, never hours later.
 void ClockDialog::addScheduledChecks()
 {
     addSecondCheck([this](const TickSecond &tick) { announceIfDue(tick); });
@@ -238,6 +225,7 @@ void ClockDialog::addScheduledChecks()
             m_channel->pollChannel();
     });
     addSecondCheck([this](const TickSecond &tick) { m_alarms->checkAlarms(tick.local.secondOfDay()); });
+    addSecondCheck([this](const TickSecond &tick) { m_sleepTimer->checkShutdown(tick.local); });
 }
 
 void ClockDialog::announceIfDue(const TickSecond &tick)
@@ -339,6 +327,7 @@ void ClockDialog::clockTick()
     }
     if (m_channel->active() && m_channel->following())
         m_channel->trackChannelPosition();
+    m_clockFace->showTime(local);
 }
 
 void ClockDialog::updateTitleAndTip(int hour, int minute, int second)

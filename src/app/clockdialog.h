@@ -16,6 +16,9 @@ namespace Ui {
 class ClockDialogForm;
 }
 class AlarmPanel;
+class ClockFaceExtension;
+class LogindPower;
+class SleepTimer;
 class SoundChannel;
 class ClockMenus;
 class ClockSurface;
@@ -51,7 +54,6 @@ public:
     using SecondCheck = std::function<void(const TickSecond &)>;
 
     static constexpr char kProductName[] = "Chimewise";
-    static constexpr int kClockFaceDiameter = 100;
 
     explicit ClockDialog(const ClockServices &services, QWidget *parent = nullptr);
     ~ClockDialog() override;
@@ -92,12 +94,10 @@ private:
     // Opens a prayer dialog modally, then reloads today's times.
     template <typename Dialog>
     void runPrayerDialog();
-    void layoutClockFaceExtension();
     void loadSettings();
     void readControls();
     void writeControls();
     void registerCommands();
-    void greyUnbuiltControls();
     void updateTitleAndTip(int hour, int minute, int second);
     void flipLanguage();
     void applyLanguage();
@@ -121,6 +121,9 @@ private:
     ClockTray *m_tray = nullptr;
     SoundChannel *m_channel;
     AlarmPanel *m_alarms;
+    ClockFaceExtension *m_clockFace;
+    LogindPower *m_power;
+    SleepTimer *m_sleepTimer;
     std::unique_ptr<PrayerSchedule> m_prayers;
     QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;

@@ -1,32 +1,52 @@
 #include "app/clocksurface.h"
 
+#include "face/facepainter.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
 
 const QColor kFooterColour(0, 0, 254);
+const char kMakerName[] = "Chimewise";
 
 } // namespace
 
 ClockSurface::ClockSurface(QWidget *parent)
     : QWidget(parent)
 {
+    setMouseTracking(true); // the face shows the time under the pointer
 }
 
 void ClockSurface::setFooter(const QString &text, const QRect &area)
 {
     m_footerText = text;
     m_footerArea = area;
+    m_footerBounds = area; // until the first paint
     update(area);
+}
+
+void ClockSurface::setClockFace(std::optional<FaceGeometry> face)
+{
+    m_face = face;
+    update();
+}
+
+void ClockSurface::showFaceTime(const LocalTime &time)
+{
+    m_faceTime = time;
+    if (m_face)
+        update(faceArea(*m_face));
 }
 
 void ClockSurface::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    if (m_footerText.isEmpty())
-        return;
     QPainter painter(this);
+    if (m_face)
+        paintClockFace(painter, *m_face, m_faceTime, kMakerName);
+    if (m_footerText.isEmpty() || !event->rect().intersects(m_footerArea))
+        return; // the tick repaints the face alone
     painter.setPen(kFooterColour);
     const QRect drawn = painter.boundingRect(m_footerArea, Qt::AlignCenter, m_footerText);
     painter.drawText(m_footerArea, Qt::AlignCenter, m_footerText);
@@ -41,4 +61,17 @@ void ClockSurface::mousePressEvent(QMouseEvent *event)
         return;
     }
     QWidget::mousePressEvent(event);
+}
+
+void ClockSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    emit pointerMoved(event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
+void ClockSurface::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit leftReleased(event->position());
+    QWidget::mouseReleaseEvent(event);
 }

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "core/timesource.h"
+#include "face/facegeometry.h"
+
 #include <QWidget>
 
+#include <optional>
+
 // The main dialog's own surface: carries the controls of the form, paints
-// the footer line and reports right clicks that no control took.
+// the footer line and the clock face, and reports the mouse where no
+// control took it.
 class ClockSurface : public QWidget
 {
     Q_OBJECT
@@ -16,15 +22,26 @@ public:
     // Bounding box of the footer text as last painted.
     QRect footerBounds() const { return m_footerBounds; }
 
+    // The face painted below the normal area, or none.
+    void setClockFace(std::optional<FaceGeometry> face);
+    // The time the face shows; repaints the face alone.
+    void showFaceTime(const LocalTime &time);
+
 signals:
     void rightClicked(const QPoint &globalPos);
+    void pointerMoved(const QPointF &pos);
+    void leftReleased(const QPointF &pos);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QString m_footerText;
     QRect m_footerArea;
     QRect m_footerBounds;
+    std::optional<FaceGeometry> m_face;
+    LocalTime m_faceTime;
 };

@@ -18,10 +18,7 @@ void ProfileSettings::load()
         m_store.writeInt(AnnounceInterval, Interval, 0);
     }
 
-    for (AlarmEntry &alarm : m_alarms) {
-        alarm.time = m_store.readInt(Alarms, alarm.keyName, -1);
-        alarm.file = m_store.readText(Alarms, alarm.keyName + AlarmFileSuffix, QString());
-    }
+    m_alarms = readAlarms();
 
     m_isEnglish = m_store.readInt(AnnounceInterval, IsEnglish, 0);
     m_prayerCallOn = m_store.readInt(AnnounceInterval, AazanAnnounce, 1);
@@ -39,9 +36,41 @@ void ProfileSettings::setEnglish(int flag)
     m_store.writeInt(ProfileKey::AnnounceInterval, ProfileKey::IsEnglish, flag);
 }
 
+std::array<AlarmEntry, kAlarmSlots> ProfileSettings::readAlarms() const
+{
+    std::array<AlarmEntry, kAlarmSlots> alarms = m_alarms;
+    for (AlarmEntry &alarm : alarms) {
+        alarm.time = m_store.readInt(ProfileKey::Alarms, alarm.keyName, -1);
+        alarm.file = m_store.readText(ProfileKey::Alarms, alarm.keyName + ProfileKey::AlarmFileSuffix,
+                                      QString());
+    }
+    return alarms;
+}
+
 int ProfileSettings::readClockFaceShown() const
 {
     return m_store.readInt(ProfileKey::AnalogClock, ProfileKey::Visible, 0);
+}
+
+void ProfileSettings::setClockFaceShown(int shown)
+{
+    m_store.writeInt(ProfileKey::AnalogClock, ProfileKey::Visible, shown);
+}
+
+int ProfileSettings::readShutdownTime() const
+{
+    return m_store.readInt(ProfileKey::Shutdown, ProfileKey::ShutdownTime, 0);
+}
+
+int ProfileSettings::readPowerOff() const
+{
+    return m_store.readInt(ProfileKey::Shutdown, ProfileKey::PowerOff, 0);
+}
+
+void ProfileSettings::setShutdown(int minutes, int powerOff)
+{
+    m_store.writeInt(ProfileKey::Shutdown, ProfileKey::ShutdownTime, minutes);
+    m_store.writeInt(ProfileKey::Shutdown, ProfileKey::PowerOff, powerOff);
 }
 
 void ProfileSettings::setAlarm(int slotIndex, int minutes, const QString &file)

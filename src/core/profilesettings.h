@@ -16,6 +16,9 @@ inline constexpr char Alarms[] = "Alarms";
 inline constexpr char AlarmFileSuffix[] = "_file";
 inline constexpr char AnalogClock[] = "AnalogClock";
 inline constexpr char Visible[] = "VISIBLE";
+inline constexpr char Shutdown[] = "Shutdown";
+inline constexpr char ShutdownTime[] = "ShutdownTime";
+inline constexpr char PowerOff[] = "PowerOff";
 } // namespace ProfileKey
 
 inline constexpr int kAlarmSlots = 16;
@@ -54,8 +57,18 @@ public:
     // Writes the slot's time key, then its file key.
     void setAlarm(int slotIndex, int minutes, const QString &file);
 
+    // The sixteen slots as the profile holds them now.
+    std::array<AlarmEntry, kAlarmSlots> readAlarms() const;
+
     // "AnalogClock"/"VISIBLE": read by the dialog before the rest is loaded.
     int readClockFaceShown() const;
+    void setClockFaceShown(int shown);
+
+    // The sleep timer's time (minutes since midnight) and power-off choice,
+    // read each time the timer is enabled.
+    int readShutdownTime() const;
+    int readPowerOff() const;
+    void setShutdown(int minutes, int powerOff);
     // The stored language, read without loading (and so without writing) anything.
     int readIsEnglish() const;
 

@@ -1,0 +1,265 @@
+#include "app/clockdialog.h"
+#include "core/profilestore.h"
+#include "db/datasource.h"
+#include "power/sleeptimer.h"
+#include "support/recordingshellopener.h"
+#include "support/recordingsounddevice.h"
+#include "support/scopedtimezone.h"
+#include "support/scriptedprompts.h"
+#include "support/virtualtimesource.h"
+#include "timetext/timeofday.h"
+
+#include <QCheckBox>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const char kLogind[] = "org.freedesktop.login1";
+const QString kRefusal = "raise dbus.exceptions.DBusException('Interactive authentication required.', "
+                         "name='org.freedesktop.DBus.Error.InteractiveAuthorizationRequired')";
+
+// Messages come from the script; while one is open the timer goes on
+// ticking in the same second, as it does under a real message box.
+class TickingPrompts final : public PromptService
+{
+public:
+    Answer messageBox(const QString &text, const QString &caption, Buttons buttons, Icon icon) override
+    {
+        if (whileOpen)
+            whileOpen();
+        return script.messageBox(text, caption, buttons, icon);
+    }
+    QString openFile(const FileChoice &choice) override { return script.openFile(choice); }
+    QString saveFile(const FileChoice &choice) override { return script.saveFile(choice); }
+
+    ScriptedPrompts script;
+    std::function<void()> whileOpen;
+};
+
+QDBusMessage callMock(const QString &interface, const QString &method, const QVariantList &args = {})
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kLogind, "/org/freedesktop/login1", interface, method);
+    call.setArguments(args);
+    return QDBusConnection::systemBus().call(call);
+}
+
+} // namespace
+
+// The sleep timer on the real dialog, against python-dbusmock's logind on a
+// private bus that stands in for the system bus.
+class TestSleepTimer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(m_bus.waitForReadyRead(10000));
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_bus.readLine().trimmed());
+        m_mock.start("/usr/bin/python3", {"-m", "dbusmock", "--system", "--template", "logind", "-l", m_log});
+        QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::systemBus().interface()->isServiceRegistered(kLogind), 15000);
+    }
+
+    void cleanupTestCase()
+    {
+        for (QProcess *process : {&m_mock, &m_bus}) {
+            process->terminate();
+            process->waitForFinished();
+        }
+    }
+
+    void init()
+    {
+        for (const char *method : {"PowerOff", "Halt"}) // the template has no Halt
+            QVERIFY(addMockMethod(method, "").type() == QDBusMessage::ReplyMessage);
+        m_logSeen = QFileInfo(m_log).size();
+        m_profile = ProfileStore::openIniFile(m_dir.filePath(QTest::currentDataTag() + QString(".conf")));
+    }
+
+    void cleanup()
+    {
+        m_dialog.reset();
+        QVERIFY(m_prompts.script.allShown());
+    }
+
+    void enableSetShow_data()
+    {
+        QTest::addColumn<QVariant>("storedTime");
+        QTest::addColumn<bool>("storedPowerOff");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("nothing stored") << QVariant() << false << "12:00 AM";
+        QTest::newRow("10:30 PM with power off") << QVariant(1350) << true << "10:30 PM";
+    }
+
+    // Enabling shows the stored choice without arming; Set arms with a valid time only; Show disarms.
+    void enableSetShow()
+    {
+        QFETCH(QVariant, storedTime);
+        QFETCH(bool, storedPowerOff);
+        if (storedTime.isValid()) {
+            m_profile->writeInt("Shutdown", "ShutdownTime", storedTime.toInt());
+            m_profile->writeInt("Shutdown", "PowerOff", storedPowerOff);
+        }
+        startClock(0);
+        auto *box = control<QCheckBox>("sleepTimerCheck");
+        box->click();
+        QVERIFY(shown(button()) && shown(timeEdit()) && shown(powerOffBox()));
+        QCOMPARE(button()->text(), QString("Set &Shutdown Time"));
+        QTEST(timeEdit()->text(), "shown");
+        QCOMPARE(powerOffBox()->isChecked(), storedPowerOff);
+        QVERIFY(!timer()->armed());
+
+        timeEdit()->setText("24:00");
+        m_prompts.script.expectMessage(timeFormatMessage("24:00"), "Chimewise");
+        button()->click();
+        QVERIFY(!timer()->armed());
+        QCOMPARE(m_dialog->focusWidget(), timeEdit());
+
+        timeEdit()->setText("07:45 am");
+        powerOffBox()->setChecked(!storedPowerOff);
+        button()->click();
+        QVERIFY(timer()->armed());
+        QVERIFY(!shown(timeEdit()) && !shown(powerOffBox()));
+        QCOMPARE(button()->text(), QString("Show &Shutdown Time"));
+        QCOMPARE(stored("Shutdown/ShutdownTime"), 465);
+        QCOMPARE(stored("Shutdown/PowerOff"), int(!storedPowerOff));
+
+        button()->click();
+        QVERIFY(!timer()->armed() && shown(timeEdit()));
+        QCOMPARE(button()->text(), QString("Set &Shutdown Time"));
+        box->click();
+        QVERIFY(!shown(button()) && !shown(timeEdit()) && !shown(powerOffBox()));
+    }
+
+    void shutdownAtTheArmedMinute_data()
+    {
+        QTest::addColumn<bool>("powerOff");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<bool>("showAgain"); // Show pressed after Set
+        QTest::addColumn<int>("late");       // seconds after 09:16:00 of the next tick
+        QTest::addColumn<QString>("call");   // what logind is asked, empty for nothing
+        QTest::newRow("power off") << true << false << false << 0 << "PowerOff True";
+        QTest::newRow("halt") << false << false << false << 0 << "Halt True";
+        QTest::newRow("disarmed by Show") << true << false << true << 0 << "";
+        QTest::newRow("caught up after a stall") << true << false << false << 290 << "PowerOff True";
+        QTest::newRow("woken long after the minute") << true << false << false << 400 << "";
+        QTest::newRow("power off refused") << true << true << false << 0 << "PowerOff True";
+        QTest::newRow("halt refused") << false << true << false << 0 << "Halt True";
+    }
+
+    // A refusal is reported once, although the timer ticks under the message,
+    // and the timer stays armed for the same minute of the next day.
+    void shutdownAtTheArmedMinute()
+    {
+        QFETCH(bool, powerOff);
+        QFETCH(bool, refused);
+        QFETCH(bool, showAgain);
+        QFETCH(int, late);
+        QFETCH(QString, call);
+        if (refused)
+            QVERIFY(addMockMethod(powerOff ? "PowerOff" : "Halt", kRefusal).type() == QDBusMessage::ReplyMessage);
+        startClock(-10);
+        control<QCheckBox>("sleepTimerCheck")->click();
+        timeEdit()->setText("09:16");
+        powerOffBox()->setChecked(powerOff);
+        button()->click();
+        if (showAgain)
+            button()->click();
+        tickAt(-5);
+
+        const QString message = QString(powerOff ? "Shutdown & Poweroff :: %1" : "Shutdown only :: %1")
+                                    .arg("Interactive authentication required.");
+        if (refused)
+            m_prompts.script.expectMessage(message, "Chimewise");
+        const qsizetype shownBefore = m_prompts.script.shown().size();
+        tickAt(late);
+        const QStringList calls = call.isEmpty() ? QStringList() : QStringList{call};
+        QTRY_COMPARE(loggedCalls(), calls);
+        QTRY_VERIFY(m_prompts.script.allShown());
+        QCOMPARE(m_prompts.script.shown().size() - shownBefore, qsizetype(refused));
+        QCOMPARE(timer()->armed(), !showAgain);
+
+        if (refused) { // the next day, the same minute
+            m_prompts.script.expectMessage(message, "Chimewise");
+            tickAt(86400 - 1);
+            tickAt(86400);
+            QTRY_COMPARE(loggedCalls(), calls + calls);
+            QTRY_VERIFY(m_prompts.script.allShown());
+        }
+    }
+
+private:
+    void startClock(int secondsFrom0916)
+    {
+        m_time.set(kMinute + secondsFrom0916);
+        m_dialog = std::make_unique<ClockDialog>(
+            ClockServices{m_time, m_prompts, *m_profile, m_shell, m_sound, m_data});
+        m_prompts.whileOpen = [this] {
+            for (int i = 0; i < 3; ++i)
+                m_dialog->clockTick();
+        };
+    }
+    void tickAt(int secondsFrom0916)
+    {
+        m_time.set(kMinute + secondsFrom0916);
+        m_dialog->clockTick();
+    }
+    QDBusMessage addMockMethod(const QString &name, const QString &code)
+    {
+        return callMock("org.freedesktop.DBus.Mock", "AddMethod",
+                        {"org.freedesktop.login1.Manager", name, "b", "", code});
+    }
+    // The calls logind got in this test; asking the mock first puts every earlier call in its log.
+    QStringList loggedCalls() const
+    {
+        callMock("org.freedesktop.DBus.Mock", "GetCalls");
+        QFile log(m_log);
+        if (!log.open(QIODevice::ReadOnly) || !log.seek(m_logSeen))
+            return {"log unreadable"};
+        QStringList calls;
+        for (const QByteArray &line : log.readAll().split('\n')) {
+            if (line.contains("PowerOff True") || line.contains("Halt True"))
+                calls << line.mid(line.indexOf(' ') + 1);
+        }
+        return calls;
+    }
+    template <typename T>
+    T *control(const char *name) const { return m_dialog->findChild<T *>(name); }
+    QPushButton *button() const { return control<QPushButton>("setShutdownButton"); }
+    QLineEdit *timeEdit() const { return control<QLineEdit>("shutdownTimeEdit"); }
+    QCheckBox *powerOffBox() const { return control<QCheckBox>("powerOffCheck"); }
+    SleepTimer *timer() const { return m_dialog->findChild<SleepTimer *>(); }
+    int stored(const QString &key) const
+    {
+        return QSettings(m_dir.filePath(QTest::currentDataTag() + QString(".conf")), QSettings::IniFormat)
+            .value(key).toInt();
+    }
+    // The window itself waits hidden behind the tray.
+    static bool shown(const QWidget *control) { return !control->isHidden(); }
+
+    const ScopedTimeZone m_zone{"Asia/Dhaka"};
+    const qint64 kMinute = VirtualTimeSource::fromLocal(2026, 12, 6, 9, 16, 0);
+    QTemporaryDir m_dir;
+    const QString m_log = m_dir.filePath("logind-calls.log");
+    qint64 m_logSeen = 0;
+    QProcess m_bus;
+    QProcess m_mock;
+    VirtualTimeSource m_time;
+    TickingPrompts m_prompts;
+    RecordingShellOpener m_shell;
+    RecordingSoundDevice m_sound;
+    const DataSource m_data = DataSource::embeddedFile(m_dir.filePath("KTXDB.sqlite"));
+    std::unique_ptr<ProfileStore> m_profile;
+    std::unique_ptr<ClockDialog> m_dialog;
+};
+
+QTEST_MAIN(TestSleepTimer)
+#include "tst_sleeptimer.moc"

@@ -94,14 +94,23 @@ xdotool key Escape
 within 5 bash -c "! xdotool search --onlyvisible --name '^View all ALARMS$'" || fail "Escape did not close the list"
 echo "the alarm list opened and closed with Escape"
 
+at 86 143 && xdotool click 1           # "&Time" closes the face
+within 5 grep -qx 'VISIBLE=0' "$profile" || fail "closing the face was not stored"
+[ "$(xdotool getwindowgeometry --shell "$win" | grep HEIGHT)" = "HEIGHT=$((HEIGHT - 110))" ] ||
+  fail "closing the face did not shrink the window by 110 pixels"
+echo "\"&Time\" closed the face"
+
+# The next minute, or the one after when this one is nearly over.
+now=$(xdotool getwindowname "$win")
+minute=$((10#${now:13:2} + 1 + (10#${now:16:2} >= 45)))
 at 232 88 && xdotool click 1           # "Enable Sleep Timer"
-at 137 110 && xdotool click 1 && xdotool key ctrl+a && xdotool type "09:16 AM"
+at 137 110 && xdotool click 1 && xdotool key ctrl+a && xdotool type "$(printf '09:%02d AM' $minute)"
 at 51 106 && xdotool click 1           # "Power Off?"
 at 235 109 && xdotool click 1          # "Set &Shutdown Time"
-within 5 grep -qx 'ShutdownTime=556' "$profile" || fail "the sleep timer was not set for 09:16 AM"
+within 5 grep -qx "ShutdownTime=$((540 + minute))" "$profile" || fail "the sleep timer was not set for 09:$minute"
 grep -qx 'PowerOff=1' "$profile" || fail "the power-off choice was not stored"
 shot armed
 echo "sleep timer armed at $(xdotool getwindowname "$win")"
-within 60 grep -q 'PowerOff True' "$scratch/logind.log" || fail "logind was not asked to power off"
+within 130 grep -q 'PowerOff True' "$scratch/logind.log" || fail "logind was not asked to power off"
 grep -q 'Halt' "$scratch/logind.log" && fail "logind was asked to halt as well"
 echo "at $(xdotool getwindowname "$win") logind was asked: $(grep -o 'PowerOff True' "$scratch/logind.log")"

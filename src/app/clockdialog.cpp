@@ -9,6 +9,10 @@
 #include "core/datafiles.h"
 #include "db/databasesetup.h"
 #include "db/datasource.h"
+#include "events/eventadddialog.h"
+#include "events/eventreminders.h"
+#include "events/eventstore.h"
+#include "events/eventviewdialog.h"
 #include "core/timesource.h"
 #include "timetext/clocktext.h"
 #include "prayer/cityinfodialog.h"
@@ -99,6 +103,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
                                m_ui->alarmClearButton, m_ui->nextAlarmButton},
                               m_settings, m_prompts, services.shell, *m_channel, this);
     m_prayers = std::make_unique<PrayerSchedule>(m_data, *m_channel);
+    m_reminders = std::make_unique<EventReminders>(m_data, *m_channel, m_time, m_prompts);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -203,6 +208,14 @@ void ClockDialog::registerCommands()
                  runPrayerDialog<PrayerEditDialog>();
          }},
         {Command::TimingsByCity, [this] { runPrayerDialog<CityInfoDialog>(); }},
+        {Command::AddEvent, [this] {
+             const EventStore store(m_data);
+             EventAddDialog(store, m_prompts, m_time, m_sound, this).exec();
+         }},
+        {Command::ViewEvents, [this] {
+             const EventStore store(m_data);
+             EventViewDialog(store, m_prompts, m_time, this).exec();
+         }},
     };
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
         m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
@@ -228,7 +241,8 @@ void ClockDialog::onCommand(int command)
 }
 
 // The scheduled work of each second, in this order: the spoken time, the
-// prayer call, the end of the channel's sound, the alarms.
+// prayer call, the end of the channel's sound, the alarms, and at each
+// whole calendar minute the event reminders.
 void ClockDialog::addScheduledChecks()
 {
     addSecondCheck([this](const TickSecond &tick) { announceIfDue(tick); });
@@ -238,6 +252,10 @@ void ClockDialog::addScheduledChecks()
             m_channel->pollChannel();
     });
     addSecondCheck([this](const TickSecond &tick) { m_alarms->checkAlarms(tick.local.secondOfDay()); });
+    addSecondCheck([this](const TickSecond &tick) {
+        if (tick.calendar % 60 == 0)
+            m_reminders->checkEventReminders(tick);
+    });
 }
 
 void ClockDialog::announceIfDue(const TickSecond &tick)

@@ -21,6 +21,7 @@ class ClockMenus;
 class ClockSurface;
 class ClockTray;
 class DataSource;
+class EventReminders;
 class PrayerSchedule;
 class PromptService;
 class ProfileStore;
@@ -122,6 +123,7 @@ private:
     SoundChannel *m_channel;
     AlarmPanel *m_alarms;
     std::unique_ptr<PrayerSchedule> m_prayers;
+    std::unique_ptr<EventReminders> m_reminders;
     QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;
     std::vector<SecondCheck> m_secondChecks;

@@ -3,15 +3,25 @@
 #include "db/databasesetup.h"
 #include "events/eventstore.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-// A real SQLite event table in a temporary directory, with the store on it.
+// A real SQLite event table in a temporary directory, with the store on it:
+// an embedded file, or the data source "KTXDB" through the SQLite ODBC
+// driver (once per test program: the driver manager keeps what it first read).
 class EventTestDb
 {
 public:
-    EventTestDb()
+    explicit EventTestDb(DataSource::Kind kind = DataSource::Kind::Embedded)
     {
+        if (kind == DataSource::Kind::Odbc) {
+            writeFile("odbcinst.ini", "[SQLite3]\nDriver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n");
+            writeFile("odbc.ini", "[KTXDB]\nDriver=SQLite3\nDatabase=" + m_dir.filePath("odbc.db") + "\n");
+            qputenv("ODBCSYSINI", m_dir.path().toLocal8Bit());
+            qputenv("ODBCINI", m_dir.filePath("odbc.ini").toLocal8Bit());
+            m_source = DataSource::odbc();
+        }
         const DbStatus created = createDatabase(m_source);
         if (!created.ok())
             QTest::qFail(qPrintable(created.errorText()), __FILE__, __LINE__);
@@ -51,6 +61,13 @@ public:
     }
 
 private:
+    void writeFile(const QString &name, const QString &text) const
+    {
+        QFile file(m_dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toLocal8Bit());
+    }
+
     QTemporaryDir m_dir;
     DataSource m_source = DataSource::embeddedFile(m_dir.filePath("KTXDB.sqlite"));
     EventStore m_store{m_source};

@@ -51,10 +51,21 @@ private slots:
 
     void cleanup() { QVERIFY(m_prompts->allShown()); }
 
+    // The same run on the SQLite file and through ODBC, where dates are bound as dates too.
+    void twoEventsInOneMinute_data()
+    {
+        QTest::addColumn<DataSource::Kind>("kind");
+        QTest::newRow("SQLite file") << DataSource::Kind::Embedded;
+        QTest::newRow("ODBC") << DataSource::Kind::Odbc;
+    }
+
     // The second pop-up follows the first; only an event with a file gets a sound, and
     // an event without one costs no wait. A new row starts with no snoozes.
     void twoEventsInOneMinute()
     {
+        QFETCH(DataSource::Kind, kind);
+        m_db = std::make_unique<EventTestDb>(kind);
+        m_reminders = std::make_unique<EventReminders>(m_db->source(), *m_channel, m_time, *m_prompts);
         m_db->insert(eventNamed("Alpha", at(9, 0), at(9, 0), 5));
         m_db->insert(eventNamed("Beta", at(9, 30), at(8, 59), 5, "/s/beta.wav"));
         runAt(9, 0, {escape(), [this](ReminderDialog &popup) {

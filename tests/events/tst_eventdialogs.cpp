@@ -61,7 +61,7 @@ private slots:
     {
         m_db = std::make_unique<EventTestDb>();
         m_prompts = std::make_unique<ScriptedPrompts>();
-        m_sound.sent.clear();
+        m_sound = RecordingSoundDevice();
     }
 
     void cleanup() { QVERIFY(m_prompts->allShown()); }
@@ -201,26 +201,33 @@ private slots:
     void recorder_data()
     {
         QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<QString>("savedAs"); // for a Save As choice
+        QTest::addColumn<QString>("chosen"); // in the Save As or Open choice
+        QTest::addColumn<QString>("failing"); // commands starting so are refused
         QTest::addColumn<QStringList>("sent");
         QTest::addColumn<QString>("file"); // the path field at the end
         const QStringList recording{"open new type waveaudio alias essound buffer 6 wait",
                                     "set essound time format ms bitspersample 8 channels 1 samplespersec 11025 wait",
                                     "record essound"};
-        QTest::newRow("record and save") << QStringList{"record", "timer", "stop"} << "/v/memo.wav"
+        QTest::newRow("record and save") << QStringList{"record", "timer", "stop"} << "/v/memo.wav" << ""
                                          << recording + QStringList{"status essound position", "stop essound",
                                                                     "save essound \"/v/memo.wav\"", "close essound"}
                                          << "/v/memo.wav";
-        QTest::newRow("record, save cancelled") << QStringList{"record", "stop"} << ""
+        QTest::newRow("record, save cancelled") << QStringList{"record", "stop"} << "" << ""
                                                 << recording + QStringList{"stop essound", "close essound"} << "";
         // Escape while recording gives the device back for the next opening.
-        QTest::newRow("escape while recording") << QStringList{"record", "escape"} << ""
+        QTest::newRow("escape while recording") << QStringList{"record", "escape"} << "" << ""
                                                 << recording + QStringList{"stop essound", "close essound"} << "";
-        QTest::newRow("play to the end") << QStringList{"play", "timer"} << ""
-                                         << QStringList{"open \"/v/a b.wav\" type waveaudio alias essound buffer 6 wait",
-                                                        "set essound time format ms wait",
-                                                        "status essound length wait", "play essound from 0",
-                                                        "status essound position", "stop essound", "close essound"}
+        // Left open, the alias would refuse every later recording.
+        QTest::newRow("refused recording") << QStringList{"record"} << "" << "record"
+                                           << recording + QStringList{"close essound"} << "";
+        const QStringList measuring{"open \"/v/a b.wav\" type waveaudio alias essound buffer 6 wait",
+                                    "set essound time format ms wait", "status essound length wait"};
+        // A cancelled choice keeps the path there was.
+        QTest::newRow("browse cancelled") << QStringList{"browse"} << "" << ""
+                                          << measuring + QStringList{"close essound wait"} << "/v/a b.wav";
+        QTest::newRow("play to the end") << QStringList{"play", "timer"} << "" << ""
+                                         << measuring + QStringList{"play essound from 0", "status essound position",
+                                                                    "stop essound", "close essound"}
                                          << "/v/a b.wav";
     }
 
@@ -228,7 +235,8 @@ private slots:
     void recorder()
     {
         QFETCH(QStringList, actions);
-        QFETCH(QString, savedAs);
+        QFETCH(QString, chosen);
+        QFETCH(QString, failing);
         QFETCH(QStringList, sent);
         QFETCH(QString, file);
         EventAddDialog dialog(m_db->store(), *m_prompts, m_time, m_sound);
@@ -238,7 +246,13 @@ private slots:
         m_sound.reply("status essound length wait", "1500");
         m_sound.reply("status essound position", "1500");
         if (actions.contains("stop"))
-            m_prompts->expectSaveFile(savedAs);
+            m_prompts->expectSaveFile(chosen);
+        if (actions.contains("browse"))
+            m_prompts->expectOpenFile(chosen);
+        if (!failing.isEmpty()) {
+            m_sound.failCommandsStartingWith(failing);
+            m_prompts->expectMessage(m_sound.errorText(RecordingSoundDevice::kFailure), "RECord");
+        }
         for (const QString &action : actions) {
             if (action == "record")
                 control<QPushButton>(dialog, "recordButton")->click();
@@ -248,6 +262,8 @@ private slots:
                 control<QPushButton>(dialog, "stopButton")->click();
             else if (action == "timer")
                 recorder->onTimer();
+            else if (action == "browse")
+                control<QPushButton>(dialog, "browseButton")->click();
             else
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             QCOMPARE(store->isEnabled(), !recorder->busy());

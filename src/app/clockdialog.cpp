@@ -11,6 +11,10 @@
 #include "core/datafiles.h"
 #include "db/databasesetup.h"
 #include "db/datasource.h"
+#include "events/eventadddialog.h"
+#include "events/eventreminders.h"
+#include "events/eventstore.h"
+#include "events/eventviewdialog.h"
 #include "core/timesource.h"
 #include "timetext/clocktext.h"
 #include "prayer/cityinfodialog.h"
@@ -105,6 +109,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     m_sleepTimer = new SleepTimer({m_ui->sleepTimerCheck, m_ui->shutdownTimeEdit,
                                    m_ui->setShutdownButton, m_ui->powerOffCheck},
                                   m_settings, m_prompts, *m_power, this);
+    m_reminders = std::make_unique<EventReminders>(m_data, *m_channel, m_time, m_prompts);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -199,6 +204,14 @@ void ClockDialog::registerCommands()
                  runPrayerDialog<PrayerEditDialog>();
          }},
         {Command::TimingsByCity, [this] { runPrayerDialog<CityInfoDialog>(); }},
+        {Command::AddEvent, [this] {
+             const EventStore store(m_data);
+             EventAddDialog(store, m_prompts, m_time, m_sound, this).exec();
+         }},
+        {Command::ViewEvents, [this] {
+             const EventStore store(m_data);
+             EventViewDialog(store, m_prompts, m_time, this).exec();
+         }},
     };
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
         m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
@@ -213,9 +226,10 @@ void ClockDialog::onCommand(int command)
 }
 
 // The scheduled work of each second, in this order: the spoken time, the
-// prayer call, the end of the channel's sound, the alarms, the sleep timer.
-// Run from the catch-up, a shutdown minute missed while the machine slept
-// is made up at most kMaxCatchUpSeconds late, never hours later.
+// prayer call, the end of the channel's sound, the alarms, at each whole
+// calendar minute the event reminders, then the sleep timer. Run from the
+// catch-up, a shutdown minute missed while the machine slept is made up at
+// most kMaxCatchUpSeconds late, never hours later.
 void ClockDialog::addScheduledChecks()
 {
     addSecondCheck([this](const TickSecond &tick) { announceIfDue(tick); });
@@ -225,6 +239,10 @@ void ClockDialog::addScheduledChecks()
             m_channel->pollChannel();
     });
     addSecondCheck([this](const TickSecond &tick) { m_alarms->checkAlarms(tick.local.secondOfDay()); });
+    addSecondCheck([this](const TickSecond &tick) {
+        if (tick.calendar % 60 == 0)
+            m_reminders->checkEventReminders(tick);
+    });
     addSecondCheck([this](const TickSecond &tick) { m_sleepTimer->checkShutdown(tick.local); });
 }
 

@@ -24,6 +24,7 @@ class ClockMenus;
 class ClockSurface;
 class ClockTray;
 class DataSource;
+class EventReminders;
 class PrayerSchedule;
 class PromptService;
 class ProfileStore;
@@ -125,6 +126,7 @@ private:
     LogindPower *m_power;
     SleepTimer *m_sleepTimer;
     std::unique_ptr<PrayerSchedule> m_prayers;
+    std::unique_ptr<EventReminders> m_reminders;
     QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;
     std::vector<SecondCheck> m_secondChecks;

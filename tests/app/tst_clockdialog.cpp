@@ -115,10 +115,10 @@ private slots:
         // What the program does not carry out yet stays greyed; repairing is never offered.
         for (int command : {Command::Exit, Command::ToggleLanguage, Command::Minimize, Command::ClearAllAlarms,
                             Command::EnablePrayerCall, Command::SetPrayerTimings, Command::EditPrayerTimings,
-                            Command::TimingsByCity, Command::ViewAlarms})
+                            Command::TimingsByCity, Command::ViewAlarms, Command::AddEvent,
+                            Command::ViewEvents})
             QVERIFY(dialog.menus().isEnabled(command));
-        for (int command : {Command::About, Command::AddEvent, Command::ViewEvents,
-                            Command::WebBrowser, Command::Help, Command::RepairDatabases})
+        for (int command : {Command::About, Command::WebBrowser, Command::Help, Command::RepairDatabases})
             QVERIFY(!dialog.menus().isEnabled(command));
 
         control<QLineEdit>("creditIdeaEdit")->setText("typed by the user");
@@ -255,6 +255,9 @@ private slots:
                                        << QStringList{"View and Edit Prayer Timings"} << 1;
         QTest::newRow("edit, call off") << 0 << int(Command::EditPrayerTimings) << true << none << 0;
         QTest::newRow("city, call off") << 0 << int(Command::TimingsByCity) << true << city << 0;
+        QTest::newRow("add event") << 0 << int(Command::AddEvent) << true << QStringList{"Add a new event"} << 0;
+        QTest::newRow("view events") << 0 << int(Command::ViewEvents) << true
+                                     << QStringList{"Display Previously Entered Events"} << 0;
     }
 
     void prayerCommands()
@@ -388,8 +391,7 @@ private slots:
         // The menus' shortcut captions install no shortcut, and greyed commands do nothing.
         for (const char *keys : {"Ctrl+A", "Ctrl+V", "Ctrl+E", "Ctrl+S"})
             QTest::newRow(keys) << 0 << keys << false << false;
-        for (int command : {Command::About, Command::AddEvent, Command::ViewEvents,
-                            Command::WebBrowser, Command::Help})
+        for (int command : {Command::About, Command::WebBrowser, Command::Help})
             QTest::addRow("greyed command %d", command) << command << "" << false << false;
     }
 

@@ -1,0 +1,97 @@
+#include "events/evententry.h"
+
+#include "core/fieldinput.h"
+#include "core/promptservice.h"
+#include "events/eventrules.h"
+#include "events/eventstore.h"
+#include "timetext/timeofday.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const char kSoundCaption[] = "Music or Voice for Reminder";
+
+bool ask(PromptService &prompts, const QString &question, const QString &caption)
+{
+    return prompts.messageBox(question, caption, PromptService::Buttons::YesNo,
+                              PromptService::Icon::Question)
+           == PromptService::Answer::Yes;
+}
+
+// An empty path is fine once the user says no sound is wanted.
+bool soundFileAccepted(const QString &path, PromptService &prompts)
+{
+    if (path.isEmpty())
+        return !ask(prompts, "Do you want a music or voice message to remind your event?", kSoundCaption);
+    if (path.right(4).compare(".wav", Qt::CaseInsensitive) == 0 && QFileInfo(path).isFile())
+        return true;
+    warn(prompts,
+         "Music/voice file can not be fond\nOr,\n The file may not be a WAVEFORM audio (.wav) file",
+         kSoundCaption);
+    return false;
+}
+
+bool entryAccepted(const EventEntry &entry, int eventMinutes, const QDate &today, PromptService &prompts)
+{
+    if (eventMinutes == kNoTime) {
+        warn(prompts,
+             QString::asprintf("Your entered time %s evaluates to %d\nPlease correct it",
+                               qUtf8Printable(entry.timeText), kNoTime),
+             "Event Time");
+        return false;
+    }
+    if (entry.date < today) {
+        warn(prompts,
+             QString::asprintf("Better not to schedule for past days[%02d/%02d/%d]", entry.date.day(),
+                               entry.date.month(), entry.date.year()),
+             "Event Date");
+        return false;
+    }
+    if (entry.title.isEmpty() || entry.message.isEmpty()) {
+        warn(prompts, "You should put something for \nthe title of the event and a message for the event",
+             "Title or Message");
+        return false;
+    }
+    return soundFileAccepted(entry.file.trimmed(), prompts);
+}
+
+} // namespace
+
+EventEntry newEventEntry(const QDate &today, int nowMinutes)
+{
+    const int minutes = nowMinutes + 15;
+    EventEntry entry;
+    entry.date = minutes >= 1440 ? today.addDays(1) : today;
+    entry.timeText = formatTimeOfDay12(minutes % 1440);
+    return entry;
+}
+
+bool storeEventEntry(EventEntry entry, const QDate &today, const EventStore &store,
+                     PromptService &prompts)
+{
+    const int eventMinutes = parseTimeOfDay(entry.timeText);
+    if (!entryAccepted(entry, eventMinutes, today, prompts))
+        return false;
+
+    EventRow row;
+    row.date = entry.date;
+    row.time = eventMinutes;
+    row.title = entry.title;
+    row.message = entry.message;
+    row.playFile = entry.file.trimmed().isEmpty() ? QString(" ") : entry.file.trimmed();
+    row.reminder = firstReminder(entry.date, eventMinutes, entry.leadMinutes);
+    row.interval = entry.intervalMinutes;
+
+    DbSession session = store.openSession();
+    const DbResult<bool> similar = store.exists(session, row.key());
+    if (!reportDbError(similar, prompts))
+        return false;
+    if (similar.value()
+        && !ask(prompts,
+                "Event with same date, time, and title is already in database\n\n"
+                "Do you want to update the previoud one?",
+                "Similar Entry"))
+        return false;
+    return reportDbError(similar.value() ? store.update(session, row) : store.insert(session, row), prompts);
+}

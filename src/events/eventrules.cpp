@@ -1,0 +1,55 @@
+#include "events/eventrules.h"
+
+namespace {
+
+constexpr qint64 kDay = 1440;
+
+// Minutes beyond 1440 move on to the next day, below 0 back to the day
+// before; 1440 itself stays on its day.
+ReminderTime normalised(QDate date, qint64 minutes)
+{
+    if (minutes > kDay) {
+        const qint64 days = (minutes - 1) / kDay;
+        minutes -= days * kDay;
+        date = date.addDays(days);
+    } else if (minutes < 0) {
+        const qint64 days = (-minutes + kDay - 1) / kDay;
+        minutes += days * kDay;
+        date = date.addDays(-days);
+    }
+    return {date, int(minutes)};
+}
+
+} // namespace
+
+ReminderTime firstReminder(const QDate &eventDate, int eventMinutes, int leadMinutes)
+{
+    return normalised(eventDate, qint64(eventMinutes) - leadMinutes);
+}
+
+ReminderTime advanceReminder(const ReminderTime &current, int intervalMinutes)
+{
+    return normalised(current.date, qint64(current.minutes) + intervalMinutes);
+}
+
+ReminderTime snoozeReminder(const ReminderTime &advanced, int intervalMinutes, int snoozeMinutes,
+                            int elapsedMinutes)
+{
+    return normalised(advanced.date,
+                      qint64(advanced.minutes) - intervalMinutes + snoozeMinutes + elapsedMinutes);
+}
+
+bool isReminderDue(const EventRow &row, const QDate &today, int nowMinutes)
+{
+    const QDate &remindDay = row.reminder.date;
+    const bool reminderCame = remindDay == today && row.reminder.minutes <= nowMinutes;
+    const bool timeToCome = row.time >= nowMinutes;
+    // A first reminder set on an earlier day than the event keeps the row
+    // due, interval or not, all through the event day until its time.
+    const bool remindedEarlier = row.date > remindDay;
+    const bool due = (reminderCame && timeToCome)
+                     || (remindedEarlier && (reminderCame || (row.date == today && timeToCome)));
+    // Once the event has passed it is finished, wherever its stored reminder has moved.
+    const bool passed = row.date < today || (row.date == today && !timeToCome);
+    return due && !passed;
+}

@@ -1,0 +1,134 @@
+#include "events/eventstore.h"
+
+#include "db/databasesetup.h"
+#include "events/eventrules.h"
+#include "timetext/leadingdecimal.h"
+
+namespace {
+
+// Statement texts of the event table; values are bound in the order of the '?'.
+// The reminder statement only narrows by day: isReminderDue() decides, so
+// that the rule is one function of the moment.
+const char *const DueCandidatesStatement =
+    "Select * from TOLVEX_EVENT where [EvRemindDate] = ? or [EvDate] = ? "
+    "order by [EvDate], [EvTime]";
+const char *const DuplicateStatement =
+    "Select * from TOLVEX_EVENT where [EvTitle] =? and [EvTime] = ? and [EvDate] = ?;";
+const char *const InsertStatement =
+    "INSERT INTO TOLVEX_EVENT  (EvMessage, EvPlayFile, EvRemindDate, EvWhenToRemind,  EvInterval, "
+    "EvTitle, EvTime, EvDate )  VALUES (?, ?, ?, ?, ?,  ?, ?, ? )";
+const char *const UpdateStatement =
+    "UPDATE TOLVEX_EVENT SET EvMessage=?, EvPlayFile=?, EvRemindDate=?, EvWhenToRemind =?, "
+    "EvInterval=?  where EvTitle =? and EvTime = ? and EvDate = ?;";
+const char *const StoreReminderStatement =
+    "UPDATE TOLVEX_EVENT SET EvRemindDate=?, EvWhenToRemind=?, EvInterval=?, EvHowManyTimes=? "
+    "where EvTitle =? and EvTime = ? and EvDate = ?;";
+const char *const DayListStatement = "Select * from TOLVEX_EVENT where [EvDate] = ?";
+const char *const DetailsStatement =
+    "Select * from TOLVEX_EVENT where [EvDate] = ? \t\t and [EvTitle] = ? and [EvTime] = ?";
+const char *const DeleteStatement =
+    "DELETE FROM TOLVEX_EVENT WHERE  EvDate = ?  AND EvTitle = ? and EvTime = ? ";
+
+// Whole numbers are read as text, so an empty field reads as 0.
+int number(const QSqlRecord &row, const char *column)
+{
+    return leadingDecimal(row.value(column).toString());
+}
+
+EventRow readRow(const QSqlRecord &row)
+{
+    EventRow event;
+    event.date = row.value("EvDate").toDate();
+    event.time = number(row, "EvTime");
+    event.title = row.value("EvTitle").toString();
+    event.message = row.value("EvMessage").toString();
+    event.playFile = row.value("EvPlayFile").toString();
+    event.reminder = {row.value("EvRemindDate").toDate(), number(row, "EvWhenToRemind")};
+    event.interval = number(row, "EvInterval");
+    event.howManyTimes = number(row, "EvHowManyTimes");
+    return event;
+}
+
+QVariantList keyValues(const EventKey &key)
+{
+    return {key.title, key.time, key.date};
+}
+
+} // namespace
+
+bool EventStore::databaseThere() const
+{
+    return m_source.kind() == DataSource::Kind::Odbc || databaseExists(m_source);
+}
+
+DbResult<QList<EventRow>> EventStore::rows(DbSession &session, const char *statement,
+                                           const QVariantList &values) const
+{
+    QList<EventRow> found;
+    const DbStatus status = session.select(statement, values,
+                                           [&found](const QSqlRecord &row) { found << readRow(row); });
+    if (!status.ok())
+        return status;
+    return found;
+}
+
+DbResult<QList<EventRow>> EventStore::dueEvents(DbSession &session, const QDate &today,
+                                                int nowMinutes) const
+{
+    const auto candidates = rows(session, DueCandidatesStatement, {today, today});
+    if (!candidates.ok())
+        return candidates;
+    QList<EventRow> due;
+    for (const EventRow &row : candidates.value()) {
+        if (isReminderDue(row, today, nowMinutes))
+            due << row;
+    }
+    return due;
+}
+
+DbResult<bool> EventStore::exists(DbSession &session, const EventKey &key) const
+{
+    return session.hasRows(DuplicateStatement, keyValues(key));
+}
+
+DbStatus EventStore::insert(DbSession &session, const EventRow &row) const
+{
+    return session.execute(InsertStatement, {row.message, row.playFile, row.reminder.date,
+                                             row.reminder.minutes, row.interval, row.title,
+                                             row.time, row.date});
+}
+
+DbStatus EventStore::update(DbSession &session, const EventRow &row) const
+{
+    return session.execute(UpdateStatement, QVariantList{row.message, row.playFile, row.reminder.date,
+                                                         row.reminder.minutes, row.interval}
+                                                + keyValues(row.key()));
+}
+
+DbStatus EventStore::storeReminder(DbSession &session, const EventRow &row) const
+{
+    return session.execute(StoreReminderStatement,
+                           QVariantList{row.reminder.date, row.reminder.minutes, row.interval,
+                                        row.howManyTimes}
+                               + keyValues(row.key()));
+}
+
+DbResult<QList<EventRow>> EventStore::eventsOn(DbSession &session, const QDate &date) const
+{
+    return rows(session, DayListStatement, {date});
+}
+
+DbResult<std::optional<EventRow>> EventStore::details(DbSession &session, const EventKey &key) const
+{
+    const auto found = rows(session, DetailsStatement, {key.date, key.title, key.time});
+    if (!found.ok())
+        return DbStatus(found);
+    if (found.value().isEmpty())
+        return std::optional<EventRow>();
+    return std::optional(found.value().constFirst());
+}
+
+DbStatus EventStore::remove(DbSession &session, const EventKey &key) const
+{
+    return session.execute(DeleteStatement, {key.date, key.title, key.time});
+}

@@ -1,0 +1,76 @@
+#!/bin/bash
+# The real program at faked moments: an event stored in the database file
+# comes due at its minute and its pop-up appears, captioned with the title.
+# Escape leaves only the advance of the stored reminder, Enter snoozes,
+# Alt+N ("No Reminder") deletes the row.
+set -u
+bin=$(realpath "$1")
+schema=$(realpath "$2")
+
+if [ -z "${CHIMEWISE_E2E_INNER:-}" ]; then
+  for tool in xvfb-run xauth trayer xdotool faketime sqlite3 dbus-run-session; do
+    command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps"; exit 1; }
+  done
+  export CHIMEWISE_E2E_INNER=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$bin" "$schema"
+fi
+
+scratch=$(mktemp -d)
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
+export XDG_RUNTIME_DIR="$scratch/runtime" ODBCSYSINI="$scratch" ODBCINI="$scratch/odbc.ini" TZ=UTC
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+# wait_for <seconds> <command…>: polls every 0.1 s until the command succeeds.
+wait_for() {
+  local tries=$(($1 * 10)); shift
+  while ! "$@" >/dev/null 2>&1; do
+    tries=$((tries - 1)); [ $tries -gt 0 ] || return 1; sleep 0.1
+  done
+}
+
+# No spoken time: the reminder check follows it in the same second.
+mkdir -p "$XDG_CONFIG_HOME/Chimewise"
+printf '[AnnounceInterval]\nInterval=3\n' > "$XDG_CONFIG_HOME/Chimewise/Chimewise.conf"
+db="$XDG_DATA_HOME/Chimewise/Chimewise/KTXDB.sqlite"
+mkdir -p "$(dirname "$db")"
+sqlite3 "$db" < "$schema" || fail "cannot make the database"
+# Today 09:30, first reminder at 09:15, then every minute.
+sqlite3 "$db" "INSERT INTO TOLVEX_EVENT (EvDate, EvTime, EvTitle, EvMessage, EvPlayFile, EvRemindDate,
+  EvWhenToRemind, EvInterval) VALUES ('2026-12-06', 570, 'Dentist''s visit', 'Bring the card', ' ',
+  '2026-12-06', 555, 1)"
+stored() { sqlite3 "$db" "SELECT EvWhenToRemind || ' ' || EvHowManyTimes FROM TOLVEX_EVENT"; }
+row_is() { [ "$(stored)" = "$1" ]; }
+popup() { xdotool search --onlyvisible --name "^Dentist's visit\$"; }
+
+trayer --edge top --align right --widthtype request --height 24 --transparent false &
+pids+=($!)
+wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
+
+# remind <start> <keys> <row afterwards>: starts the clock ten seconds before a
+# whole minute, answers the pop-up of that minute and looks at the row.
+remind() {
+  faketime "2026-12-06 $1" "$bin" &
+  local faker=$! clock
+  wait_for 5 ps -o pid= --ppid "$faker" || fail "the clock did not start"
+  clock=$(ps -o pid= --ppid "$faker")
+  pids+=($faker $clock)
+  wait_for 20 popup || fail "no pop-up after $1"
+  # Without a window manager the pop-up gets the focus from us; then the keys
+  # arrive as typed, so that its mnemonics work.
+  xdotool windowfocus --sync "$(popup | head -n 1)" key "$2"
+  wait_for 5 bash -c "! xdotool search --onlyvisible --name \"^Dentist's visit\\\$\"" ||
+    fail "$2 did not close the pop-up"
+  wait_for 5 row_is "$3" || fail "after $2 the row reads '$(stored)', expected '$3'"
+  echo "$2 at $1: row '$3'"
+  kill $clock; wait "$faker" 2>/dev/null
+}
+
+remind 09:14:50 Escape "556 0"   # advanced by its interval
+remind 09:15:50 Return "557 1"   # asks again after the 1 minute shown
+remind 09:16:50 alt+n ""         # no more reminders: the row is gone
+echo "each answer left the row as it should"

@@ -91,9 +91,12 @@ void SingleInstance::listen()
     m_server->close();
     // Holding the lock means no live copy listens: a socket left here is from a crash.
     QLocalServer::removeServer(m_socketPath);
-    if (!m_server->listen(m_socketPath))
-        qWarning("Chimewise: later starts cannot reach this clock at %s: %s",
-                 qPrintable(m_socketPath), qPrintable(m_server->errorString()));
+    const QString failure = m_server->listen(m_socketPath) ? QString() : m_server->errorString();
+    // Said once, not at every check while it lasts.
+    if (!failure.isEmpty() && failure != m_listenFailure)
+        qWarning("Chimewise: later starts cannot reach this clock at %s: %s", qPrintable(m_socketPath),
+                 qPrintable(failure));
+    m_listenFailure = failure;
 }
 
 bool SingleInstance::askRunningCopy()

@@ -43,4 +43,5 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
     QList<QLocalSocket *> m_connections; // oldest first
+    QString m_listenFailure;              // of the latest listen, empty when it succeeded
 };

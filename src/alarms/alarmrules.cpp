@@ -5,7 +5,7 @@
 int findDueAlarm(const AlarmSlots &alarms, int secondOfDay)
 {
     for (int i = 0; i < kAlarmSlots; ++i) {
-        if (alarms[i].time != kNoTime && alarms[i].time * 60 == secondOfDay)
+        if (ringsAt(alarms[i].time, secondOfDay))
             return i;
     }
     return -1;

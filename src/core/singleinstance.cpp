@@ -1,12 +1,15 @@
 #include "core/singleinstance.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
+#include <QTimer>
 
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -15,10 +18,29 @@ const QByteArray kShowRequest = "show\n";
 const QByteArray kShowAnswer = "ok\n";
 constexpr int kConnectTimeoutMs = 500;
 constexpr int kAnswerTimeoutMs = 2000;
-// How long a start waits for a copy that holds the lock to begin listening.
-constexpr int kClaimTimeoutMs = 10000;
+// How long a later start keeps trying to reach a copy that holds the lock
+// (it may be starting up); then it ends all the same.
+constexpr int kReachTimeoutMs = 5000;
 // A request is one short line; anything longer is not from a copy of the clock.
 constexpr qint64 kMaxRequestBytes = 64;
+// A copy of the clock asks at once: a connection idle this long is dropped,
+// and no more than this many are kept, so that they cannot use up the
+// descriptors the clock needs.
+constexpr int kIdleConnectionMs = 3000;
+constexpr int kMaxConnections = 8;
+// How often the running copy checks that later starts can still reach it.
+constexpr int kListenCheckMs = 2000;
+
+// The socket lives beside the lock unless that path is too long for a
+// socket name; then it falls back to a short name of its own under /tmp.
+QString socketPathFor(const QString &base)
+{
+    const QString path = base + ".socket";
+    if (QFile::encodeName(path).size() < qsizetype(sizeof(sockaddr_un::sun_path)))
+        return path;
+    const QByteArray place = QCryptographicHash::hash(base.toUtf8(), QCryptographicHash::Md5);
+    return QString("/tmp/chimewise-%1-%2.socket").arg(getuid()).arg(QString(place.toHex().left(8)));
+}
 
 } // namespace
 
@@ -26,7 +48,7 @@ SingleInstance::SingleInstance(const QString &runtimeDir, QObject *parent)
     : QObject(parent)
 {
     const QString base = QDir(runtimeDir).filePath(QString("chimewise-%1").arg(getuid()));
-    m_socketPath = base + ".socket";
+    m_socketPath = socketPathFor(base);
     m_lock = std::make_unique<QLockFile>(base + ".lock");
     // The clock runs for days: only a dead owner makes the lock stale, never its age.
     m_lock->setStaleLockTime(0);
@@ -36,27 +58,45 @@ SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Role SingleInstance::claim()
 {
-    QDir().mkpath(QFileInfo(m_socketPath).absolutePath());
-    const QDeadlineTimer deadline(kClaimTimeoutMs);
-    for (;;) {
-        if (askRunningCopy())
-            return Role::Secondary;
-        if (m_lock->tryLock(0))
-            break;
-        // Another copy holds the lock and is about to listen, or died
-        // (then tryLock finds the lock stale and removes it).
-        if (deadline.hasExpired())
-            break;
-        QThread::msleep(50);
+    QDir().mkpath(QFileInfo(m_lock->fileName()).absolutePath());
+    // The lock decides: while a live copy holds it, this start only asks
+    // that copy to show itself, whether or not it can be reached.
+    if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError) {
+        const QDeadlineTimer deadline(kReachTimeoutMs);
+        while (!askRunningCopy() && !deadline.hasExpired())
+            QThread::msleep(100);
+        return Role::Secondary;
     }
+    if (m_lock->error() != QLockFile::NoError)
+        qWarning("Chimewise: %s cannot be locked; a second clock could start beside this one.",
+                 qPrintable(m_lock->fileName()));
 
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
+    listen();
+    // The socket file can be removed, and a server that runs out of
+    // descriptors closes itself: then listen again.
+    auto *check = new QTimer(this);
+    connect(check, &QTimer::timeout, this, [this] {
+        if (!m_server->isListening() || !QFileInfo::exists(m_socketPath))
+            listen();
+    });
+    check->start(kListenCheckMs);
+    return Role::Primary;
+}
+
+void SingleInstance::listen()
+{
+    m_server->close();
     // Holding the lock means no live copy listens: a socket left here is from a crash.
     QLocalServer::removeServer(m_socketPath);
-    m_server->listen(m_socketPath);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
-    return Role::Primary;
+    const QString failure = m_server->listen(m_socketPath) ? QString() : m_server->errorString();
+    // Said once, not at every check while it lasts.
+    if (!failure.isEmpty() && failure != m_listenFailure)
+        qWarning("Chimewise: later starts cannot reach this clock at %s: %s", qPrintable(m_socketPath),
+                 qPrintable(failure));
+    m_listenFailure = failure;
 }
 
 bool SingleInstance::askRunningCopy()
@@ -75,11 +115,16 @@ bool SingleInstance::askRunningCopy()
 void SingleInstance::answer()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // The oldest connection gives way to the newest, which may be a start waiting.
+        if (m_connections.size() >= kMaxConnections)
+            drop(m_connections.first());
+        m_connections.append(socket);
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] { drop(socket); });
+        QTimer::singleShot(kIdleConnectionMs, socket, [this, socket] { drop(socket); });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine()) {
                 if (socket->bytesAvailable() > kMaxRequestBytes)
-                    socket->abort();
+                    drop(socket);
                 return;
             }
             if (socket->readLine() == kShowRequest)
@@ -88,4 +133,11 @@ void SingleInstance::answer()
             socket->disconnectFromServer();
         });
     }
+}
+
+void SingleInstance::drop(QLocalSocket *socket)
+{
+    m_connections.removeOne(socket);
+    socket->abort();
+    socket->deleteLater();
 }

@@ -1,17 +1,18 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
 class QLocalServer;
+class QLocalSocket;
 class QLockFile;
 
-// One clock per user. A second start hands its request to the running
-// copy over a per-user local socket and ends; the listening side is
-// guarded by a lock file so that two copies started at the same instant
-// cannot both win.
+// One clock per user, decided by a lock file that a live copy holds. A
+// later start hands its request to the running copy over a per-user local
+// socket and ends, whether or not it got through.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -23,7 +24,7 @@ public:
     explicit SingleInstance(const QString &runtimeDir, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // Secondary: a running copy took the request to show itself.
+    // Secondary: a live copy holds the lock and was asked to show itself.
     // Primary: this copy now answers later starts.
     Role claim();
 
@@ -34,9 +35,13 @@ signals:
 
 private:
     bool askRunningCopy();
+    void listen();
     void answer();
+    void drop(QLocalSocket *socket);
 
     QString m_socketPath;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+    QList<QLocalSocket *> m_connections; // oldest first
+    QString m_listenFailure;              // of the latest listen, empty when it succeeded
 };

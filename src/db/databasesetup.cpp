@@ -6,19 +6,17 @@
 
 bool databaseExists(const DataSource &source)
 {
-    if (source.kind() == DataSource::Kind::Embedded)
-        return QFileInfo::exists(source.name());
+    if (source.kind() == DataSource::Kind::Embedded && !QFileInfo::exists(source.name()))
+        return false;
+    // A file is not enough: one made by an older clock that was killed while
+    // making it may be empty or hold only some of the tables.
     DbSession session(source);
-    return session.openStatus().ok();
+    return session.openStatus().ok() && session.missingTables().isEmpty();
 }
 
 DbStatus createDatabase(const DataSource &source)
 {
-    if (source.kind() == DataSource::Kind::Embedded && QFileInfo::exists(source.name()))
-        return {};
-    // An embedded session creates the tables itself when it makes the file.
+    // An embedded file that is not there yet is made whole by opening it.
     DbSession session(source);
-    if (!session.openStatus().ok() || source.kind() == DataSource::Kind::Embedded)
-        return session.openStatus();
-    return session.createTables();
+    return session.createMissingTables();
 }

@@ -3,8 +3,10 @@
 #include "db/datasource.h"
 #include "db/dbresult.h"
 
-// Embedded: the file exists. ODBC: a connection can be made.
+// A connection can be made and it reaches every table of data/schema.sql;
+// a missing embedded file is not made for this.
 bool databaseExists(const DataSource &source);
-// Creates the tables of data/schema.sql (for the embedded default also the
-// file and its directory).
+// Creates the tables of data/schema.sql that are missing (for the embedded
+// default also the file and its directory): the city dialog repairs a
+// half-made database this way before the user writes to it.
 DbStatus createDatabase(const DataSource &source);

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QUrl>
 
 namespace {
 
@@ -24,42 +26,65 @@ DbStatus failure(const QSqlError &error)
     return DbStatus::failure(text.isEmpty() ? QString("The database did not answer.") : text);
 }
 
+// Made whole in a file of its own and only then renamed into place, so that
+// a creation cut short never leaves a half-made database under the name.
+DbStatus makeEmbeddedFile(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QTemporaryFile part(path + ".XXXXXX");
+    if (!part.open())
+        return DbStatus::failure(QString("The database %1 cannot be made: %2").arg(path, part.errorString()));
+    part.close();
+    {
+        DbSession session(DataSource::embeddedFile(part.fileName()));
+        // A generation writes hundreds of single statements: with a write-ahead
+        // log they need not wait for the disk one by one.
+        session.execute("PRAGMA journal_mode = WAL");
+        const DbStatus made = session.createMissingTables();
+        if (!made.ok())
+            return made;
+    }
+    if (part.rename(path)) {
+        part.setAutoRemove(false);
+        return {};
+    }
+    // Another copy of the clock made it first; that one serves.
+    if (QFileInfo::exists(path))
+        return {};
+    return DbStatus::failure(QString("The database %1 cannot be made: %2").arg(path, part.errorString()));
+}
+
 } // namespace
 
 DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnectionName())
 {
     const bool embedded = source.kind() == DataSource::Kind::Embedded;
-    const bool fresh = embedded && !QFileInfo::exists(source.name());
+    if (embedded && !QFileInfo::exists(source.name())) {
+        m_openStatus = makeEmbeddedFile(source.name());
+        if (!m_openStatus.ok())
+            return;
+    }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(embedded ? "QSQLITE" : "QODBC", m_connectionName);
         // The ODBC driver puts "DSN=" in front of a bare name itself.
         db.setDatabaseName(source.name());
         if (!embedded)
             db.setPassword(DataSource::OdbcPassword);
-        if (fresh)
-            QDir().mkpath(QFileInfo(source.name()).absolutePath());
+        if (embedded && !QFileInfo(QFileInfo(source.name()).absolutePath()).isWritable()) {
+            // Where nothing can be written, not even the index of a write-ahead
+            // log, the file is read as it stands.
+            QUrl uri = QUrl::fromLocalFile(QFileInfo(source.name()).absoluteFilePath());
+            uri.setQuery("immutable=1");
+            db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+            db.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+        }
         if (!db.open()) {
             m_openStatus = failure(db.lastError());
             return;
         }
     }
-    if (!embedded)
-        return;
-    // A generation writes hundreds of single statements: with a write-ahead
-    // log they need not wait for the disk one by one, and a crash still
-    // leaves the file whole.
-    if (fresh)
-        execute("PRAGMA journal_mode = WAL");
-    execute("PRAGMA synchronous = NORMAL");
-    if (!fresh)
-        return;
-    const DbStatus created = createTables();
-    if (!created.ok()) {
-        // Leave no half-made file behind: the next operation tries again.
-        database().close();
-        QFile::remove(source.name());
-        m_openStatus = created;
-    }
+    if (embedded)
+        execute("PRAGMA synchronous = NORMAL");
 }
 
 DbSession::~DbSession()
@@ -103,13 +128,36 @@ DbStatus DbSession::select(const QString &statement, const QVariantList &values,
     return {};
 }
 
-DbStatus DbSession::createTables()
+QStringList DbSession::missingTables() const
 {
-    for (const QString &statement : schemaStatements()) {
-        const DbStatus status = execute(statement);
-        if (!status.ok())
-            return status;
+    const QStringList present = database().tables();
+    QStringList missing;
+    for (const QString &table : schemaTables()) {
+        if (!present.contains(table, Qt::CaseInsensitive))
+            missing << table;
     }
+    return missing;
+}
+
+DbStatus DbSession::createMissingTables()
+{
+    if (!m_openStatus.ok())
+        return m_openStatus;
+    const QStringList missing = missingTables();
+    QSqlDatabase db = database();
+    const bool inTransaction = db.transaction();
+    for (const QString &statement : schemaStatements()) {
+        if (!missing.contains(schemaTableOf(statement)))
+            continue;
+        const DbStatus status = execute(statement);
+        if (!status.ok()) {
+            if (inTransaction)
+                db.rollback();
+            return status;
+        }
+    }
+    if (inTransaction && !db.commit())
+        return failure(db.lastError());
     return {};
 }
 

@@ -13,6 +13,8 @@
 // so that an operation nested inside another (a tick inside a modal window)
 // opens its own. Closed and removed when the session ends. Statements are
 // prepared and their values bound in order, so quotes in texts are harmless.
+// An embedded file that is not there yet is made with every table; one in a
+// directory that cannot be written is opened read-only.
 class DbSession
 {
 public:
@@ -33,8 +35,10 @@ public:
     // True when the query returns at least one row.
     DbResult<bool> hasRows(const QString &statement, const QVariantList &values = {});
 
-    // Runs the statements of data/schema.sql.
-    DbStatus createTables();
+    // The tables of data/schema.sql that the database lacks.
+    QStringList missingTables() const;
+    // Creates them with their indexes, all or none.
+    DbStatus createMissingTables();
 
     // For callers that keep their own queries on this connection.
     QSqlDatabase database() const;

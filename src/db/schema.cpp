@@ -1,6 +1,7 @@
 #include "db/schema.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 QStringList schemaStatements()
 {
@@ -17,4 +18,21 @@ QStringList schemaStatements()
             statements << statement.trimmed();
     }
     return statements;
+}
+
+QString schemaTableOf(const QString &statement)
+{
+    static const QRegularExpression table(R"(^CREATE\s+(?:TABLE|INDEX\s+\w+\s+ON)\s+(\w+))",
+                                          QRegularExpression::CaseInsensitiveOption);
+    return table.match(statement).captured(1);
+}
+
+QStringList schemaTables()
+{
+    QStringList tables;
+    for (const QString &statement : schemaStatements()) {
+        if (statement.startsWith("CREATE TABLE", Qt::CaseInsensitive))
+            tables << schemaTableOf(statement);
+    }
+    return tables;
 }

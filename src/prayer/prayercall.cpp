@@ -1,5 +1,7 @@
 #include "prayer/prayercall.h"
 
+#include "timetext/timeofday.h"
+
 namespace {
 
 constexpr int kFriday = 5;
@@ -12,7 +14,7 @@ int duePrayer(const PrayerTimes &times, int secondOfDay, int weekday)
     for (int prayer = PrayerTimes::Fajr; prayer < PrayerTimes::Count; ++prayer) {
         if ((prayer == PrayerTimes::Zohor && friday) || (prayer == PrayerTimes::Jumma && !friday))
             continue;
-        if (times.minutes[prayer] * 60 == secondOfDay)
+        if (ringsAt(times.minutes[prayer], secondOfDay))
             return prayer;
     }
     return -1;

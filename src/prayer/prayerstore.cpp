@@ -4,6 +4,10 @@
 
 #include <QSet>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace {
 
 // Statement texts of the prayer tables; values are bound in the order of the '?'.
@@ -37,6 +41,17 @@ PrayerDayRow readDayRow(const QSqlRecord &row)
     return day;
 }
 
+// A stored double truncated to an int; NaN reads as 0 and values beyond
+// an int as its nearest end, since the field may hold anything.
+int truncated(const QVariant &field)
+{
+    const double value = field.toDouble();
+    if (std::isnan(value))
+        return 0;
+    return int(std::clamp(value, double(std::numeric_limits<int>::min()),
+                          double(std::numeric_limits<int>::max())));
+}
+
 // Fields by position: the method, the daylight flag, the Asr choice and the
 // ratio are truncated; the angle counts only when the field holds a double.
 CityRecord readCity(const QSqlRecord &row)
@@ -46,13 +61,13 @@ CityRecord readCity(const QSqlRecord &row)
     city.city = row.value(0).toString();
     city.longitude = row.value(1).toString();
     city.latitude = row.value(2).toString();
-    city.fajrMethod = int(row.value(3).toDouble());
+    city.fajrMethod = truncated(row.value(3));
     city.fajrAngle = angle.typeId() == QMetaType::Double && !angle.isNull() ? angle.toDouble() : 0.0;
     city.interval = row.value(5).toDouble();
     city.timeZone = row.value(6).toDouble();
-    city.daylightSaving = int(row.value(7).toDouble());
-    city.byRatio = int(row.value(8).toDouble());
-    city.ratioIndex = int(row.value(9).toDouble());
+    city.daylightSaving = truncated(row.value(7));
+    city.byRatio = truncated(row.value(8));
+    city.ratioIndex = truncated(row.value(9));
     return city;
 }
 

@@ -1,14 +1,15 @@
 #include "prayer/todayprayertimes.h"
 
-#include "db/databasesetup.h"
 #include "db/datasource.h"
 #include "prayer/prayerstore.h"
+
+#include <QFileInfo>
 
 DbResult<bool> loadTodayPrayerTimes(const DataSource &source, int dayOfYear, TodayPrayerTimes &times)
 {
     // Reading creates nothing: a database that is not there yet is made by
     // the city dialog, which says so.
-    if (source.kind() == DataSource::Kind::Embedded && !databaseExists(source))
+    if (source.kind() == DataSource::Kind::Embedded && !QFileInfo::exists(source.name()))
         return false;
     const PrayerStore store(source);
     DbSession session = store.openSession();

@@ -11,6 +11,9 @@ namespace {
 // An ended sound keeps its device this long, so that back-to-back
 // stretches play without reopening it.
 constexpr auto kIdleDeviceTime = 500ms;
+// How much longer than its length a waited stretch may take before the
+// device counts as stalled and the wait ends anyway.
+constexpr auto kStallMargin = 1000ms;
 } // namespace
 
 FileSound::FileSound(std::unique_ptr<WaveReader> reader) : m_reader(std::move(reader)) {}
@@ -90,8 +93,12 @@ void FileSound::play(qint64 fromMs, qint64 toMs, bool wait)
             m_silentStart = SteadyClock::now();
         }
     }
-    if (wait)
-        waitUntilPlayedOut();
+    if (wait) {
+        auto longest = std::chrono::milliseconds(msForFrames(to - from, rate)) + kStallMargin;
+        if (m_link)
+            longest += 2 * m_link->bufferTime();
+        waitUntilPlayedOut(SteadyClock::now() + longest);
+    }
 }
 
 void FileSound::fill(Uint8 *bytes, int length)
@@ -130,7 +137,7 @@ void FileSound::goSilentIfDeviceLost()
     m_silentStart = SteadyClock::now();
 }
 
-void FileSound::waitUntilPlayedOut()
+void FileSound::waitUntilPlayedOut(SteadyClock::time_point giveUpAt)
 {
     for (;;) {
         goSilentIfDeviceLost();
@@ -138,14 +145,20 @@ void FileSound::waitUntilPlayedOut()
         advanceSilently();
         if (!m_playing)
             break;
+        const auto now = SteadyClock::now();
+        if (now >= giveUpAt) {
+            m_playing = false;
+            m_endedAt = now;
+            break;
+        }
         if (m_link) {
             // Woken by the audio thread; the timeout only notices a lost device.
-            m_ended.wait_for(lock, 200ms, [this] { return !m_playing; });
+            m_ended.wait_until(lock, std::min(giveUpAt, now + 200ms), [this] { return !m_playing; });
         } else {
             const auto rest = std::chrono::milliseconds(
                 msForFrames(m_end - m_next, m_reader->rate()) + 1);
             lock.unlock();
-            std::this_thread::sleep_for(rest);
+            std::this_thread::sleep_until(std::min(giveUpAt, now + rest));
         }
     }
     if (m_link) {

@@ -24,14 +24,15 @@ public:
     void releaseIdleDevice() override;
 
     // Plays the stretch fromMs..toMs, both within the length. With wait it
-    // returns once the last frame has left the device.
+    // returns once the last frame has left the device, or once a stalled
+    // device has had the stretch's length and a margin.
     void play(qint64 fromMs, qint64 toMs, bool wait);
 
 private:
     void fill(Uint8 *bytes, int length); // on the audio thread
     void advanceSilently();              // with m_mutex held
     void goSilentIfDeviceLost();
-    void waitUntilPlayedOut();
+    void waitUntilPlayedOut(std::chrono::steady_clock::time_point giveUpAt);
 
     const std::unique_ptr<WaveReader> m_reader;
     std::mutex m_mutex;

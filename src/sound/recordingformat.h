@@ -1,5 +1,15 @@
 #pragma once
 
+// Sample rates the sound layer plays and records, in Hz: outside them a
+// file's rate is nonsense, and every wait derived from it would be too.
+inline constexpr int kLowestSampleRate = 1000;
+inline constexpr int kHighestSampleRate = 192000;
+
+inline bool isSupportedSampleRate(int samplesPerSecond)
+{
+    return samplesPerSecond >= kLowestSampleRate && samplesPerSecond <= kHighestSampleRate;
+}
+
 // The sample format of a recording: unsigned 8-bit or signed 16-bit PCM.
 struct RecordingFormat
 {
@@ -16,6 +26,6 @@ struct RecordingFormat
     bool isSupported() const
     {
         return (bitsPerSample == 8 || bitsPerSample == 16) && (channels == 1 || channels == 2)
-               && samplesPerSecond >= 1000 && samplesPerSecond <= 192000;
+               && isSupportedSampleRate(samplesPerSecond);
     }
 };

@@ -1,6 +1,7 @@
 #include "sound/soundchannel.h"
 
 #include "core/promptservice.h"
+#include "sound/soundcommand.h"
 #include "sound/sounddevice.h"
 #include "core/timesource.h"
 #include "timetext/leadingdecimal.h"
@@ -37,7 +38,8 @@ SoundChannel::SoundChannel(SoundDevice &device, TimeSource &time, PromptService 
 bool SoundChannel::startChannelSound(const QString &path, const QString &stopCaption,
                                       int retryPauseMs, bool showPosition)
 {
-    const QString open = QString("open \"%1\" type waveaudio alias %2 buffer 6 ").arg(path, kAlias);
+    const QString open =
+        QString("open %1 type waveaudio alias %2 buffer 6 ").arg(SoundCommand::quoted(path), kAlias);
     bool opened = false;
     for (int attempt = 0; attempt < kOpenAttempts && !opened; ++attempt) {
         opened = m_device.send(open) == 0;

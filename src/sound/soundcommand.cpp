@@ -10,7 +10,26 @@ struct Token
     bool quoted = false;
 };
 
-// Blanks separate words; a double-quoted word may hold blanks.
+// The quoted word starting at text[i], up to its closing quote; a doubled
+// quote inside stands for one. Nothing when it is not closed.
+std::optional<QString> quotedWord(const QString &text, qsizetype &i)
+{
+    QString word;
+    for (++i; i < text.size(); ++i) {
+        if (text.at(i) != u'"') {
+            word += text.at(i);
+        } else if (i + 1 < text.size() && text.at(i + 1) == u'"') {
+            word += u'"';
+            ++i;
+        } else {
+            ++i;
+            return word;
+        }
+    }
+    return std::nullopt;
+}
+
+// Blanks separate words; a double-quoted word may hold blanks and quotes.
 std::optional<QList<Token>> tokenize(const QString &text)
 {
     QList<Token> tokens;
@@ -19,11 +38,10 @@ std::optional<QList<Token>> tokenize(const QString &text)
         if (text.at(i).isSpace()) {
             ++i;
         } else if (text.at(i) == u'"') {
-            const qsizetype close = text.indexOf(u'"', i + 1);
-            if (close < 0)
+            const auto word = quotedWord(text, i);
+            if (!word)
                 return std::nullopt;
-            tokens.append({text.mid(i + 1, close - i - 1), true});
-            i = close + 1;
+            tokens.append({*word, true});
         } else {
             const qsizetype start = i;
             while (i < text.size() && !text.at(i).isSpace() && text.at(i) != u'"')
@@ -194,6 +212,11 @@ std::optional<SoundCommand::Verb> parseVerb(const QString &word)
 }
 
 } // namespace
+
+QString SoundCommand::quoted(const QString &path)
+{
+    return u'"' + QString(path).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
 
 std::optional<SoundCommand> SoundCommand::parse(const QString &text)
 {

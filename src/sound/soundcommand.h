@@ -5,7 +5,8 @@
 #include <optional>
 
 // One command line of the sound device, taken apart. Keywords and aliases
-// are case-insensitive; a file path is quoted when it holds blanks.
+// are case-insensitive; a file path is quoted when it holds blanks, and a
+// quote inside a quoted path is doubled.
 struct SoundCommand
 {
     enum class Verb { Open, Set, Status, Play, Record, Stop, Save, Close };
@@ -26,4 +27,8 @@ struct SoundCommand
 
     // Nothing when the text is not one of the forms above.
     static std::optional<SoundCommand> parse(const QString &text);
+
+    // Any file path as a command takes it: between quotes, each quote
+    // inside doubled (/a "b".wav becomes "/a ""b"".wav").
+    static QString quoted(const QString &path);
 };

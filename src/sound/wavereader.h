@@ -15,7 +15,8 @@ public:
     WaveReader(const WaveReader &) = delete;
     WaveReader &operator=(const WaveReader &) = delete;
 
-    // Nothing when the file cannot be read; reason then says why.
+    // Nothing when the path is not a regular file that reads as wave audio
+    // at a supported sample rate; reason then says why.
     static std::unique_ptr<WaveReader> open(const QString &path, QString *reason);
 
     int rate() const { return m_rate; }
@@ -27,8 +28,9 @@ public:
     qint64 read(float *interleaved, qint64 frames);
 
 private:
-    WaveReader(SNDFILE *file, int rate, int channels, qint64 frames);
+    WaveReader(int descriptor, SNDFILE *file, int rate, int channels, qint64 frames);
 
+    int m_descriptor;
     SNDFILE *m_file;
     int m_rate;
     int m_channels;

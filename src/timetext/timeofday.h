@@ -14,5 +14,12 @@ TimeOfDay parseTimeOfDay(QString text);
 // "%02d:%02d %s" with the 12-hour hour and "AM"/"PM"; 0 gives "12:00 AM".
 QString formatTimeOfDay12(TimeOfDay minutes);
 
+// Whether a stored time rings at this second since midnight: only at
+// second 0 of its minute, and never for a value outside the day.
+constexpr bool ringsAt(TimeOfDay stored, int secondOfDay)
+{
+    return stored >= 0 && stored < 24 * 60 && stored * 60 == secondOfDay;
+}
+
 // What the user is told when a typed time does not parse.
 QString timeFormatMessage(const QString &typed);

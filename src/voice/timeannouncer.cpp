@@ -1,5 +1,6 @@
 #include "voice/timeannouncer.h"
 
+#include "sound/soundcommand.h"
 #include "sound/sounddevice.h"
 
 namespace {
@@ -36,7 +37,7 @@ void announceTime(SoundDevice &device, const VoiceTable &table, int hour, int mi
                   const QString &recordingPath)
 {
     const QString open =
-        QString("open \"%1\" type waveaudio alias %2 buffer 6 ").arg(recordingPath, kAlias);
+        QString("open %1 type waveaudio alias %2 buffer 6 ").arg(SoundCommand::quoted(recordingPath), kAlias);
     bool opened = false;
     for (int attempt = 0; attempt < kOpenAttempts && !opened; ++attempt)
         opened = device.send(open) == 0;

@@ -154,11 +154,15 @@ private:
 
 bool VoiceTables::loadVoiceDefinition(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    // Only a regular file: reading a FIFO would wait for a writer.
+    if (!QFileInfo(path).isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    // Editors on Windows start a UTF-8 file with a byte-order mark.
+    if (file.peek(3) == "\xEF\xBB\xBF")
+        file.skip(3);
 
     // The header word does not choose the table: the first section is table 0.
     DefinitionLines lines(file);

@@ -57,8 +57,11 @@ void VoiceTables::selectVoiceLanguage(int englishFlag)
     m_current.name.clear(); // the display name stays with its language
 }
 
-void VoiceTables::loadAtStartUp()
+QString VoiceTables::loadAtStartUp()
 {
-    if (!loadVoiceDefinition(DataFiles::find("Tolvex.def", true)))
-        setDefaultVoiceTables();
+    const QString path = DataFiles::find("Tolvex.def", true);
+    if (loadVoiceDefinition(path))
+        return path;
+    setDefaultVoiceTables();
+    return {};
 }

@@ -41,8 +41,9 @@ public:
     bool loadVoiceDefinition(const QString &path);
 
     // Start-up: reads "Tolvex.def" (the current directory's first, then the
-    // shipped one); on any failure both languages get the defaults.
-    void loadAtStartUp();
+    // shipped one); on any failure both languages get the defaults. Gives
+    // the path of the file read, empty for the defaults.
+    QString loadAtStartUp();
 
     // The built-in segments of the recording shipped with the program.
     void setDefaultVoiceTables();

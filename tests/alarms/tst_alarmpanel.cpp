@@ -157,6 +157,9 @@ private slots:
         QTest::newRow("two slots at one time: lower plays") << 495 << "/m/five.wav" << 29700 << "/m/five.wav" << "";
         QTest::newRow("second 1 of the minute") << 420 << "/m/wake.wav" << 25201 << "" << "";
         QTest::newRow("1440 never fires") << 1440 << "/m/wake.wav" << 0 << "" << "";
+        // Stored values may be anything: none wraps round to a second of the day.
+        QTest::newRow("71582789 not at 00:00:44") << 71582789 << "/m/wake.wav" << 44 << "" << "";
+        QTest::newRow("-71582788 not at 00:00:16") << -71582788 << "/m/wake.wav" << 16 << "" << "";
     }
 
     void firedAlarms()

@@ -1,53 +1,89 @@
 #include "core/singleinstance.h"
 
 #include <QLocalSocket>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <QThread>
 
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/resource.h>
+
+namespace {
+
+// A start of the clock as a program of its own: this test run with "--clock DIR".
+struct Clock
+{
+    explicit Clock(const QString &runtime, rlim_t descriptors = 0)
+    {
+        if (descriptors) {
+            process.setChildProcessModifier([descriptors] {
+                const rlimit limit{descriptors, descriptors};
+                setrlimit(RLIMIT_NOFILE, &limit);
+            });
+        }
+        process.start(QCoreApplication::applicationFilePath(), {"--clock", runtime});
+    }
+    ~Clock()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+
+    // Waits until it has said this line.
+    bool says(const QByteArray &line)
+    {
+        return QTest::qWaitFor([&] { return (output += process.readAll()).contains(line + '\n'); }, 20000);
+    }
+
+    QProcess process;
+    QByteArray output;
+};
+
+} // namespace
 
 class TestSingleInstance : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void laterStartsReachTheFirstCopy_data()
+    // However the first clock's socket fares, a later start ends and reaches it.
+    void oneClockPerUser_data()
     {
-        QTest::addColumn<bool>("killedCopyBefore");
-        QTest::newRow("clean start") << false;
-        // Its lock and socket file left behind do not stop a new copy.
-        QTest::newRow("after a killed copy") << true;
+        QTest::addColumn<QString>("way");
+        QTest::newRow("clean start") << "";
+        // Its lock and socket file left behind do not stop a new clock.
+        QTest::newRow("after a killed clock") << "killed";
+        QTest::newRow("socket file removed") << "removed";
+        QTest::newRow("runtime path too long for a socket") << "long";
+        QTest::newRow("idle connections use up descriptors") << "idle";
     }
 
-    void laterStartsReachTheFirstCopy()
+    void oneClockPerUser()
     {
-        QFETCH(bool, killedCopyBefore);
-        QTemporaryDir runtime;
-        const QString base = runtime.filePath(QString("chimewise-%1").arg(getuid()));
-        if (killedCopyBefore) {
-            const pid_t child = fork();
-            if (child == 0)
-                _exit(SingleInstance(runtime.path()).claim() == SingleInstance::Role::Primary ? 0 : 1);
-            int status = 1;
-            QCOMPARE(waitpid(child, &status, 0), child);
-            QCOMPARE(WEXITSTATUS(status), 0);
-            QVERIFY(QFileInfo::exists(base + ".socket") && QFileInfo::exists(base + ".lock"));
+        QFETCH(QString, way);
+        QTemporaryDir temporary;
+        const QString runtime = temporary.filePath(way == "long" ? QString(60, 'd') + '/' + QString(60, 'e') : "run");
+        QVERIFY(QDir().mkpath(runtime));
+        const QString socket = SingleInstance(runtime).socketPath();
+        const auto removeSocket = qScopeGuard([socket] { QFile::remove(socket); }); // may lie in /tmp
+        if (way == "killed")
+            QVERIFY(Clock(runtime).says("primary"));
+        Clock first(runtime, way == "idle" ? 48 : 0);
+        QVERIFY(first.says("primary"));
+        std::vector<std::unique_ptr<QLocalSocket>> idle(way == "idle" ? 80 : 0);
+        for (auto &connection : idle) {
+            connection = std::make_unique<QLocalSocket>();
+            connection->connectToServer(socket);
+            connection->waitForConnected(200);
         }
-
-        SingleInstance first(runtime.path());
-        QCOMPARE(first.socketPath(), base + ".socket");
-        QSignalSpy activations(&first, &SingleInstance::activationRequested);
-        QCOMPARE(first.claim(), SingleInstance::Role::Primary);
-        // The first copy really listens: every later start reaches it.
-        for (int start = 1; start <= 2; ++start) {
-            SingleInstance::Role role = SingleInstance::Role::Primary;
-            runElsewhere([&] { role = SingleInstance(runtime.path()).claim(); });
-            QCOMPARE(role, SingleInstance::Role::Secondary);
-            QTRY_COMPARE(activations.size(), start);
-        }
+        if (way == "removed")
+            QVERIFY(QFile::remove(socket));
+        Clock second(runtime);
+        QVERIFY(second.says("secondary"));
+        QVERIFY(first.says("shown"));
     }
 
     void strangeRequestsAreTurnedAway_data()
@@ -92,5 +128,21 @@ private:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSingleInstance)
+// "--clock DIR": claims DIR as a start of the clock would, says which role it
+// got and, as the first copy, says "shown" for each later start until killed.
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--clock") == 0) {
+        QCoreApplication app(argc, argv);
+        SingleInstance instance(QString::fromLocal8Bit(argv[2]));
+        const bool primary = instance.claim() == SingleInstance::Role::Primary;
+        QTextStream out(stdout);
+        out << (primary ? "primary" : "secondary") << Qt::endl;
+        QObject::connect(&instance, &SingleInstance::activationRequested, [&out] { out << "shown" << Qt::endl; });
+        return primary ? app.exec() : 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestSingleInstance test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_singleinstance.moc"

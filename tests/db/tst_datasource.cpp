@@ -2,12 +2,17 @@
 #include "db/datasource.h"
 #include "db/dbsession.h"
 #include "prayer/prayerstore.h"
+#include "prayer/todayprayertimes.h"
 #include "support/scriptedprompts.h"
 
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sched.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // The data source choice, the embedded default and the ODBC path, all on real files.
 class TestDataSource : public QObject
@@ -45,6 +50,33 @@ private slots:
         }
         QVERIFY(databaseExists(source));
         QVERIFY(createDatabase(source).ok()); // already there: nothing to do
+    }
+
+    // Where the clock may not write (a shared or read-only folder), today's times are
+    // still read, whatever journal the file keeps.
+    void readOnlyFolderIsRead()
+    {
+        const QString folder = m_dir.filePath("shared");
+        const DataSource source = DataSource::embeddedFile(folder + "/KTXDB.sqlite");
+        QVERIFY(DbSession(source).execute("INSERT INTO Naamaz (Days, Zohor) VALUES (340, 725)").ok());
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        const pid_t child = fork();
+        if (child == 0) {
+            // Root writes anywhere; in a user namespace of its own it is held to the mode bits.
+            if (geteuid() == 0 && unshare(CLONE_NEWUSER) != 0)
+                _exit(2);
+            if (QFile(folder + "/probe").open(QIODevice::WriteOnly))
+                _exit(2);
+            TodayPrayerTimes today;
+            const DbResult<bool> loaded = loadTodayPrayerTimes(source, 340, today);
+            _exit(loaded.ok() && loaded.value() && today[PrayerTimes::Zohor] == 725 ? 0 : 1);
+        }
+        int status = -1;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (WEXITSTATUS(status) == 2)
+            QSKIP("this user can write to a folder of mode 0500 and has no user namespace to drop that");
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 
     // Connecting, the driver manager keeps what it first read of the ini

@@ -1,6 +1,7 @@
 #include "prayer/cityinfodialog.h"
 
 #include "dialogfields.h"
+#include "db/schema.h"
 #include "naamaztestdb.h"
 #include "support/scopedtimezone.h"
 #include "support/scriptedprompts.h"
@@ -98,11 +99,29 @@ private slots:
         QCOMPARE(fiqh->currentText(), "SHafi'i");
     }
 
-    // Opening the dialog makes the database; the generation fills the empty table, a leap year's 366 days.
+    // Opening the dialog makes the database, or the tables a creation cut short left
+    // out; the generation fills the empty table, a leap year's 366 days.
+    void generateIntoMissingDatabase_data()
+    {
+        QTest::addColumn<int>("tablesMade"); // before the clock was killed; -1: no file
+        QTest::newRow("no file") << -1;
+        QTest::newRow("empty file") << 0;
+        QTest::newRow("only the day table") << 1;
+    }
+
     void generateIntoMissingDatabase()
     {
+        QFETCH(int, tablesMade);
         m_time.set(VirtualTimeSource::fromLocal(2004, 12, 31, 23, 0, 0));
         NaamazTestDb db(false, "data/KTXDB.sqlite");
+        if (tablesMade >= 0) {
+            QVERIFY(QDir().mkpath(QFileInfo(db.source().name()).path()));
+            QFile empty(db.source().name());
+            QVERIFY(empty.open(QIODevice::WriteOnly));
+            empty.close();
+            for (const QString &statement : schemaStatements().mid(0, tablesMade))
+                QVERIFY(db.session().execute(statement).ok());
+        }
         CityInfoDialog dlg(db.store(), m_prompts, m_time);
         QCOMPARE(find<QLabel>(dlg, "statusLabel")->text(), "Database not found. Creating Database");
         QVERIFY(db.exists());

@@ -80,6 +80,14 @@ private slots:
         QVERIFY(session.execute("INSERT INTO CITY (City, FajrDepr, Ratio) VALUES ('Sylhet', 'steep', 1.9)").ok());
         const CityRecord sylhet{"Sylhet", "", "", 0, 0.0, 0.0, 0.0, 0, 0, 1};
         QCOMPARE(m_db->store().loadCity(session, "Sylhet").value(), sylhet);
+        // Numbers beyond an int, or none at all, are clamped rather than left undefined.
+        QVERIFY(session.execute("INSERT INTO CITY (City, FajrByInterval, HasDayLt, ByRatio, Ratio) "
+                                "VALUES ('Nowhere', 1e300, 'NaN', -1e300, 'inf')").ok());
+        const CityRecord nowhere = *m_db->store().loadCity(session, "Nowhere").value();
+        QCOMPARE(nowhere.fajrMethod, std::numeric_limits<int>::max());
+        QCOMPARE(nowhere.daylightSaving, 0);
+        QCOMPARE(nowhere.byRatio, std::numeric_limits<int>::min());
+        QCOMPARE(nowhere.ratioIndex, std::numeric_limits<int>::max());
         QVERIFY(!m_db->store().loadCity(session, "Dhaka").value().has_value());
     }
 
@@ -166,6 +174,13 @@ private slots:
         QVERIFY2(m_device.sent.first().contains("/" + file + "\" type waveaudio alias myalarmsound"),
                  qPrintable(m_device.sent.first()));
         QVERIFY(m_channel->active());
+    }
+
+    // Stored values may be anything: none wraps round to a second of the day.
+    void timesOutsideTheDayNeverRing()
+    {
+        for (const auto &[stored, second] : {std::pair{71582789, 44}, {-71582788, 16}})
+            QCOMPARE(duePrayer(times(stored, stored, stored, stored, stored, stored), second, kFriday), -1);
     }
 
     void midnightReloadsAndPlaysNothing()

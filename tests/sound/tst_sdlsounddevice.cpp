@@ -4,8 +4,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <sndfile.h>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -125,7 +128,7 @@ private slots:
         QTest::newRow("alias already open") << open(m_clip, "CLIP") << int(E::AliasAlreadyOpen)
                                             << "The alias CLIP is already open";
         QTest::newRow("missing file") << open(missing, "other") << int(E::FileUnreadable)
-                                      << "The file " + missing + " cannot be read as wave audio: System error : No such file or directory.";
+                                      << "The file " + missing + " cannot be read as wave audio: No such file or directory";
         QTest::newRow("not wave audio") << open(text, "other") << int(E::FileUnreadable)
                                         << "The file " + text + " cannot be read as wave audio: Format not recognised.";
         // A command that does not read whole is refused before any alias is looked at.
@@ -167,6 +170,48 @@ private slots:
         QCOMPARE(code == 0 ? answer : device.errorText(code), reply);
         // A failed open leaves the alias free.
         QCOMPARE(device.send("close other"), int(SdlSoundDevice::AliasNotOpen));
+    }
+
+    // Each would hold the clock for minutes, days or for ever: the sample rate
+    // sets every wait, and a FIFO blocks its reader until someone writes.
+    void hostileFilesAreRefused_data()
+    {
+        QTest::addColumn<int>("rate"); // -1: a FIFO
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("rate 0") << 0 << "Internal error : SF_INFO struct incomplete.";
+        for (const int rate : {1, 10, 500000}) {
+            QTest::addRow("rate %d", rate)
+                << rate << QString("its sample rate of %1 Hz lies outside 1000 to 192000 Hz").arg(rate);
+        }
+        QTest::newRow("FIFO") << -1 << "it is not a regular file";
+        QTest::newRow("truncated: plays what is there") << 8000 << "";
+    }
+
+    void hostileFilesAreRefused()
+    {
+        QFETCH(int, rate);
+        QFETCH(QString, reason);
+        const QString file = path(QString("hostile %1.wav").arg(QTest::currentDataTag()));
+        if (rate < 0)
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else
+            writeClip(file, SF_FORMAT_PCM_16, 8000, 1, 200);
+        QFile wave(file);
+        if (rate >= 0 && wave.open(QIODevice::ReadWrite)) {
+            wave.seek(24); // the rate in the header
+            const quint32 littleEndian = qToLittleEndian(quint32(rate));
+            wave.write(reinterpret_cast<const char *>(&littleEndian), 4);
+            wave.resize(44 + 1600); // 100 of its 200 ms
+        }
+        SdlSoundDevice device;
+        const int code = device.send(open(file, "mysound"));
+        if (reason.isEmpty()) {
+            QCOMPARE(code, 0);
+            QCOMPARE(reply(device, "status mysound length"), "100");
+            return;
+        }
+        QCOMPARE(code, int(SdlSoundDevice::FileUnreadable));
+        QCOMPARE(device.errorText(code), "The file " + file + " cannot be read as wave audio: " + reason);
     }
 
     void playedStretchLandsSampleExact_data()

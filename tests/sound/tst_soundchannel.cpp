@@ -171,6 +171,33 @@ private slots:
         QVERIFY(d.prompts.allShown());
     }
 
+    // Through the real sound layer: whatever a file name holds, the sound opens
+    // at the first try.
+    void anyFileNamePlays_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("double quotes") << "my \"best\" ring.wav";
+        QTest::newRow("quote at the end") << "ring\"";
+        QTest::newRow("two quotes together") << "a\"\"b.wav";
+        QTest::newRow("single quote, blanks around") << "  Rahim's ring .wav ";
+        QTest::newRow("newline, Bangla") << "আজান\nঘণ্টা.wav";
+    }
+
+    void anyFileNamePlays()
+    {
+        QFETCH(QString, name);
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        QTemporaryDir dir;
+        QString reason;
+        QVERIFY2(WaveWriter::write(dir.filePath(name), RecordingFormat(), QByteArray(1000, '\x90'), &reason),
+                 qPrintable(reason));
+        Dialog d;
+        SdlSoundDevice device;
+        SoundChannel channel(device, d.time, d.prompts, d.stop, d.slider);
+        QVERIFY(channel.startChannelSound(dir.filePath(name), "&Stop Alarm", 1000, true));
+        QCOMPARE(d.time.now(), 0);
+    }
+
     // Through the real sound layer (silent driver): once the sound has played,
     // the next poll closes the alias and the next sound opens at the first try.
     void endedSoundFreesTheChannel()

@@ -1,4 +1,5 @@
 #include "numberedtable.h"
+#include "sound/sdlsounddevice.h"
 #include "support/recordingsounddevice.h"
 #include "voice/saycommand.h"
 #include "voice/timeannouncer.h"
@@ -134,6 +135,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, expected);
         RecordingSoundDevice device;
+        device.reply("status saycheck length wait", "45400");
         QString errors;
         QTextStream err(&errors);
 
@@ -144,9 +146,64 @@ private slots:
             return;
         }
         QVERIFY(errors.isEmpty());
-        QVERIFY(device.sent.first().endsWith("/tolvex.wav\" type waveaudio alias mysound buffer 6 "));
-        QCOMPARE(device.sent.at(4), expected);
-        QCOMPARE(device.sent.last(), QString("close mysound wait"));
+        const QStringList spoken = device.sent.mid(3); // after the look at the recording's length
+        QVERIFY(spoken.first().endsWith("/tolvex.wav\" type waveaudio alias mysound buffer 6 "));
+        QCOMPARE(spoken.at(4), expected);
+        QCOMPARE(spoken.last(), QString("close mysound wait"));
+    }
+
+    // Through the real sound layer: what cannot be spoken is named with the file at
+    // fault, and nothing plays; a recording in any directory plays.
+    void sayCommandNamesWhatCannotBeSpoken_data()
+    {
+        QTest::addColumn<QString>("recording"); // "shipped", "missing" or its first 20000 bytes
+        QTest::addColumn<QString>("starter");   // the English starter line of a Tolvex.def, or none
+        QTest::addColumn<QString>("says");      // empty: spoken
+        QTest::newRow("missing") << "missing" << "" << "tolvex.wav cannot be read as wave audio: No such file";
+        QTest::newRow("truncated") << "truncated" << ""
+                                   << "the built-in voice: English starter (44414 to 45324 ms) ends beyond ";
+        QTest::newRow("negative") << "shipped" << "starter = -5, 700"
+                                  << "Tolvex.def: English starter (-5 to 700 ms) has a negative position";
+        QTest::newRow("reversed") << "shipped" << "starter = 900, 100"
+                                  << "Tolvex.def: English starter (900 to 100 ms) runs backwards";
+        QTest::newRow("beyond the end") << "shipped" << "starter = 44414, 99999999"
+                                        << "Tolvex.def: English starter (44414 to 99999999 ms) ends beyond ";
+        QTest::newRow("directory with quotes") << "shipped" << "starter = 44414, 44500" << "";
+    }
+
+    void sayCommandNamesWhatCannotBeSpoken()
+    {
+        QFETCH(QString, recording);
+        QFETCH(QString, starter);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("my \"voice\""));
+        const QString wave = dir.filePath("my \"voice\"/tolvex.wav");
+        QFile shipped(CHIMEWISE_DATA_DIR "/tolvex.wav"), copy(wave);
+        if (recording != "missing") {
+            QVERIFY(shipped.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly));
+            copy.write(shipped.read(recording == "shipped" ? shipped.size() : 20000));
+            copy.close();
+        }
+        const QString definition = QDir::current().filePath("Tolvex.def");
+        if (!starter.isEmpty()) {
+            QFile original(CHIMEWISE_DATA_DIR "/Tolvex.def"), file(definition);
+            QVERIFY(original.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly));
+            static const QRegularExpression englishStarter("(\nEnglish \\{\n.*\n)starter[^\n]*");
+            file.write(QString::fromUtf8(original.readAll()).replace(englishStarter, "\\1" + starter).toUtf8());
+        }
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(dir.filePath("out.raw")));
+        SdlSoundDevice device;
+        QString errors;
+        QTextStream err(&errors);
+
+        const int status = runSayCommand({"chimewise", "--say", "09:15", "--english"}, 0, device, err, wave);
+        QFile::remove(definition);
+        QCOMPARE(status, says.isEmpty() ? 0 : 1);
+        QVERIFY2(says.isEmpty() ? errors.isEmpty() : errors.contains(says), qPrintable(errors));
+        QVERIFY(says.isEmpty() || errors.contains(starter.isEmpty() ? wave : definition));
+        QCOMPARE(QFileInfo(dir.filePath("out.raw")).size() > 0, says.isEmpty());
     }
 
 private:

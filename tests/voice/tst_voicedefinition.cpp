@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 // Readable failures: QTest finds these through the argument's namespace.
 char *toString(const VoiceSegment &segment)
 {
@@ -63,6 +65,7 @@ private slots:
         QTest::newRow("usual form") << (kValid.join('\n') + '\n').toUtf8() << kFirst;
         QTest::newRow("Windows line ends") << kValid.join("\r\n").toUtf8() << kFirst;
         QTest::newRow("no newline at the end") << kValid.join('\n').toUtf8() << kFirst;
+        QTest::newRow("UTF-8 byte-order mark") << "\xEF\xBB\xBF" + kValid.join('\n').toUtf8() << kFirst;
         QStringList commented;
         for (const QString &line : kValid)
             commented << "# comment" << "" << "   \t" << "\t" + line;
@@ -140,6 +143,9 @@ private slots:
         VoiceTables tables;
         QVERIFY(!tables.loadVoiceDefinition(m_dir.filePath("no such file.def")));
         QVERIFY(!tables.loadVoiceDefinition(m_dir.path())); // a directory cannot be read as one
+        const QString fifo = m_dir.filePath("fifo.def"); // would wait for a writer
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!tables.loadVoiceDefinition(fifo));
     }
 
 private:

@@ -4,9 +4,14 @@
 
 #include <QFileInfo>
 
+bool embeddedFileMissing(const DataSource &source)
+{
+    return source.kind() == DataSource::Kind::Embedded && !QFileInfo::exists(source.name());
+}
+
 bool databaseExists(const DataSource &source)
 {
-    if (source.kind() == DataSource::Kind::Embedded && !QFileInfo::exists(source.name()))
+    if (embeddedFileMissing(source))
         return false;
     // A file is not enough: one made by an older clock that was killed while
     // making it may be empty or hold only some of the tables.

@@ -3,6 +3,9 @@
 #include "db/datasource.h"
 #include "db/dbresult.h"
 
+// The embedded file is not there yet: readers find nothing and make nothing
+// (opening a session would create it).
+bool embeddedFileMissing(const DataSource &source);
 // A connection can be made and it reaches every table of data/schema.sql;
 // a missing embedded file is not made for this.
 bool databaseExists(const DataSource &source);

@@ -58,7 +58,7 @@ QVariantList keyValues(const EventKey &key)
 
 bool EventStore::databaseThere() const
 {
-    return m_source.kind() == DataSource::Kind::Odbc || databaseExists(m_source);
+    return !embeddedFileMissing(m_source);
 }
 
 DbResult<QList<EventRow>> EventStore::rows(DbSession &session, const char *statement,

@@ -2,6 +2,7 @@
 
 #include "core/promptservice.h"
 #include "events/eventtext.h"
+#include "sound/soundcommand.h"
 #include "sound/sounddevice.h"
 #include "timetext/leadingdecimal.h"
 
@@ -92,7 +93,7 @@ void VoiceRecorder::saveRecording()
     const QString path = m_prompts.saveFile(kWaveFiles);
     m_controls.fileEdit->setText(path);
     if (!path.isEmpty())
-        send("save essound \"" + path + "\"", "Saving");
+        send("save essound " + SoundCommand::quoted(path), "Saving");
 }
 
 void VoiceRecorder::onBrowse()
@@ -114,7 +115,7 @@ void VoiceRecorder::onBrowse()
 
 bool VoiceRecorder::openAndMeasure(const QString &path, const QString &caption)
 {
-    if (!send(QString("open \"%1\" type waveaudio alias essound buffer 6 wait").arg(path),
+    if (!send(QString("open %1 type waveaudio alias essound buffer 6 wait").arg(SoundCommand::quoted(path)),
               "Open for Playing"))
         return false;
     send("set essound time format ms wait", caption);

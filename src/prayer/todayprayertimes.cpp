@@ -1,15 +1,14 @@
 #include "prayer/todayprayertimes.h"
 
+#include "db/databasesetup.h"
 #include "db/datasource.h"
 #include "prayer/prayerstore.h"
-
-#include <QFileInfo>
 
 DbResult<bool> loadTodayPrayerTimes(const DataSource &source, int dayOfYear, TodayPrayerTimes &times)
 {
     // Reading creates nothing: a database that is not there yet is made by
     // the city dialog, which says so.
-    if (source.kind() == DataSource::Kind::Embedded && !QFileInfo::exists(source.name()))
+    if (embeddedFileMissing(source))
         return false;
     const PrayerStore store(source);
     DbSession session = store.openSession();

@@ -150,10 +150,12 @@ private slots:
                                     "record essound"};
         const QStringList measuring{"open \"/v/a b.wav\" type waveaudio alias essound buffer 6 wait",
                                     "set essound time format ms wait", "status essound length wait"};
-        QTest::newRow("record and save") << QStringList{"record", "timer", "stop"} << "/v/memo.wav" << ""
+        // A quote in the chosen name is doubled, so the layer reads the whole path.
+        QTest::newRow("record and save") << QStringList{"record", "timer", "stop"} << "/v/\"memo\".wav" << ""
                                          << recording + QStringList{"status essound position", "stop essound",
-                                                                    "save essound \"/v/memo.wav\"", "close essound"}
-                                         << "/v/memo.wav";
+                                                                    "save essound \"/v/\"\"memo\"\".wav\"",
+                                                                    "close essound"}
+                                         << "/v/\"memo\".wav";
         // Escape while recording gives the device back for the next opening; so does a refused record.
         QTest::newRow("escape while recording") << QStringList{"record", "escape"} << "" << ""
                                                 << recording + QStringList{"stop essound", "close essound"} << "";

@@ -16,6 +16,8 @@ namespace Ui {
 class ClockDialogForm;
 }
 class AlarmPanel;
+class BrowserLauncher;
+class LinkOpener;
 class SoundChannel;
 class ClockMenus;
 class ClockSurface;
@@ -122,6 +124,8 @@ private:
     SoundChannel *m_channel;
     AlarmPanel *m_alarms;
     std::unique_ptr<PrayerSchedule> m_prayers;
+    std::unique_ptr<BrowserLauncher> m_browser;
+    std::unique_ptr<LinkOpener> m_links;
     QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;
     std::vector<SecondCheck> m_secondChecks;

@@ -1,6 +1,7 @@
 #include "app/clockdialog.h"
 #include "app/clocksurface.h"
 #include "app/commandids.h"
+#include "browser/productlinks.h"
 #include "core/profilestore.h"
 #include "db/datasource.h"
 #include "support/loadedbrowser.h"
@@ -16,7 +17,7 @@
 namespace {
 
 const qint64 kMorning = 1796526900; // 2026-12-06
-const QString kEmailLink = "mailto:chimewise@example.org";
+const QString kEmailLink = ProductLinks::emailLink();
 
 // The offscreen platform moves no pointer: the move is sent as the window would.
 void moveTo(QWidget *widget, const QPoint &point)

@@ -7,6 +7,7 @@
 #include "app/clockmenus.h"
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
+#include "app/footerlink.h"
 #include "app/commandids.h"
 #include "core/datafiles.h"
 #include "db/databasesetup.h"
@@ -24,6 +25,10 @@
 #include "power/sleeptimer.h"
 #include "prayer/prayerschedule.h"
 #include "voice/timeannouncer.h"
+#include "browser/aboutdialog.h"
+#include "browser/browserlauncher.h"
+#include "browser/linkopener.h"
+#include "browser/productlinks.h"
 #include "ui_clockdialog.h"
 
 #include <QButtonGroup>
@@ -110,6 +115,8 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
                                    m_ui->setShutdownButton, m_ui->powerOffCheck},
                                   m_settings, m_prompts, *m_power, this);
     m_reminders = std::make_unique<EventReminders>(m_data, *m_channel, m_time, m_prompts);
+    m_browser = std::make_unique<BrowserLauncher>();
+    m_links = std::make_unique<LinkOpener>(services.shell, m_prompts, *m_browser, this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -142,6 +149,8 @@ void ClockDialog::onInitDialog()
 
     // The hidden footer label carries the text and the area; the surface paints it.
     m_surface->setFooter(m_ui->footerLabel->text(), m_ui->footerLabel->geometry());
+    new FooterLink(m_surface, m_ui->footerLabel->geometry(),
+                   [this] { m_links->openLink(ProductLinks::emailLink()); });
 
     loadSettings();
     m_intervalIndex = m_settings.interval();
@@ -212,6 +221,9 @@ void ClockDialog::registerCommands()
              const EventStore store(m_data);
              EventViewDialog(store, m_prompts, m_time, this).exec();
          }},
+        {Command::About, [this] { AboutDialog(*m_links, this).exec(); }},
+        {Command::WebBrowser, [this] { m_links->openWebBrowser(); }},
+        {Command::Help, [this] { m_links->openHelp(); }},
     };
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
         m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered

@@ -19,6 +19,8 @@ class AlarmPanel;
 class ClockFaceExtension;
 class LogindPower;
 class SleepTimer;
+class BrowserLauncher;
+class LinkOpener;
 class SoundChannel;
 class ClockMenus;
 class ClockSurface;
@@ -127,6 +129,8 @@ private:
     SleepTimer *m_sleepTimer;
     std::unique_ptr<PrayerSchedule> m_prayers;
     std::unique_ptr<EventReminders> m_reminders;
+    std::unique_ptr<BrowserLauncher> m_browser;
+    std::unique_ptr<LinkOpener> m_links;
     QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;
     std::vector<SecondCheck> m_secondChecks;

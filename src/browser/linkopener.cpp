@@ -1,0 +1,84 @@
+#include "browser/linkopener.h"
+
+#include "browser/browserlauncher.h"
+#include "browser/productlinks.h"
+#include "core/promptservice.h"
+#include "core/shellopener.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+const char kCaption[] = "Chimewise";
+const char kNoPath[] = "There was an error occured, can not find the path.";
+const char kNoHelp[] = "Can not find the HTML Help file(s).";
+
+bool isMailLink(const QString &url)
+{
+    return url.startsWith("mailto:", Qt::CaseInsensitive);
+}
+
+} // namespace
+
+LinkOpener::LinkOpener(ShellOpener &shell, PromptService &prompts, BrowserLauncher &browser,
+                       QWidget *owner, QStringList shippedDirectories)
+    : m_shell(shell)
+    , m_prompts(prompts)
+    , m_browser(browser)
+    , m_owner(owner)
+    , m_shippedDirectories(std::move(shippedDirectories))
+{
+}
+
+LinkOpener::Page LinkOpener::locate(const QString &name) const
+{
+    Page page{{}, QDir::currentPath()}; // empty when the directory is gone or unreadable
+    QStringList directories = m_shippedDirectories;
+    if (!page.workingDirectory.isEmpty())
+        directories.prepend(page.workingDirectory);
+    for (const QString &directory : std::as_const(directories)) {
+        const QString path = QDir(directory).filePath(name);
+        if (QFileInfo(path).isFile()) {
+            page.path = path;
+            break;
+        }
+    }
+    return page;
+}
+
+QString LinkOpener::homePage() const
+{
+    const Page page = locate(ProductLinks::kStartPage);
+    if (!page.path.isEmpty())
+        return QUrl::fromLocalFile(page.path).toString();
+    if (!page.workingDirectory.isEmpty()) // opened whether it exists or not
+        return QUrl::fromLocalFile(page.workingDirectory + '/' + ProductLinks::kStartPage).toString();
+    return "about:blank";
+}
+
+void LinkOpener::openLink(const QString &url)
+{
+    if (isMailLink(url) || m_browser.run(url, homePage(), m_owner) == -1)
+        m_shell.open(url);
+}
+
+void LinkOpener::openWebBrowser()
+{
+    const QString home = homePage();
+    if (m_browser.run(home, home, m_owner) == -1)
+        m_shell.open(home);
+}
+
+void LinkOpener::openHelp()
+{
+    const Page page = locate(ProductLinks::kHelpPage);
+    if (page.path.isEmpty()) {
+        m_prompts.messageBox(page.workingDirectory.isEmpty() ? kNoPath : kNoHelp, kCaption,
+                             PromptService::Buttons::Ok, PromptService::Icon::Warning);
+        return;
+    }
+    if (m_browser.run(page.path, homePage(), m_owner) == -1)
+        m_shell.open(page.path);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/datafiles.h"
+
+#include <QString>
+#include <QStringList>
+
+class BrowserLauncher;
+class PromptService;
+class ShellOpener;
+class QWidget;
+
+// The ways out of the clock: links, the web browser and the help page open
+// in the clock's own browser, or through the desktop when it cannot be
+// loaded; e-mail links always go to the desktop.
+class LinkOpener
+{
+public:
+    // The pages are looked for in the directory the clock was started from,
+    // then in shippedDirectories (next to the program, then installed).
+    LinkOpener(ShellOpener &shell, PromptService &prompts, BrowserLauncher &browser, QWidget *owner,
+               QStringList shippedDirectories = DataFiles::shippedDirectories());
+
+    void openLink(const QString &url);
+    // "Open Web Browser": the browser on its start page.
+    void openWebBrowser();
+    // The help page in the browser, or a message saying why there is none.
+    void openHelp();
+
+    // The start page as a URL: the shipped one wherever it lies, else the
+    // name in the current directory, else "about:blank".
+    QString homePage() const;
+
+private:
+    struct Page
+    {
+        QString path;             // empty when no directory has the file
+        QString workingDirectory; // empty when it cannot be read
+    };
+    Page locate(const QString &name) const;
+
+    ShellOpener &m_shell;
+    PromptService &m_prompts;
+    BrowserLauncher &m_browser;
+    QWidget *m_owner;
+    QStringList m_shippedDirectories;
+};

@@ -82,12 +82,15 @@ private slots:
         QVERIFY(cities(db).isEmpty());
     }
 
-    // Choosing the school sets the shadow ratio, and choosing the ratio sets the school.
+    // A new database shows Hanafi with its ratio 2; choosing the school sets the shadow ratio,
+    // and choosing the ratio sets the school.
     void fiqhAndRatioAgree()
     {
         NaamazTestDb db;
         CityInfoDialog dlg(db.store(), m_prompts, m_time);
         QComboBox *fiqh = find<QComboBox>(dlg, "fiqhList"), *ratio = find<QComboBox>(dlg, "ratioList");
+        QCOMPARE(fiqh->currentText(), "Hanafi");
+        QCOMPARE(ratio->currentText(), "2");
         choose(dlg, "fiqhList", "Hanafi");
         QCOMPARE(ratio->currentText(), "2");
         choose(dlg, "fiqhList", "SHafi'i");
@@ -96,6 +99,23 @@ private slots:
         QCOMPARE(fiqh->currentText(), "Hanafi");
         choose(dlg, "ratioList", "1");
         QCOMPARE(fiqh->currentText(), "SHafi'i");
+    }
+
+    // What a new database's dialog shows is what it stores: Dhaka's Asr on 7 December by the
+    // Hanafi rule (15:36, not the 14:51 of ratio 1), shown again when the dialog reopens.
+    void newDatabaseStoresTheRuleShown()
+    {
+        m_time.set(VirtualTimeSource::fromLocal(2026, 12, 7, 10, 0, 0));
+        NaamazTestDb db;
+        {
+            CityInfoDialog first(db.store(), m_prompts, m_time);
+            type(first, kDhaka);
+            QVERIFY(first.generatePrayerYear());
+        }
+        QCOMPARE((*db.times(341))[PrayerTimes::Asr], 15 * 60 + 36);
+        CityInfoDialog again(db.store(), m_prompts, m_time);
+        QCOMPARE(find<QComboBox>(again, "fiqhList")->currentText(), "Hanafi");
+        QCOMPARE(find<QComboBox>(again, "ratioList")->currentText(), "2");
     }
 
     // Opening the dialog makes the database; the generation fills the empty table, a leap year's 366 days.
@@ -133,7 +153,7 @@ private slots:
         QCOMPARE(kept[PrayerTimes::Jumma], 800);
         QVERIFY(kept[PrayerTimes::Fajr] > 240);
         QCOMPARE(db.times(366), old); // not a day of 2002
-        QCOMPARE(db.times(1), times(320, 722, 903, 1043, 1123, 0));
+        QCOMPARE(db.times(1), times(320, 722, 947, 1043, 1123, 0)); // Asr by the Hanafi rule shown
     }
 
     // The settings of a city come back as generated; generating it again replaces its row.

@@ -83,7 +83,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     , m_ui(std::make_unique<Ui::ClockDialogForm>())
     , m_surface(new ClockSurface(this))
     , m_menus(new ClockMenus(this))
-    , m_catchUp(services.time.now() - 1) // the start-up second is owed too
+    , m_checks(services.time.now() - 1) // the start-up second is owed too
     , m_credit1(kCreditIdea)
     , m_credit2(kCreditVoice)
 {
@@ -248,8 +248,11 @@ void ClockDialog::announceIfDue(const TickSecond &tick)
     if (!isAnnouncementSecond(m_intervalIndex, tick.local.secondOfDay())
         || m_time.now() - tick.calendar > kLateAnnouncementSeconds)
         return;
+    // The checks of this second run once the time has been spoken, the window live meanwhile.
+    m_checks.hold();
     announceTime(m_sound, m_voice.current(), tick.local.hour, tick.local.minute,
-                 DataFiles::find(kRecordingFile, false));
+                 DataFiles::find(kRecordingFile, false), this,
+                 [this] { m_checks.resume(m_time.now()); });
 }
 
 void ClockDialog::onPrayerCallSetting()
@@ -271,7 +274,7 @@ void ClockDialog::runPrayerDialog()
 
 void ClockDialog::addSecondCheck(SecondCheck check)
 {
-    m_secondChecks.push_back(std::move(check));
+    m_checks.add(std::move(check));
 }
 
 void ClockDialog::loadSettings()
@@ -331,12 +334,7 @@ void ClockDialog::clockTick()
     writeControls();
     updateTitleAndTip(local.hour, local.minute, local.second);
 
-    m_catchUp.begin(now);
-    while (const auto second = m_catchUp.takeNext(now)) {
-        const TickSecond tick{*second, TimeSource::toLocal(*second)};
-        for (std::size_t i = 0; i < m_secondChecks.size(); ++i)
-            m_secondChecks[i](tick);
-    }
+    m_checks.run(now);
     if (m_channel->active() && m_channel->following())
         m_channel->trackChannelPosition();
 }

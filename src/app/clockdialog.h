@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/profilesettings.h"
-#include "core/secondcatchup.h"
+#include "core/secondchecks.h"
 #include "prayer/prayerstore.h"
 #include "voice/voicetables.h"
 
@@ -48,7 +48,7 @@ class ClockDialog : public QDialog
     Q_OBJECT
 
 public:
-    using SecondCheck = std::function<void(const TickSecond &)>;
+    using SecondCheck = SecondChecks::Check;
 
     static constexpr char kProductName[] = "Chimewise";
     static constexpr int kClockFaceDiameter = 100;
@@ -63,7 +63,8 @@ public:
     // A menu command, as the menus send it. Commands not (yet) wired do nothing.
     void onCommand(int command);
 
-    // Checks run in the order added, once for each second.
+    // Checks run in the order added, once for each second; while the time
+    // is spoken the rest of its second and the seconds after it wait.
     void addSecondCheck(SecondCheck check);
 
     // Tray click or a second start of the program.
@@ -124,8 +125,7 @@ private:
     std::unique_ptr<PrayerSchedule> m_prayers;
     QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;
-    std::vector<SecondCheck> m_secondChecks;
-    SecondCatchUp m_catchUp;
+    SecondChecks m_checks;
     bool m_placed = false;
 
     QString m_titleBase;

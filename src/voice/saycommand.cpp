@@ -5,6 +5,7 @@
 #include "voice/timeannouncer.h"
 #include "voice/voicetables.h"
 
+#include <QEventLoop>
 #include <QTextStream>
 
 namespace {
@@ -47,7 +48,14 @@ int runSayCommand(const QStringList &arguments, int storedEnglish, SoundDevice &
     VoiceTables voice;
     voice.loadAtStartUp();
     voice.selectVoiceLanguage(english);
+    QEventLoop loop;
+    bool spoken = false;
     announceTime(device, voice.current(), time / 60, time % 60,
-                 DataFiles::find(kRecordingFile, false));
+                 DataFiles::find(kRecordingFile, false), &loop, [&] {
+                     spoken = true;
+                     loop.quit();
+                 });
+    if (!spoken)
+        loop.exec();
     return 0;
 }

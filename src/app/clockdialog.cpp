@@ -6,6 +6,7 @@
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
 #include "app/commandids.h"
+#include "app/ringingnotice.h"
 #include "core/datafiles.h"
 #include "db/databasesetup.h"
 #include "db/datasource.h"
@@ -108,6 +109,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     layout->addWidget(m_surface);
 
     connectControls();
+    connectRinging();
     registerCommands();
     greyUnbuiltControls();
     addScheduledChecks();
@@ -178,6 +180,25 @@ void ClockDialog::connectControls()
 
     connect(m_surface, &ClockSurface::rightClicked, this, &ClockDialog::showPopupAt);
     connect(m_tray, &ClockTray::leftClicked, this, &ClockDialog::restoreAndRaise);
+}
+
+// While the channel's sound plays, the tray and a desktop notification show
+// what rings, and either can stop it.
+void ClockDialog::connectRinging()
+{
+    auto *notice = new RingingNotice(*m_tray, this);
+    connect(m_channel, &SoundChannel::ringingStarted, this, [this, notice](const QString &what) {
+        m_tray->showRinging();
+        notice->show(what);
+        if (isActiveWindow())
+            m_ui->stopSoundButton->setFocus();
+    });
+    connect(m_channel, &SoundChannel::ringingEnded, this, [this, notice] {
+        m_tray->endRinging();
+        notice->withdraw();
+    });
+    connect(m_tray, &ClockTray::stopRequested, m_channel, &SoundChannel::stopChannelSound);
+    connect(notice, &RingingNotice::stopRequested, m_channel, &SoundChannel::stopChannelSound);
 }
 
 void ClockDialog::registerCommands()

@@ -87,6 +87,7 @@ protected:
 private:
     void onInitDialog();
     void connectControls();
+    void connectRinging();
     void addScheduledChecks();
     void announceIfDue(const TickSecond &tick);
     void onPrayerCallSetting();

@@ -6,6 +6,7 @@
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
 #include "app/commandids.h"
+#include "app/footerlink.h"
 #include "app/ringingnotice.h"
 #include "core/datafiles.h"
 #include "db/databasesetup.h"
@@ -134,6 +135,7 @@ void ClockDialog::onInitDialog()
 
     // The hidden footer label carries the text and the area; the surface paints it.
     m_surface->setFooter(m_ui->footerLabel->text(), m_ui->footerLabel->geometry());
+    new FooterLink(m_ui->footerLabel->text(), m_ui->footerLabel->geometry(), m_surface);
 
     loadSettings();
     m_intervalIndex = m_settings.interval();
@@ -409,6 +411,11 @@ void ClockDialog::restoreAndRaise()
             move(screen->availableGeometry().center() - rect().center());
         m_placed = true;
     }
+    // The keyboard starts at the chosen interval, never in a credit field.
+    if (QAbstractButton *interval = m_intervalButtons->checkedButton())
+        interval->setFocus();
+    else
+        m_ui->interval15Radio->setFocus();
     showNormal();
     raise();
     activateWindow();

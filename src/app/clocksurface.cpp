@@ -6,6 +6,8 @@
 namespace {
 
 const QColor kFooterColour(0, 0, 254);
+// Where a cut-off control keeps the focus policy it had.
+const char kReachableFocus[] = "reachableFocusPolicy";
 
 } // namespace
 
@@ -41,4 +43,24 @@ void ClockSurface::mousePressEvent(QMouseEvent *event)
         return;
     }
     QWidget::mousePressEvent(event);
+}
+
+void ClockSurface::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    keepCutOffControlsOutOfReach();
+}
+
+void ClockSurface::keepCutOffControlsOutOfReach()
+{
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QVariant kept = control->property(kReachableFocus);
+        if (!rect().contains(control->geometry()) && !kept.isValid()) {
+            control->setProperty(kReachableFocus, int(control->focusPolicy()));
+            control->setFocusPolicy(Qt::NoFocus);
+        } else if (rect().contains(control->geometry()) && kept.isValid()) {
+            control->setFocusPolicy(Qt::FocusPolicy(kept.toInt()));
+            control->setProperty(kReachableFocus, QVariant());
+        }
+    }
 }

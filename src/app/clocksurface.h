@@ -3,7 +3,9 @@
 #include <QWidget>
 
 // The main dialog's own surface: carries the controls of the form, paints
-// the footer line and reports right clicks that no control took.
+// the footer line and reports right clicks that no control took. Controls
+// it cuts off (the clock-face extension's while the face is hidden) take no
+// keyboard focus.
 class ClockSurface : public QWidget
 {
     Q_OBJECT
@@ -22,8 +24,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void keepCutOffControlsOutOfReach();
+
     QString m_footerText;
     QRect m_footerArea;
     QRect m_footerBounds;

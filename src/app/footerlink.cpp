@@ -1,0 +1,79 @@
+#include "app/footerlink.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+#include <utility>
+
+namespace {
+
+class FooterLinkAccessible : public QAccessibleWidget
+{
+public:
+    explicit FooterLinkAccessible(FooterLink *link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<FooterLink *>(widget())->press();
+    }
+};
+
+QAccessibleInterface *footerLinkAccessible(const QString &, QObject *object)
+{
+    auto *link = qobject_cast<FooterLink *>(object);
+    return link ? new FooterLinkAccessible(link) : nullptr;
+}
+
+} // namespace
+
+FooterLink::FooterLink(const QString &text, const QRect &area, QWidget *surface)
+    : QWidget(surface)
+{
+    static bool announcedAsLink = false;
+    if (!std::exchange(announcedAsLink, true))
+        QAccessible::installFactory(footerLinkAccessible);
+    setObjectName("footerLink");
+    setAccessibleName(text);
+    setGeometry(area);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FooterLink::press()
+{
+    const QPointF centre = QRectF(geometry()).center();
+    const QPointF global = parentWidget()->mapToGlobal(centre);
+    QMouseEvent down(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent up(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(parentWidget(), &down);
+    QApplication::sendEvent(parentWidget(), &up);
+}
+
+void FooterLink::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        press();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// The surface paints the text; this only shows where the keyboard is.
+void FooterLink::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = fontMetrics().boundingRect(rect(), Qt::AlignCenter, accessibleName()).adjusted(-2, 0, 2, 0);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}

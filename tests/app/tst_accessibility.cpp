@@ -1,0 +1,150 @@
+#include "app/clockdialog.h"
+#include "app/clocksurface.h"
+#include "core/profilestore.h"
+#include "prayer/cityinfodialog.h"
+#include "prayer/naamaztestdb.h"
+#include "prayer/prayerbatchdialog.h"
+#include "prayer/prayereditdialog.h"
+#include "support/recordingshellopener.h"
+#include "support/recordingsounddevice.h"
+#include "support/scriptedprompts.h"
+#include "support/virtualtimesource.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// What a user works with: anything that takes the keyboard, and the usual controls even while greyed.
+bool isControl(const QWidget *widget)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) || qobject_cast<const QAbstractButton *>(widget)
+           || qobject_cast<const QAbstractSlider *>(widget) || qobject_cast<const QComboBox *>(widget)
+           || qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QAbstractSpinBox *>(widget)
+           || qobject_cast<const QAbstractItemView *>(widget);
+}
+
+// The parts of a control (a combo box's edit field) are read out as the control.
+bool insideControl(const QWidget *widget, const QWidget *root)
+{
+    for (const QWidget *up = widget->parentWidget(); up && up != root; up = up->parentWidget()) {
+        if (isControl(up))
+            return true;
+    }
+    return false;
+}
+
+// What assistive technology reads out for it: its own name, its label's, or a button's caption.
+bool isNamed(const QWidget *widget, const QList<const QWidget *> &labelled)
+{
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    return !widget->accessibleName().isEmpty() || labelled.contains(widget)
+           || (button && !button->text().remove(u'&').trimmed().isEmpty());
+}
+
+QList<const QWidget *> labelled(const QWidget *root)
+{
+    QList<const QWidget *> buddies;
+    for (const QLabel *label : root->findChildren<QLabel *>())
+        buddies << label->buddy();
+    return buddies;
+}
+
+} // namespace
+
+// A walk over the main window and every dialog: each control has a name that assistive
+// technology reads out, and every window uses the main form's font.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        DbSession session = m_db.session();
+        QVERIFY(m_db.store().insertEmptyDay(session, 1).ok()); // the edit dialog opens on 1 January
+        m_profile = ProfileStore::openIniFile(m_db.source().name() + ".conf");
+        m_main = std::make_unique<ClockDialog>(
+            ClockServices{m_time, m_prompts, *m_profile, m_shell, m_sound, m_db.source()});
+        m_form = m_main->findChild<ClockSurface *>();
+    }
+
+    void walk_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"main window", "city information", "view and edit timings", "batch update"})
+            QTest::newRow(window) << QString(window);
+    }
+
+    void walk()
+    {
+        QFETCH(QString, window);
+        const std::unique_ptr<QWidget> dialog = open(window);
+        QWidget *root = dialog ? dialog.get() : m_form;
+        const QFontInfo font(m_form->font());
+        QStringList unnamed, otherFont;
+        const QList<QWidget *> widgets = root->findChildren<QWidget *>() << root;
+        const QList<const QWidget *> withLabels = labelled(root);
+        for (QWidget *widget : widgets) {
+            if (isControl(widget) && !insideControl(widget, root) && !isNamed(widget, withLabels))
+                unnamed << widget->objectName();
+            const QFontInfo used(widget->font());
+            if (used.family() != font.family() || used.pointSizeF() != font.pointSizeF())
+                otherFont << widget->objectName();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable("unnamed: " + unnamed.join(", ")));
+        QVERIFY2(otherFont.isEmpty(), qPrintable("in another font: " + otherFont.join(", ")));
+    }
+
+    // Tab from the first focus, the checked interval, round the whole window: the footer is reached
+    // and announced as a link, the picked-time field below the hidden face is not.
+    void keyboardRound()
+    {
+        m_main->restoreAndRaise();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        QCOMPARE(m_main->focusWidget(), m_form->findChild<QWidget *>("interval15Radio"));
+        QStringList reached;
+        do {
+            reached << m_main->focusWidget()->objectName();
+            QTest::keyClick(m_main->focusWidget(), Qt::Key_Tab);
+        } while (m_main->focusWidget()->objectName() != reached.first() && reached.size() < 50);
+        QVERIFY(reached.contains("creditIdeaEdit"));
+        QVERIFY(!reached.contains("pickedTimeEdit"));
+        QWidget *footer = m_form->findChild<QWidget *>("footerLink");
+        QCOMPARE(QAccessible::queryAccessibleInterface(footer)->role(), QAccessible::Link);
+        QCOMPARE(footer->accessibleName(), "Developed by the Chimewise team");
+        QVERIFY(reached.contains("footerLink"));
+    }
+
+private:
+    // Made as the menus make them; none for the main window.
+    std::unique_ptr<QWidget> open(const QString &window)
+    {
+        if (window == "city information")
+            return std::make_unique<CityInfoDialog>(m_db.store(), m_prompts, m_time);
+        if (window == "view and edit timings")
+            return std::make_unique<PrayerEditDialog>(m_db.store(), m_prompts, m_time);
+        if (window == "batch update")
+            return std::make_unique<PrayerBatchDialog>(m_db.store(), m_prompts, m_time);
+        return nullptr;
+    }
+
+    NaamazTestDb m_db;
+    VirtualTimeSource m_time{VirtualTimeSource::fromLocal(2026, 12, 6, 9, 15, 30)};
+    ScriptedPrompts m_prompts;
+    RecordingShellOpener m_shell;
+    RecordingSoundDevice m_sound;
+    std::unique_ptr<ProfileStore> m_profile;
+    std::unique_ptr<ClockDialog> m_main;
+    ClockSurface *m_form = nullptr;
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,8 +1,10 @@
 // Speaks one time through the real sound layer while a 10 ms timer runs, and
 // prints how long the event loop went without serving it. Under SDL's disk
-// driver it also prints the silence the device put between the stretches.
+// driver it also prints the silence the device put between the stretches;
+// given what another program played (--played), it prints only that.
 //
-//   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/tmp/out.raw build/bench/bench_announcement 09:15 --english
+//   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/tmp/out.raw build/bench_announcement 09:15 --english
+//   build/bench_announcement 09:15 --english --played /tmp/say.raw
 #include "core/datafiles.h"
 #include "sound/sdlsounddevice.h"
 #include "sound/wavereader.h"
@@ -82,37 +84,23 @@ void printSilences(const QString &outPath, const QString &recording, const QList
 
 } // namespace
 
-int main(int argc, char *argv[])
+// The 10 ms timer's longest wait while the time is spoken.
+void measureEventLoop(QCoreApplication &app, const VoiceTable &table, TimeOfDay time, const QString &recording)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const TimeOfDay time = parseTimeOfDay(args.value(1, "09:15"));
-    const int english = args.value(2) == "--bangla" ? 0 : 1;
-    if (time == kNoTime) {
-        std::fprintf(stderr, "usage: bench_announcement HH:MM [--english|--bangla]\n");
-        return 2;
-    }
-    VoiceTables voice;
-    voice.loadAtStartUp();
-    voice.selectVoiceLanguage(english);
-    const VoiceTable &table = voice.current();
-    const QString recording = DataFiles::find(kRecordingFile, false);
     SdlSoundDevice device;
-
     QElapsedTimer clock;
-    qint64 last = -1, longest = 0, firings = 0, spokenFrom = 0, spokenTo = 0;
+    qint64 last = -1, longest = 0, firings = 0, spokenFrom = -1, spokenTo = -1;
     QTimer timer;
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         const qint64 now = clock.elapsed();
-        if (last >= 0 && now > spokenFrom)
+        if (spokenFrom >= 0 && last >= 0)
             longest = std::max(longest, now - last);
         last = now;
-        ++firings;
+        firings += spokenFrom >= 0;
     });
     clock.start();
     timer.start(10);
-
     QTimer::singleShot(200, [&] {
         spokenFrom = clock.elapsed();
         announceTime(device, table, time / 60, time % 60, recording, &app, [&] {
@@ -121,13 +109,35 @@ int main(int argc, char *argv[])
         });
     });
     app.exec();
-
     std::printf("announcement of %02d:%02d took %lld ms\n", time / 60, time % 60, spokenTo - spokenFrom);
     std::printf("longest wait of the 10 ms timer: %lld ms (%lld firings)\n", longest, firings);
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const TimeOfDay time = parseTimeOfDay(args.value(1, "09:15"));
+    const int english = args.value(2) == "--bangla" ? 0 : 1;
+    const QString played = args.value(3) == "--played" ? args.value(4) : QString();
+    if (time == kNoTime) {
+        std::fprintf(stderr, "usage: bench_announcement HH:MM [--english|--bangla] [--played FILE]\n");
+        return 2;
+    }
+    VoiceTables voice;
+    voice.loadAtStartUp();
+    voice.selectVoiceLanguage(english);
+    const VoiceTable &table = voice.current();
+    const QString recording = DataFiles::find(kRecordingFile, false);
+    if (played.isEmpty())
+        measureEventLoop(app, table, time, recording);
+
     const int hour = time / 60, minute = time % 60;
     const QList<VoiceSegment> spoken = {table.starter, table.zone[periodOfDay(hour)], table.hour[hour % 12],
                                         table.min[minute / 15], table.ampm[hour >= 12 ? 1 : 0]};
-    if (qgetenv("SDL_AUDIODRIVER") == "disk")
+    if (!played.isEmpty())
+        printSilences(played, recording, spoken);
+    else if (qgetenv("SDL_AUDIODRIVER") == "disk")
         printSilences(qEnvironmentVariable("SDL_DISKAUDIOFILE", "sdlaudio.raw"), recording, spoken);
     return 0;
 }

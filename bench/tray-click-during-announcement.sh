@@ -17,38 +17,25 @@ scratch=$(mktemp -d)
 export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$scratch/out.raw"
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
-trap cleanup EXIT
+trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"' EXIT
 
-wait_for() {
-  local tries=$(($1 * 100)); shift
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1)); [ $tries -gt 0 ] || return 1; sleep 0.01
-  done
-}
-visible_clock() { xdotool search --onlyvisible --name '^Chimewise [0-9:]+$'; }
-tray_icon() {
-  for w in $(xdotool search --class chimewise 2>/dev/null); do
-    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '^_XEMBED_INFO(' && { echo "$w"; return 0; }
-  done
-  return 1
+# Polls every 10 ms, for at most 20 s, until the command succeeds.
+until_true() {
+  timeout 20 bash -c "until $1 >/dev/null 2>&1; do sleep 0.01; done" || { echo "gave up waiting: $1"; exit 1; }
 }
 
 trayer --edge top --align right --widthtype request --height 24 --transparent false &
-pids+=($!)
-wait_for 10 xdotool search --class trayer || { echo "no tray host"; exit 1; }
-sleep 0.3
-
+until_true "xdotool search --class trayer"
 faketime '2026-12-06 09:14:55' "$bin" 2>/dev/null &
-pids+=($!)
-wait_for 15 tray_icon || { echo "no tray icon"; exit 1; }
-icon=$(tray_icon)
+# The clock's icon is the only one in the tray: its middle is the tray's.
+until_true "xprop -root _NET_SYSTEM_TRAY_S0"
+sleep 2
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --class trayer | head -n 1)")"
 # The disk driver makes its file when the announcement opens the device.
-wait_for 20 test -s "$SDL_DISKAUDIOFILE" || { echo "no announcement at 09:15"; exit 1; }
+until_true "test -s $SDL_DISKAUDIOFILE"
 sleep 1
-clicked=$(date +%s.%N)
-xdotool mousemove --window "$icon" 5 5 click 1
-wait_for 10 visible_clock || { echo "the window never appeared"; exit 1; }
-shown=$(date +%s.%N)
-echo "window shown $(echo "($shown - $clicked) * 1000" | bc | cut -d. -f1) ms after the tray click"
+clicked=$(date +%s%N)
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+until_true "xdotool search --onlyvisible --name '^Chimewise [0-9:]+$'"
+shown=$(date +%s%N)
+echo "window shown $(((shown - clicked) / 1000000)) ms after the tray click"

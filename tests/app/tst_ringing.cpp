@@ -66,13 +66,15 @@ private slots:
     void stopFromEither_data()
     {
         QTest::addColumn<bool>("fromNotification"); // else from the tray menu
-        QTest::newRow("notification's Stop") << true;
-        QTest::newRow("tray menu's Stop sound") << false;
+        QTest::addColumn<bool>("windowShown");
+        QTest::newRow("notification's Stop, window hidden") << true << false;
+        QTest::newRow("tray menu's Stop sound, window shown") << false << true;
     }
 
     void stopFromEither()
     {
         QFETCH(bool, fromNotification);
+        QFETCH(bool, windowShown);
         QSettings profile(m_dir.filePath("Chimewise.conf"), QSettings::IniFormat);
         profile.setValue("AnnounceInterval/Interval", 3);
         profile.setValue("Alarms/Alarm3", 7 * 60);
@@ -87,8 +89,14 @@ private slots:
         ClockDialog dialog({time, prompts, *store, shell, sound, data});
         QMenu *trayMenu = dialog.menus().trayPopup();
         sound.reply("status myalarmsound mode wait", "playing");
+        if (windowShown) {
+            dialog.restoreAndRaise();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        }
         time.advance(1);
         dialog.clockTick();
+        // At the window, the keyboard is on the Stop button at once.
+        QCOMPARE(dialog.focusWidget() == dialog.findChild<QWidget *>("stopSoundButton"), windowShown);
 
         QVERIFY(dialog.tray().isRinging());
         QCOMPARE(trayMenu->actions().first()->text(), "Stop sound");

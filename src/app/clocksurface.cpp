@@ -55,10 +55,11 @@ void ClockSurface::keepCutOffControlsOutOfReach()
 {
     for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         const QVariant kept = control->property(kReachableFocus);
-        if (!rect().contains(control->geometry()) && !kept.isValid()) {
+        const bool cutOff = !rect().contains(control->geometry());
+        if (cutOff && !kept.isValid()) {
             control->setProperty(kReachableFocus, int(control->focusPolicy()));
             control->setFocusPolicy(Qt::NoFocus);
-        } else if (rect().contains(control->geometry()) && kept.isValid()) {
+        } else if (!cutOff && kept.isValid()) {
             control->setFocusPolicy(Qt::FocusPolicy(kept.toInt()));
             control->setProperty(kReachableFocus, QVariant());
         }

@@ -8,6 +8,11 @@
 #include <algorithm>
 
 using namespace std::chrono_literals;
+using SteadyClock = std::chrono::steady_clock;
+
+namespace {
+constexpr auto kWaitMargin = 2s;
+} // namespace
 
 SdlSoundDevice::SdlSoundDevice()
 {
@@ -48,7 +53,9 @@ int SdlSoundDevice::sendAndNotify(const QString &command, QObject *context, std:
     qint64 to = 0;
     if (const int error = stretch(parsed, *file, from, to))
         return error;
-    m_waiting.push_back({found->first, file->queue(from, to), context, std::move(ended)});
+    const qint64 number = file->queue(from, to);
+    const auto deadline = SteadyClock::now() + file->untilHeard(number) + kWaitMargin;
+    m_waiting.push_back({found->first, number, deadline, context, std::move(ended)});
     endWaitsSoon();
     return 0;
 }
@@ -265,10 +272,13 @@ void SdlSoundDevice::endWaits()
 {
     std::vector<Waiting> ended;
     auto soonest = std::chrono::milliseconds::max();
+    const auto now = SteadyClock::now();
     for (auto waiting = m_waiting.begin(); waiting != m_waiting.end();) {
         const auto found = m_aliases.find(waiting->alias);
         auto *file = found == m_aliases.end() ? nullptr : dynamic_cast<FileSound *>(found->second.get());
-        const auto rest = file ? file->untilHeard(waiting->number) : 0ms;
+        const auto untilDeadline = std::chrono::ceil<std::chrono::milliseconds>(waiting->deadline - now);
+        const auto toHear = file && untilDeadline > 0ms ? file->untilHeard(waiting->number) : 0ms;
+        const auto rest = std::min(toHear, untilDeadline);
         if (rest > 0ms) {
             soonest = std::min(soonest, rest);
             ++waiting;

@@ -46,6 +46,8 @@ private:
     {
         QString alias; // lower case; empty once the alias was closed
         qint64 number = 0;
+        // A device that stops taking frames without a word keeps nobody waiting past this.
+        std::chrono::steady_clock::time_point deadline;
         QPointer<QObject> context;
         std::function<void()> ended;
     };

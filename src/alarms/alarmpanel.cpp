@@ -113,9 +113,11 @@ void AlarmPanel::checkAlarms(int secondOfDay)
     const int due = findDueAlarm(m_settings.alarms(), secondOfDay);
     if (due < 0)
         return;
-    const QString path = alarmPathToOpen(m_settings.alarms()[due].file);
+    const AlarmEntry &alarm = m_settings.alarms()[due];
+    const QString path = alarmPathToOpen(alarm.file);
+    const QString ringing = QString("Alarm %1 — %2").arg(due + 1).arg(formatTimeOfDay12(alarm.time));
     if (isWaveFile(path))
-        m_channel.startChannelSound(path, "&Stop Alarm", kAlarmRetryPauseMs, true);
+        m_channel.startChannelSound(path, "&Stop Alarm", kAlarmRetryPauseMs, true, ringing);
     else
         m_shell.open(path);
 }

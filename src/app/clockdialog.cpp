@@ -7,8 +7,9 @@
 #include "app/clockmenus.h"
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
-#include "app/footerlink.h"
 #include "app/commandids.h"
+#include "app/footerlink.h"
+#include "app/ringingnotice.h"
 #include "core/datafiles.h"
 #include "db/databasesetup.h"
 #include "db/datasource.h"
@@ -91,7 +92,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     , m_ui(std::make_unique<Ui::ClockDialogForm>())
     , m_surface(new ClockSurface(this))
     , m_menus(new ClockMenus(this))
-    , m_catchUp(services.time.now() - 1) // the start-up second is owed too
+    , m_checks(services.time.now() - 1) // the start-up second is owed too
     , m_credit1(kCreditIdea)
     , m_credit2(kCreditVoice)
 {
@@ -126,6 +127,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     layout->addWidget(m_surface);
 
     connectControls();
+    connectRinging();
     registerCommands();
     addScheduledChecks();
     onInitDialog();
@@ -149,7 +151,7 @@ void ClockDialog::onInitDialog()
 
     // The hidden footer label carries the text and the area; the surface paints it.
     m_surface->setFooter(m_ui->footerLabel->text(), m_ui->footerLabel->geometry());
-    new FooterLink(m_surface, m_ui->footerLabel->geometry(),
+    new FooterLink(m_ui->footerLabel->text(), m_ui->footerLabel->geometry(), m_surface,
                    [this] { m_links->openLink(ProductLinks::emailLink()); });
 
     loadSettings();
@@ -187,6 +189,25 @@ void ClockDialog::connectControls()
 
     connect(m_surface, &ClockSurface::rightClicked, this, &ClockDialog::showPopupAt);
     connect(m_tray, &ClockTray::leftClicked, this, &ClockDialog::restoreAndRaise);
+}
+
+// While the channel's sound plays, the tray and a desktop notification show
+// what rings, and either can stop it.
+void ClockDialog::connectRinging()
+{
+    auto *notice = new RingingNotice(*m_tray, this);
+    connect(m_channel, &SoundChannel::ringingStarted, this, [this, notice](const QString &what) {
+        m_tray->showRinging();
+        notice->show(what);
+        if (isActiveWindow())
+            m_ui->stopSoundButton->setFocus();
+    });
+    connect(m_channel, &SoundChannel::ringingEnded, this, [this, notice] {
+        m_tray->endRinging();
+        notice->withdraw();
+    });
+    connect(m_tray, &ClockTray::stopRequested, m_channel, &SoundChannel::stopChannelSound);
+    connect(notice, &RingingNotice::stopRequested, m_channel, &SoundChannel::stopChannelSound);
 }
 
 void ClockDialog::registerCommands()
@@ -266,8 +287,11 @@ void ClockDialog::announceIfDue(const TickSecond &tick)
     if (!isAnnouncementSecond(m_intervalIndex, tick.local.secondOfDay())
         || m_time.now() - tick.calendar > kLateAnnouncementSeconds)
         return;
+    // The checks of this second run once the time has been spoken, the window live meanwhile.
+    m_checks.hold();
     announceTime(m_sound, m_voice.current(), tick.local.hour, tick.local.minute,
-                 DataFiles::find(kRecordingFile, false));
+                 DataFiles::find(kRecordingFile, false), this,
+                 [this] { m_checks.resume(m_time.now()); });
 }
 
 void ClockDialog::onPrayerCallSetting()
@@ -289,7 +313,7 @@ void ClockDialog::runPrayerDialog()
 
 void ClockDialog::addSecondCheck(SecondCheck check)
 {
-    m_secondChecks.push_back(std::move(check));
+    m_checks.add(std::move(check));
 }
 
 void ClockDialog::loadSettings()
@@ -349,12 +373,7 @@ void ClockDialog::clockTick()
     writeControls();
     updateTitleAndTip(local.hour, local.minute, local.second);
 
-    m_catchUp.begin(now);
-    while (const auto second = m_catchUp.takeNext(now)) {
-        const TickSecond tick{*second, TimeSource::toLocal(*second)};
-        for (std::size_t i = 0; i < m_secondChecks.size(); ++i)
-            m_secondChecks[i](tick);
-    }
+    m_checks.run(now);
     if (m_channel->active() && m_channel->following())
         m_channel->trackChannelPosition();
     m_clockFace->showTime(local);
@@ -409,6 +428,11 @@ void ClockDialog::restoreAndRaise()
             move(screen->availableGeometry().center() - rect().center());
         m_placed = true;
     }
+    // The keyboard starts at the chosen interval, never in a credit field.
+    if (QAbstractButton *interval = m_intervalButtons->checkedButton())
+        interval->setFocus();
+    else
+        m_ui->interval15Radio->setFocus();
     showNormal();
     raise();
     activateWindow();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/profilesettings.h"
-#include "core/secondcatchup.h"
+#include "core/secondchecks.h"
 #include "prayer/prayerstore.h"
 #include "voice/voicetables.h"
 
@@ -54,7 +54,7 @@ class ClockDialog : public QDialog
     Q_OBJECT
 
 public:
-    using SecondCheck = std::function<void(const TickSecond &)>;
+    using SecondCheck = SecondChecks::Check;
 
     static constexpr char kProductName[] = "Chimewise";
 
@@ -68,7 +68,8 @@ public:
     // A menu command, as the menus send it. Commands not (yet) wired do nothing.
     void onCommand(int command);
 
-    // Checks run in the order added, once for each second.
+    // Checks run in the order added, once for each second; while the time
+    // is spoken the rest of its second and the seconds after it wait.
     void addSecondCheck(SecondCheck check);
 
     // Tray click or a second start of the program.
@@ -91,6 +92,7 @@ protected:
 private:
     void onInitDialog();
     void connectControls();
+    void connectRinging();
     void addScheduledChecks();
     void announceIfDue(const TickSecond &tick);
     void onPrayerCallSetting();
@@ -133,8 +135,7 @@ private:
     std::unique_ptr<LinkOpener> m_links;
     QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;
-    std::vector<SecondCheck> m_secondChecks;
-    SecondCatchUp m_catchUp;
+    SecondChecks m_checks;
     bool m_placed = false;
 
     QString m_titleBase;

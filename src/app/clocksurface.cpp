@@ -9,6 +9,8 @@ namespace {
 
 const QColor kFooterColour(0, 0, 254);
 const char kMakerName[] = "Chimewise";
+// Where a cut-off control keeps the focus policy it had.
+const char kReachableFocus[] = "reachableFocusPolicy";
 
 } // namespace
 
@@ -74,4 +76,25 @@ void ClockSurface::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         emit leftReleased(event->position());
     QWidget::mouseReleaseEvent(event);
+}
+
+void ClockSurface::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    keepCutOffControlsOutOfReach();
+}
+
+void ClockSurface::keepCutOffControlsOutOfReach()
+{
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QVariant kept = control->property(kReachableFocus);
+        const bool cutOff = !rect().contains(control->geometry());
+        if (cutOff && !kept.isValid()) {
+            control->setProperty(kReachableFocus, int(control->focusPolicy()));
+            control->setFocusPolicy(Qt::NoFocus);
+        } else if (!cutOff && kept.isValid()) {
+            control->setFocusPolicy(Qt::FocusPolicy(kept.toInt()));
+            control->setProperty(kReachableFocus, QVariant());
+        }
+    }
 }

@@ -9,7 +9,8 @@
 
 // The main dialog's own surface: carries the controls of the form, paints
 // the footer line and the clock face, and reports the mouse where no
-// control took it.
+// control took it. Controls it cuts off (the clock-face extension's while the
+// face is hidden) take no keyboard focus.
 class ClockSurface : public QWidget
 {
     Q_OBJECT
@@ -37,8 +38,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void keepCutOffControlsOutOfReach();
+
     QString m_footerText;
     QRect m_footerArea;
     QRect m_footerBounds;

@@ -1,13 +1,45 @@
 #include "app/clocktray.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
 #include <QSystemTrayIcon>
+
+namespace {
+
+// The program's icon with a red dot in its upper right corner.
+QIcon ringingIcon(const QIcon &normal)
+{
+    QIcon ringing;
+    for (const int size : {16, 22, 24, 32, 48}) {
+        QPixmap pixmap = normal.pixmap(size);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::white, size / 16.0));
+        painter.setBrush(QColor(220, 0, 0));
+        const qreal dot = size * 0.55;
+        painter.drawEllipse(QRectF(size - dot, 0, dot, dot).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.end();
+        ringing.addPixmap(pixmap);
+    }
+    return ringing;
+}
+
+} // namespace
 
 ClockTray::ClockTray(const QIcon &icon, QMenu *popup, QObject *parent)
     : QObject(parent)
     , m_icon(new QSystemTrayIcon(icon, this))
+    , m_popup(popup)
+    , m_normalIcon(icon)
+    , m_ringingIcon(ringingIcon(icon))
+    , m_stopAction(new QAction("Stop sound", this))
+    , m_stopSeparator(new QAction(this))
 {
     // The popup opens on a right click by itself.
     m_icon->setContextMenu(popup);
+    m_stopSeparator->setSeparator(true);
+    connect(m_stopAction, &QAction::triggered, this, &ClockTray::stopRequested);
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
             emit leftClicked();
@@ -45,4 +77,32 @@ bool ClockTray::isPresent() const
 QString ClockTray::tip() const
 {
     return m_icon->toolTip();
+}
+
+void ClockTray::showRinging()
+{
+    m_icon->setIcon(m_ringingIcon);
+    if (isRinging())
+        return;
+    QAction *first = m_popup->actions().value(0);
+    m_popup->insertAction(first, m_stopAction);
+    m_popup->insertAction(first, m_stopSeparator);
+}
+
+void ClockTray::endRinging()
+{
+    m_icon->setIcon(m_normalIcon);
+    m_popup->removeAction(m_stopAction);
+    m_popup->removeAction(m_stopSeparator);
+}
+
+bool ClockTray::isRinging() const
+{
+    return m_popup->actions().contains(m_stopAction);
+}
+
+void ClockTray::showMessage(const QString &text)
+{
+    // Shown until taken away: the sound it tells of rings on.
+    m_icon->showMessage(text, QString(), QSystemTrayIcon::Information, 0);
 }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 
-class QIcon;
+class QAction;
 class QMenu;
 class QSystemTrayIcon;
 
 // The clock's icon in the notification area: its tip shows the time, a
-// left click brings the window back, a right click opens the popup.
+// left click brings the window back, a right click opens the popup. While
+// a sound rings the icon shows it and the popup offers to stop it.
 class ClockTray : public QObject
 {
     Q_OBJECT
@@ -27,9 +29,21 @@ public:
     bool isPresent() const;
     QString tip() const;
 
+    void showRinging();
+    void endRinging();
+    bool isRinging() const;
+    // The icon's own message; an empty text takes it away.
+    void showMessage(const QString &text);
+
 signals:
     void leftClicked();
+    void stopRequested();
 
 private:
     QSystemTrayIcon *m_icon;
+    QMenu *m_popup;
+    QIcon m_normalIcon;
+    QIcon m_ringingIcon;
+    QAction *m_stopAction;
+    QAction *m_stopSeparator;
 };

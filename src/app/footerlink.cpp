@@ -1,47 +1,88 @@
 #include "app/footerlink.h"
 
-#include "app/clocksurface.h"
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
-#include <QMouseEvent>
+#include <utility>
 
-FooterLink::FooterLink(ClockSurface *surface, const QRect &area, std::function<void()> open)
-    : QObject(surface)
-    , m_surface(surface)
-    , m_area(area)
+namespace {
+
+class FooterLinkAccessible : public QAccessibleWidget
+{
+public:
+    explicit FooterLinkAccessible(FooterLink *link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<FooterLink *>(widget())->press();
+    }
+};
+
+QAccessibleInterface *footerLinkAccessible(const QString &, QObject *object)
+{
+    auto *link = qobject_cast<FooterLink *>(object);
+    return link ? new FooterLinkAccessible(link) : nullptr;
+}
+
+} // namespace
+
+FooterLink::FooterLink(const QString &text, const QRect &area, QWidget *surface, std::function<void()> open)
+    : QWidget(surface)
     , m_open(std::move(open))
 {
-    surface->setMouseTracking(true);
+    static bool announcedAsLink = false;
+    if (!std::exchange(announcedAsLink, true))
+        QAccessible::installFactory(footerLinkAccessible);
+    setObjectName("footerLink");
+    setAccessibleName(text);
+    setGeometry(area);
+    setFocusPolicy(Qt::StrongFocus);
+    // Clicks on this control are left to the surface, which also gets those
+    // beside it; the surface sets the pointing hand over the text.
     surface->installEventFilter(this);
 }
 
-// The hand follows the text as last painted (the footer's area before the
-// first paint); only entering and leaving change the cursor, so that other
-// parts of the surface keep theirs.
-void FooterLink::pointAt(const QPoint &position)
+void FooterLink::press()
 {
-    const QRect text = m_surface->footerBounds().isNull() ? m_area : m_surface->footerBounds();
-    const bool over = text.contains(position);
-    if (over == m_overLink)
-        return;
-    m_overLink = over;
-    if (over)
-        m_surface->setCursor(Qt::PointingHandCursor);
-    else
-        m_surface->unsetCursor();
+    m_open();
 }
 
 bool FooterLink::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_surface)
-        return false;
-    if (event->type() == QEvent::MouseMove) {
-        pointAt(static_cast<QMouseEvent *>(event)->position().toPoint());
-    } else if (event->type() == QEvent::MouseButtonRelease) {
+    if (watched == parent() && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const int y = mouse->position().toPoint().y();
-        // Any x: the band of rows is the link, wider than the text itself.
-        if (mouse->button() == Qt::LeftButton && y >= m_area.top() && y <= m_area.bottom())
-            m_open();
+        if (mouse->button() == Qt::LeftButton && y >= geometry().top() && y <= geometry().bottom())
+            press();
     }
     return false;
+}
+
+void FooterLink::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        press();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// The surface paints the text; this only shows where the keyboard is.
+void FooterLink::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = fontMetrics().boundingRect(rect(), Qt::AlignCenter, accessibleName()).adjusted(-2, 0, 2, 0);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }

@@ -1,28 +1,29 @@
 #pragma once
 
-#include <QObject>
-#include <QRect>
+#include <QWidget>
 
 #include <functional>
 
-class ClockSurface;
-
-// The footer line of the main dialog is the e-mail link: the pointing hand
-// over its text, and a left click anywhere in its band of rows opens it.
-class FooterLink : public QObject
+// The footer line is the e-mail link. The surface paints its text; this
+// control over it takes the keyboard (Tab, then Enter or Space) and is
+// announced as a link, and a left click anywhere in the footer's band of
+// rows, beside the text too, opens it.
+class FooterLink : public QWidget
 {
+    Q_OBJECT
+
 public:
-    // area: where the footer is drawn, in surface coordinates.
-    FooterLink(ClockSurface *surface, const QRect &area, std::function<void()> open);
+    // area: the footer's band, in the surface's coordinates.
+    FooterLink(const QString &text, const QRect &area, QWidget *surface, std::function<void()> open);
+
+    // What a click on the footer does.
+    void press();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    void pointAt(const QPoint &position);
-
-    ClockSurface *m_surface;
-    QRect m_area;
     std::function<void()> m_open;
-    bool m_overLink = false;
 };

@@ -1,5 +1,6 @@
 // Start-up: one clock per user, then the main dialog until "E&xit".
 #include "app/clockdialog.h"
+#include "app/clockstyle.h"
 #include "db/datasource.h"
 #include "app/desktopshellopener.h"
 #include "core/profilesettings.h"
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     nameTheProgram();
     QApplication::setDesktopFileName("chimewise");
+    QApplication::setStyle(new ClockStyle);
     // The clock lives on in the tray when its window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -54,7 +54,8 @@ bool EventReminders::remind(DbSession &session, EventRow row, bool &soundAllowed
     if (!report(m_store.storeReminder(session, row)))
         return false;
     if (soundAllowed && row.hasSound())
-        soundAllowed = m_channel.startChannelSound(row.playFile, "&Stop Event", kRetryPauseMs, true);
+        soundAllowed = m_channel.startChannelSound(row.playFile, "&Stop Event", kRetryPauseMs, true,
+                                                   "Event — " + row.title);
 
     if (ReminderDialog *open = ReminderDialog::openFor(row.title)) {
         open->bringToFront();

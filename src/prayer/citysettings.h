@@ -5,6 +5,9 @@
 
 #include <QString>
 
+inline constexpr const char *kHanafi = "Hanafi";
+inline constexpr const char *kShafii = "SHafi'i";
+
 // The values of the city information dialog, as the user sets them.
 struct CitySettings
 {
@@ -21,14 +24,11 @@ struct CitySettings
     double fajrAngle = 18.0;          // degrees
     double interval = 0.0;            // minutes
     int byRatio = 0;                  // 0: Asr from the fiqh, 1: from the shadow ratio
-    QString fiqhText;                 // "Hanafi" or "SHafi'i"
+    QString fiqhText = kHanafi;       // "Hanafi" or "SHafi'i", in step with the ratio
     int ratioIndex = 1;               // 0: shadow factor 1, 1: factor 2
 
     bool operator==(const CitySettings &) const = default;
 };
-
-inline constexpr const char *kHanafi = "Hanafi";
-inline constexpr const char *kShafii = "SHafi'i";
 
 // Hanafi goes with ratio index 1 (factor 2), Shafi'i with index 0.
 QString fiqhForRatio(int ratioIndex);

@@ -11,3 +11,6 @@ int duePrayer(const PrayerTimes &times, int secondOfDay, int weekday);
 
 // "FAazan.WAV" for Fajr, "Aazan.WAV" for the others.
 QString prayerCallFile(int prayer);
+
+// "Fajr", "Zohor", "Asr", "Magreb", "Isha" or "Jumma".
+QString prayerName(int prayer);

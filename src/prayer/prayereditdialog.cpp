@@ -124,10 +124,3 @@ void PrayerEditDialog::updateDay()
     DbSession session = m_store.openSession();
     reportDbError(m_store.updateDayRow(session, day, times), m_prompts);
 }
-
-// Escape and the close box arrive here: they write the shown times, as the
-// dialog always has, and leave it open.
-void PrayerEditDialog::reject()
-{
-    updateDay();
-}

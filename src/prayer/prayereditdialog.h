@@ -15,9 +15,9 @@ class TimeSource;
 namespace Ui { class PrayerEditDialogForm; }
 
 // "View and Edit Prayer Timings": the six stored times of one day, chosen
-// by month and day of the current year, and written back to that day's row.
-// Escape and the close box update the row as "&Update" does; only "&Done"
-// closes the dialog.
+// by month and day of the current year, and written back to that day's row
+// by "&Update" only: "&Done", Escape and the close box close the dialog
+// without writing what is shown.
 class PrayerEditDialog : public QDialog
 {
     Q_OBJECT
@@ -34,9 +34,6 @@ public:
     void onMonthChosen();
     void onSpin(int dayOfMonth);
     void updateDay();
-
-protected:
-    void reject() override;
 
 private:
     void readControls();

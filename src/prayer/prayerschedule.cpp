@@ -34,5 +34,5 @@ void PrayerSchedule::checkPrayerCall(const LocalTime &second)
         return;
     // People put their own recordings in the directory the clock starts from.
     m_channel.startChannelSound(DataFiles::find(prayerCallFile(prayer), true), "&Stop Aazan",
-                                kRetryPauseMs, false);
+                                kRetryPauseMs, false, "Prayer call — " + prayerName(prayer));
 }

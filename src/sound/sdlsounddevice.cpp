@@ -5,27 +5,77 @@
 #include "sound/soundcommand.h"
 #include "sound/wavereader.h"
 
-SdlSoundDevice::SdlSoundDevice() = default;
+#include <algorithm>
+
+using namespace std::chrono_literals;
+using SteadyClock = std::chrono::steady_clock;
+
+namespace {
+constexpr auto kWaitMargin = 2s;
+} // namespace
+
+SdlSoundDevice::SdlSoundDevice()
+{
+    m_waitTimer.setSingleShot(true);
+    m_waitTimer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_waitTimer, &QTimer::timeout, &m_waitTimer, [this] { endWaits(); });
+}
+
 SdlSoundDevice::~SdlSoundDevice() = default;
 
 int SdlSoundDevice::send(const QString &command, QString *reply)
 {
     if (reply)
         reply->clear();
-    for (auto &[alias, sound] : m_aliases)
-        sound->releaseIdleDevice();
+    SoundCommand parsed;
+    if (const int error = parse(command, parsed))
+        return error;
+    return run(parsed, reply);
+}
 
-    const auto parsed = SoundCommand::parse(command);
-    if (!parsed) {
-        return fail(CommandNotUnderstood,
-                    QStringLiteral("The command \"%1\" is not understood").arg(command.trimmed()));
+int SdlSoundDevice::sendAndNotify(const QString &command, QObject *context, std::function<void()> ended)
+{
+    SoundCommand parsed;
+    if (const int error = parse(command, parsed))
+        return error;
+    const auto found = m_aliases.find(parsed.alias.toLower());
+    auto *file = parsed.verb == SoundCommand::Verb::Play && parsed.wait && found != m_aliases.end()
+                     ? dynamic_cast<FileSound *>(found->second.get())
+                     : nullptr;
+    if (!file) {
+        // Nothing to wait for beyond the command itself.
+        const int code = run(parsed, nullptr);
+        if (code == 0)
+            QTimer::singleShot(0, context, std::move(ended));
+        return code;
     }
-    return run(*parsed, reply);
+    qint64 from = 0;
+    qint64 to = 0;
+    if (const int error = stretch(parsed, *file, from, to))
+        return error;
+    const qint64 number = file->queue(from, to);
+    const auto deadline = SteadyClock::now() + file->untilHeard(number) + kWaitMargin;
+    m_waiting.push_back({found->first, number, deadline, context, std::move(ended)});
+    endWaitsSoon();
+    return 0;
 }
 
 QString SdlSoundDevice::errorText(int code) const
 {
     return m_errorTexts.value(code, QStringLiteral("The sound device knows no error %1").arg(code));
+}
+
+int SdlSoundDevice::parse(const QString &command, SoundCommand &parsed)
+{
+    for (auto &[alias, sound] : m_aliases)
+        sound->releaseIdleDevice();
+    const auto taken = SoundCommand::parse(command);
+    if (!taken) {
+        return fail(CommandNotUnderstood,
+                    QStringLiteral("The command \"%1\" is not understood").arg(command.trimmed()));
+    }
+    parsed = *taken;
+    return 0;
 }
 
 int SdlSoundDevice::run(const SoundCommand &command, QString *reply)
@@ -50,12 +100,12 @@ int SdlSoundDevice::run(const SoundCommand &command, QString *reply)
         return record(command, sound);
     case Verb::Stop:
         sound.stop();
+        endWaitsSoon();
         return 0;
     case Verb::Save:
         return save(command, sound);
     case Verb::Close:
-        m_aliases.erase(found);
-        return 0;
+        return close(found);
     case Verb::Open: // taken before the alias is looked up
         break;
     }
@@ -139,7 +189,19 @@ int SdlSoundDevice::play(const SoundCommand &command, AliasSound &sound)
                     QStringLiteral("The alias %1 holds a recording; save it and open the file to play it")
                         .arg(command.alias));
     }
-    const qint64 length = file->lengthMs();
+    qint64 from = 0;
+    qint64 to = 0;
+    if (const int error = stretch(command, *file, from, to))
+        return error;
+    file->play(from, to, command.wait);
+    endWaitsSoon(); // a play in place of queued ones ends their waits
+    return 0;
+}
+
+// The stretch a play names, in milliseconds, checked against the file's length.
+int SdlSoundDevice::stretch(const SoundCommand &command, FileSound &file, qint64 &from, qint64 &to)
+{
+    const qint64 length = file.lengthMs();
     for (const auto &bound : {command.from, command.to}) {
         if (bound && *bound > length) {
             return fail(PositionOutOfRange,
@@ -149,15 +211,14 @@ int SdlSoundDevice::play(const SoundCommand &command, AliasSound &sound)
         }
     }
     // Without a start it goes on from where it stands, or from the start once at the end.
-    const qint64 here = file->positionMs();
-    const qint64 from = command.from.value_or(here < length ? here : 0);
-    const qint64 to = command.to.value_or(length);
+    const qint64 here = file.positionMs();
+    from = command.from.value_or(here < length ? here : 0);
+    to = command.to.value_or(length);
     if (from > to) {
         return fail(PositionOutOfRange,
                     QStringLiteral("The stretch of %1 from %2 to %3 ms runs backwards")
                         .arg(command.alias, QString::number(from), QString::number(to)));
     }
-    file->play(from, to, command.wait);
     return 0;
 }
 
@@ -187,6 +248,52 @@ int SdlSoundDevice::save(const SoundCommand &command, AliasSound &sound)
                                     .arg(command.path, reason));
     }
     return 0;
+}
+
+// Whoever waits on the alias is told at once: nothing of it will play.
+int SdlSoundDevice::close(std::map<QString, std::unique_ptr<AliasSound>>::iterator alias)
+{
+    for (Waiting &waiting : m_waiting) {
+        if (waiting.alias == alias->first)
+            waiting.alias.clear();
+    }
+    m_aliases.erase(alias);
+    endWaitsSoon();
+    return 0;
+}
+
+void SdlSoundDevice::endWaitsSoon()
+{
+    if (!m_waiting.empty())
+        m_waitTimer.start(0);
+}
+
+void SdlSoundDevice::endWaits()
+{
+    std::vector<Waiting> ended;
+    auto soonest = std::chrono::milliseconds::max();
+    const auto now = SteadyClock::now();
+    for (auto waiting = m_waiting.begin(); waiting != m_waiting.end();) {
+        const auto found = m_aliases.find(waiting->alias);
+        auto *file = found == m_aliases.end() ? nullptr : dynamic_cast<FileSound *>(found->second.get());
+        const auto untilDeadline = std::chrono::ceil<std::chrono::milliseconds>(waiting->deadline - now);
+        const auto toHear = file && untilDeadline > 0ms ? file->untilHeard(waiting->number) : 0ms;
+        const auto rest = std::min(toHear, untilDeadline);
+        if (rest > 0ms) {
+            soonest = std::min(soonest, rest);
+            ++waiting;
+        } else {
+            ended.push_back(std::move(*waiting));
+            waiting = m_waiting.erase(waiting);
+        }
+    }
+    if (!m_waiting.empty())
+        m_waitTimer.start(soonest);
+    // Last, as an end may send the next command.
+    for (Waiting &waiting : ended) {
+        if (waiting.context)
+            waiting.ended();
+    }
 }
 
 int SdlSoundDevice::fail(Error code, const QString &text)

@@ -6,6 +6,7 @@
 #include "core/timesource.h"
 #include "timetext/leadingdecimal.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSlider>
 
@@ -36,7 +37,7 @@ SoundChannel::SoundChannel(SoundDevice &device, TimeSource &time, PromptService 
 }
 
 bool SoundChannel::startChannelSound(const QString &path, const QString &stopCaption,
-                                      int retryPauseMs, bool showPosition)
+                                      int retryPauseMs, bool showPosition, const QString &ringing)
 {
     const QString open =
         QString("open %1 type waveaudio alias %2 buffer 6 ").arg(SoundCommand::quoted(path), kAlias);
@@ -68,6 +69,7 @@ bool SoundChannel::startChannelSound(const QString &path, const QString &stopCap
     m_stopButton->show();
     if (showPosition)
         m_slider->show();
+    emit ringingStarted(ringing.isEmpty() ? QFileInfo(path).fileName() : ringing);
     return true;
 }
 
@@ -78,6 +80,7 @@ void SoundChannel::pollChannel()
         return;
     m_active = false;
     hideControls();
+    emit ringingEnded();
     if (const int error = m_device.send(channelCommand("close %s wait")))
         m_prompts.messageBox(m_device.errorText(error), "Chimewise", PromptService::Buttons::Ok,
                              PromptService::Icon::Error);

@@ -21,9 +21,10 @@ public:
                   QPushButton *stopButton, QSlider *positionSlider, QObject *parent = nullptr);
 
     // Opens and plays the file, retrying a refused open after a pause (at
-    // most ten opens); false when the sound was dropped.
+    // most ten opens); false when the sound was dropped. `ringing` says what
+    // rings ("Alarm 3 — 07:00 AM"); by default the file's name.
     bool startChannelSound(const QString &path, const QString &stopCaption, int retryPauseMs,
-                           bool showPosition);
+                           bool showPosition, const QString &ringing = QString());
 
     // Closes the channel once its sound no longer plays.
     void pollChannel();
@@ -34,6 +35,11 @@ public:
     bool active() const { return m_active; }
     // False while the user holds the slider's thumb.
     bool following() const { return m_following; }
+
+signals:
+    // Once a sound plays, and once the channel is closed after it.
+    void ringingStarted(const QString &what);
+    void ringingEnded();
 
 private:
     void onThumbPressed();

@@ -8,6 +8,7 @@
 #include "voice/timeannouncer.h"
 #include "voice/voicetables.h"
 
+#include <QEventLoop>
 #include <QTextStream>
 
 #include <variant>
@@ -115,6 +116,14 @@ int runSayCommand(const QStringList &arguments, int storedEnglish, SoundDevice &
         return 1;
     }
     voice.selectVoiceLanguage(english);
-    announceTime(device, voice.current(), time / 60, time % 60, recording);
+    QEventLoop loop;
+    bool spoken = false;
+    announceTime(device, voice.current(), time / 60, time % 60,
+                 recording, &loop, [&] {
+                     spoken = true;
+                     loop.quit();
+                 });
+    if (!spoken)
+        loop.exec();
     return 0;
 }

@@ -116,7 +116,9 @@ private slots:
         // The footer's rows, 179 to 196 of the surface, are the e-mail link, also beside its text.
         for (const int y : {178, 179, 196, 197})
             QTest::mouseClick(clock.findChild<ClockSurface *>(), Qt::LeftButton, {}, QPoint(2, y));
-        QCOMPARE(m_shell.opened, QStringList(2, ProductLinks::emailLink()));
+        // From the keyboard too.
+        QTest::keyClick(clock.findChild<QWidget *>("footerLink"), Qt::Key_Return);
+        QCOMPARE(m_shell.opened, QStringList(3, ProductLinks::emailLink()));
         m_shell.opened.clear();
         QVERIFY(!webEngineLoaded());
 

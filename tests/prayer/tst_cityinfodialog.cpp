@@ -99,6 +99,22 @@ private slots:
         QCOMPARE(fiqh->currentText(), "SHafi'i");
     }
 
+    // A new database's dialog shows Hanafi with ratio 2 and stores what it shows: Dhaka's Asr on
+    // 7 December by the Hanafi rule (15:36, not the 14:51 of ratio 1), shown again on reopening.
+    void newDatabaseStoresTheRuleShown()
+    {
+        m_time.set(VirtualTimeSource::fromLocal(2026, 12, 7, 10, 0, 0));
+        NaamazTestDb db;
+        for (const bool generate : {true, false}) {
+            CityInfoDialog dlg(db.store(), m_prompts, m_time);
+            QCOMPARE(find<QComboBox>(dlg, "fiqhList")->currentText(), "Hanafi");
+            QCOMPARE(find<QComboBox>(dlg, "ratioList")->currentText(), "2");
+            type(dlg, kDhaka);
+            QVERIFY(!generate || dlg.generatePrayerYear());
+        }
+        QCOMPARE((*db.times(341))[PrayerTimes::Asr], 15 * 60 + 36);
+    }
+
     // Opening the dialog makes the database, or the tables a creation cut short left
     // out; the generation fills the empty table, a leap year's 366 days.
     void generateIntoMissingDatabase_data()
@@ -152,7 +168,7 @@ private slots:
         QCOMPARE(kept[PrayerTimes::Jumma], 800);
         QVERIFY(kept[PrayerTimes::Fajr] > 240);
         QCOMPARE(db.times(366), old); // not a day of 2002
-        QCOMPARE(db.times(1), times(320, 722, 903, 1043, 1123, 0));
+        QCOMPARE(db.times(1), times(320, 722, 947, 1043, 1123, 0)); // Asr by the Hanafi rule shown
     }
 
     // The settings of a city come back as generated; generating it again replaces its row.

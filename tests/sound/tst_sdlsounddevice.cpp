@@ -326,6 +326,21 @@ private slots:
         QCOMPARE(reply(device, "status essound length wait").toInt(), lengthMs);
     }
 
+    // Whoever waits on plays sent without waiting is told as soon as nothing more of them can be
+    // heard: long before the four seconds the two would have played.
+    void waitsEndWhenThePlayIsCutShort()
+    {
+        for (const char *command : {"stop long", "close long wait"}) {
+            SdlSoundDevice device;
+            QCOMPARE(device.send(open(m_longClip, "long")), 0);
+            int ended = 0;
+            for (int i = 0; i < 2; ++i)
+                QCOMPARE(device.sendAndNotify("play long from 0 to 2000 wait", this, [&ended] { ++ended; }), 0);
+            QCOMPARE(device.send(command), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(ended, 2, 1500);
+        }
+    }
+
     // On every driver, and on none: sounds and a recording side by side, stop holds the
     // position, play without a start goes on from there; without an input the recording
     // is timed silence.

@@ -1,5 +1,7 @@
 #include "numberedtable.h"
+#include "sound/aliassound.h"
 #include "sound/sdlsounddevice.h"
+#include "sound/wavewriter.h"
 #include "support/recordingsounddevice.h"
 #include "voice/saycommand.h"
 #include "voice/timeannouncer.h"
@@ -9,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -19,6 +22,21 @@ const VoiceTable kTable = numberedTable({}, 1000);
 QString play(const VoiceSegment &segment)
 {
     return QString("play mysound from %1 to %2 wait").arg(segment.from).arg(segment.to);
+}
+
+// Speaks; the alias stays open until every stretch queued has been heard.
+void announce(RecordingSoundDevice &device, int hour, int minute)
+{
+    QObject context;
+    bool spoken = false;
+    device.holdWaits = true;
+    announceTime(device, kTable, hour, minute, kRecording, &context, [&] { spoken = true; });
+    if (device.heldWaits() > 0) {
+        QVERIFY(!spoken);
+        QVERIFY(!device.sent.last().startsWith("close"));
+        device.endWaits();
+    }
+    QVERIFY(spoken);
 }
 
 } // namespace
@@ -53,7 +71,7 @@ private slots:
         QFETCH(QList<int>, indexes);
         RecordingSoundDevice device;
 
-        announceTime(device, kTable, hour, minute, kRecording);
+        announce(device, hour, minute);
 
         QCOMPARE(device.sent, QStringList({
                                   kOpen,
@@ -88,11 +106,58 @@ private slots:
         QFETCH(QString, last);
         RecordingSoundDevice device;
         device.failCommandsStartingWith(failing, times);
-        announceTime(device, kTable, 9, 15, kRecording);
+        announce(device, 9, 15);
         QCOMPARE(device.sent.filter(QRegularExpression("^open ")).size(), opens);
         QCOMPARE(device.sent.filter(QRegularExpression("^play ")).size(), plays);
         QCOMPARE(device.sent.size(), opens + plays + (plays ? 2 : 0));
         QCOMPARE(device.sent.last(), last);
+    }
+
+    // Through the real sound layer (disk driver): the event loop runs on while the time is spoken,
+    // and the stretches follow each other sample for sample, with no silence between them.
+    void spokenWithoutBlockingOrGaps()
+    {
+        const QString clip = m_dir.filePath("voice.wav"), out = m_dir.filePath("out.raw");
+        const RecordingFormat format; // 8-bit mono, 11025 Hz
+        QByteArray frames;
+        for (int i = 0; i < format.samplesPerSecond * 2; ++i)
+            frames.append(char(129 + i * 7 % 120)); // never 128, the silence of 8-bit audio
+        QString reason;
+        QVERIFY2(WaveWriter::write(clip, format, frames, &reason), qPrintable(reason));
+        VoiceTable table; // 09:15 in English: no period of the day
+        table.starter = {0, 400};
+        table.hour[9] = {500, 900};
+        table.min[1] = {1000, 1300};
+        table.ampm[0] = {1500, 1900};
+        QList<float> expected; // as the device plays 8-bit audio
+        for (const VoiceSegment &segment : {table.starter, table.hour[9], table.min[1], table.ampm[0]}) {
+            for (qint64 i = AliasSound::framesForMs(segment.from, format.samplesPerSecond);
+                 i < AliasSound::framesForMs(segment.to, format.samplesPerSecond); ++i)
+                expected << (uchar(frames[i]) - 128) / 128.0f;
+        }
+
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out));
+        SdlSoundDevice device;
+        QTimer timer;
+        int firings = 0;
+        connect(&timer, &QTimer::timeout, [&firings] { ++firings; });
+        timer.start(10);
+        bool spoken = false;
+        announceTime(device, table, 9, 15, clip, &timer, [&spoken] { spoken = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(spoken, 10000);
+        // 1.5 s of speech; a blocked event loop serves the timer once.
+        QVERIFY2(firings >= 20, qPrintable(QString("%1 firings").arg(firings)));
+
+        QFile played(out);
+        QVERIFY(played.open(QIODevice::ReadOnly));
+        const QByteArray bytes = played.readAll();
+        QList<float> samples(bytes.size() / qsizetype(sizeof(float)));
+        std::memcpy(samples.data(), bytes.constData(), bytes.size());
+        // Silence may come before the first stretch and after the last, never between.
+        const auto first = std::find_if(samples.cbegin(), samples.cend(), [](float f) { return f != 0; });
+        QCOMPARE(samples.mid(first - samples.cbegin(), expected.size()), expected);
+        QVERIFY(std::all_of(first + expected.size(), samples.cend(), [](float f) { return f == 0; }));
     }
 
     // The interval buttons are indexes 0 (15 min) to 2 (60 min); a stored index outside them speaks never.

@@ -1,0 +1,119 @@
+#include "app/ringingnotice.h"
+
+#include "app/clocktray.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+namespace {
+
+const char kService[] = "org.freedesktop.Notifications";
+const char kPath[] = "/org/freedesktop/Notifications";
+const char kInterface[] = "org.freedesktop.Notifications";
+const char kStopAction[] = "stop";
+
+QDBusMessage notificationCall(const char *method)
+{
+    return QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+}
+
+} // namespace
+
+RingingNotice::RingingNotice(ClockTray &tray, QObject *parent)
+    : QObject(parent)
+    , m_tray(tray)
+{
+}
+
+void RingingNotice::show(const QString &what)
+{
+    m_shown = true;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        showInTray(what);
+        return;
+    }
+    listen();
+    QDBusMessage notify = notificationCall("Notify");
+    // Critical, without a timeout: it stays until the sound ends or is stopped.
+    const QVariantMap hints{{"urgency", QVariant::fromValue(uchar(2))},
+                            {"desktop-entry", QStringLiteral("chimewise")}};
+    notify << QStringLiteral("Chimewise") << m_id << QStringLiteral("chimewise") << what << QString()
+           << QStringList{kStopAction, QStringLiteral("Stop")} << hints << 0;
+    auto *call = new QDBusPendingCallWatcher(bus.asyncCall(notify), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this,
+            [this, what](QDBusPendingCallWatcher *finished) { onNotified(finished, what); });
+}
+
+void RingingNotice::withdraw()
+{
+    m_shown = false;
+    if (std::exchange(m_inTray, false))
+        m_tray.showMessage(QString());
+    close(std::exchange(m_id, 0));
+}
+
+void RingingNotice::listen()
+{
+    if (m_listening)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    m_listening = bus.connect(kService, kPath, kInterface, "ActionInvoked", this,
+                              SLOT(onActionInvoked(uint, QString)))
+                  && bus.connect(kService, kPath, kInterface, "NotificationClosed", this,
+                                 SLOT(onClosed(uint, uint)));
+}
+
+void RingingNotice::onNotified(QDBusPendingCallWatcher *call, const QString &what)
+{
+    call->deleteLater();
+    const QDBusPendingReply<uint> reply = *call;
+    if (reply.isError()) {
+        if (m_shown)
+            showInTray(what);
+        return;
+    }
+    // The sound may have ended before the desktop answered.
+    if (!m_shown) {
+        close(reply.value());
+        return;
+    }
+    m_id = reply.value();
+    if (std::exchange(m_earlyStop, 0) == m_id)
+        emit stopRequested();
+}
+
+// The press may come in before the answer that numbers the notification.
+void RingingNotice::onActionInvoked(uint id, const QString &action)
+{
+    if (action != kStopAction || !m_shown)
+        return;
+    if (m_id == 0)
+        m_earlyStop = id;
+    else if (id == m_id)
+        emit stopRequested();
+}
+
+// Closed on the desktop: the sound rings on; the tray still offers to stop it.
+void RingingNotice::onClosed(uint id, uint)
+{
+    if (id == m_id)
+        m_id = 0;
+}
+
+void RingingNotice::showInTray(const QString &what)
+{
+    m_inTray = true;
+    m_tray.showMessage(what);
+}
+
+void RingingNotice::close(uint id)
+{
+    if (id == 0)
+        return;
+    QDBusMessage closing = notificationCall("CloseNotification");
+    closing << id;
+    QDBusConnection::sessionBus().asyncCall(closing);
+}

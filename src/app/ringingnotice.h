@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class ClockTray;
+class QDBusPendingCallWatcher;
+
+// The desktop notification that says what rings, with a "Stop" action:
+// freedesktop Notifications on the session bus, or the tray icon's message
+// where no notification service answers. Nothing here waits for the bus.
+class RingingNotice : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RingingNotice(ClockTray &tray, QObject *parent = nullptr);
+
+    void show(const QString &what);
+    void withdraw();
+
+signals:
+    void stopRequested();
+
+private slots:
+    void onActionInvoked(uint id, const QString &action);
+    void onClosed(uint id, uint reason);
+
+private:
+    void listen();
+    void onNotified(QDBusPendingCallWatcher *call, const QString &what);
+    void showInTray(const QString &what);
+    void close(uint id);
+
+    ClockTray &m_tray;
+    bool m_listening = false;
+    bool m_shown = false;
+    bool m_inTray = false; // the tray icon's message stands in
+    uint m_id = 0; // the notification on the desktop, 0 when none
+    uint m_earlyStop = 0; // "Stop" pressed on a notification not yet numbered
+};

@@ -1,0 +1,132 @@
+#include "alarms/alarmlistdialog.h"
+#include "app/clockdialog.h"
+#include "app/clocksurface.h"
+#include "browser/aboutdialog.h"
+#include "browser/browserlauncher.h"
+#include "browser/linkopener.h"
+#include "core/profilesettings.h"
+#include "core/profilestore.h"
+#include "events/eventadddialog.h"
+#include "events/eventstore.h"
+#include "events/eventviewdialog.h"
+#include "events/eventrow.h"
+#include "events/reminderdialog.h"
+#include "prayer/cityinfodialog.h"
+#include "prayer/naamaztestdb.h"
+#include "prayer/prayerbatchdialog.h"
+#include "prayer/prayereditdialog.h"
+#include "support/recordingshellopener.h"
+#include "support/recordingsounddevice.h"
+#include "support/scriptedprompts.h"
+#include "support/virtualtimesource.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+
+// A walk over the main window and every dialog: each control (whatever takes the keyboard) has a
+// name that assistive technology reads out (its own, its label's or a button's caption), and every
+// window uses the main form's font. A dialog added later is one more row.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        DbSession session = m_db.session();
+        QVERIFY(m_db.store().insertEmptyDay(session, 1).ok()); // the edit dialog opens on 1 January
+        m_profile = ProfileStore::openIniFile(m_db.source().name() + ".conf");
+        m_main = std::make_unique<ClockDialog>(
+            ClockServices{m_time, m_prompts, *m_profile, m_shell, m_sound, m_db.source()});
+        m_form = m_main->findChild<ClockSurface *>();
+    }
+
+    void walk_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"main window", "city information", "view and edit timings", "batch update",
+                                   "add event", "view events", "reminder", "alarm list", "about"})
+            QTest::newRow(window) << QString(window);
+    }
+
+    void walk()
+    {
+        QFETCH(QString, window);
+        std::unique_ptr<QWidget> dialog;
+        if (window == "city information")
+            dialog = std::make_unique<CityInfoDialog>(m_db.store(), m_prompts, m_time);
+        else if (window == "view and edit timings")
+            dialog = std::make_unique<PrayerEditDialog>(m_db.store(), m_prompts, m_time);
+        else if (window == "batch update")
+            dialog = std::make_unique<PrayerBatchDialog>(m_db.store(), m_prompts, m_time);
+        else if (window == "add event")
+            dialog = std::make_unique<EventAddDialog>(m_events, m_prompts, m_time, m_sound);
+        else if (window == "view events")
+            dialog = std::make_unique<EventViewDialog>(m_events, m_prompts, m_time);
+        else if (window == "reminder")
+            dialog = std::make_unique<ReminderDialog>(EventRow{QDate(2026, 12, 6), 600, "Dentist", "Call first"},
+                                                      m_time, m_prompts);
+        else if (window == "alarm list")
+            dialog = std::make_unique<AlarmListDialog>(ProfileSettings(*m_profile));
+        else if (window == "about")
+            dialog = std::make_unique<AboutDialog>(m_links);
+        QWidget *root = dialog ? dialog.get() : m_form;
+        QList<QWidget *> labelled;
+        for (const QLabel *label : root->findChildren<QLabel *>())
+            labelled << label->buddy();
+        const QFontInfo font(m_form->font());
+        QStringList unnamed, otherFont;
+        const QList<QWidget *> widgets = root->findChildren<QWidget *>() << root;
+        for (QWidget *widget : widgets) {
+            const auto *button = qobject_cast<QAbstractButton *>(widget);
+            // The parts of a control (a combo box's field and list) are read out as the control.
+            bool part = false;
+            for (QWidget *up = widget->parentWidget(); up && up != root; up = up->parentWidget())
+                part = part || (up->focusPolicy() & Qt::TabFocus);
+            if ((widget->focusPolicy() & Qt::TabFocus) && !part && widget->accessibleName().isEmpty()
+                && !labelled.contains(widget) && !(button && !button->text().isEmpty()))
+                unnamed << widget->objectName();
+            const QFontInfo used(widget->font());
+            if (used.family() != font.family() || used.pointSizeF() != font.pointSizeF())
+                otherFont << widget->objectName();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable("unnamed: " + unnamed.join(", ")));
+        QVERIFY2(otherFont.isEmpty(), qPrintable("in another font: " + otherFont.join(", ")));
+    }
+
+    // Tab from the first focus, the checked interval, round the whole window: the footer is reached
+    // and announced as a link, the picked-time field below the hidden face is not.
+    void keyboardRound()
+    {
+        m_main->restoreAndRaise();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        QCOMPARE(m_main->focusWidget()->objectName(), "interval15Radio");
+        QStringList reached;
+        do {
+            reached << m_main->focusWidget()->objectName();
+            QTest::keyClick(m_main->focusWidget(), Qt::Key_Tab);
+        } while (m_main->focusWidget()->objectName() != reached.first() && reached.size() < 50);
+        QVERIFY(reached.contains("creditIdeaEdit") && reached.contains("footerLink"));
+        QVERIFY(!reached.contains("pickedTimeEdit"));
+        QWidget *footer = m_form->findChild<QWidget *>("footerLink");
+        QCOMPARE(QAccessible::queryAccessibleInterface(footer)->role(), QAccessible::Link);
+        QCOMPARE(footer->accessibleName(), "Developed by the Chimewise team");
+    }
+
+private:
+    NaamazTestDb m_db;
+    VirtualTimeSource m_time{VirtualTimeSource::fromLocal(2026, 12, 6, 9, 15, 30)};
+    ScriptedPrompts m_prompts;
+    RecordingShellOpener m_shell;
+    RecordingSoundDevice m_sound;
+    std::unique_ptr<ProfileStore> m_profile;
+    std::unique_ptr<ClockDialog> m_main;
+    ClockSurface *m_form = nullptr;
+    EventStore m_events{m_db.source()};
+    BrowserLauncher m_browser;
+    LinkOpener m_links{m_shell, m_prompts, m_browser, nullptr};
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

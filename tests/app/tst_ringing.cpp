@@ -100,17 +100,14 @@ private slots:
     void missingFileIsTriedWhileTheClockTicks()
     {
         Clock clock(m_dir, "/home/u/gone.wav");
-        VirtualTimeSource &time = clock.time;
-        RecordingSoundDevice &sound = clock.sound;
-        ClockDialog &dialog = *clock.dialog;
-        sound.failCommandsStartingWith("open");
+        clock.sound.failCommandsStartingWith("open");
         for (int second = 0; second < SoundChannel::kOpenAttempts; ++second) {
-            time.advance(1);
-            dialog.clockTick();
-            QCOMPARE(dialog.windowTitle(), QString("Chimewise 07:00:%1").arg(second, 2, 10, QChar('0')));
-            QCOMPARE(sound.sent.filter("open ").size(), second + 1);
+            clock.time.advance(1);
+            clock.dialog->clockTick();
+            QCOMPARE(clock.dialog->windowTitle(), QString("Chimewise 07:00:%1").arg(second, 2, 10, QChar('0')));
+            QCOMPARE(clock.sound.sent.filter("open ").size(), second + 1);
         }
-        QVERIFY(!dialog.tray().isRinging());
+        QVERIFY(!clock.dialog->tray().isRinging());
         QTRY_VERIFY(log().contains("\"Could not play /home/u/gone.wav\" \"Alarm 3 — 07:00 AM. The device failed"));
     }
 

@@ -1,26 +1,17 @@
 #include "support/virtualtimesource.h"
 
-#include <algorithm>
 #include <ctime>
-
-void VirtualTimeSource::callAfter(int milliseconds, QObject *context, std::function<void()> due)
-{
-    const qint64 dueMs = m_ms + qMax(0, milliseconds);
-    const auto later = std::upper_bound(m_calls.begin(), m_calls.end(), dueMs,
-                                        [](qint64 ms, const Call &call) { return ms < call.dueMs; });
-    m_calls.insert(later, {dueMs, context, std::move(due)});
-}
 
 void VirtualTimeSource::advanceMs(qint64 milliseconds)
 {
     const qint64 until = m_ms + milliseconds;
     // A call may make another that falls due before `until`.
-    while (!m_calls.empty() && m_calls.front().dueMs <= until) {
-        Call call = std::move(m_calls.front());
-        m_calls.erase(m_calls.begin());
-        m_ms = qMax(m_ms, call.dueMs);
-        if (call.context)
-            call.due();
+    for (auto next = m_calls.begin(); next != m_calls.end() && next->first <= until; next = m_calls.begin()) {
+        m_ms = qMax(m_ms, next->first);
+        const auto [context, due] = std::move(next->second);
+        m_calls.erase(next);
+        if (context)
+            due();
     }
     m_ms = until;
 }

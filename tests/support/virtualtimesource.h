@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include <vector>
+#include <map>
 
 // A clock the test sets and moves. Moving it forward runs the calls that
 // fall due on the way, each at its own moment, in order; setting it runs none.
@@ -14,7 +14,10 @@ public:
     explicit VirtualTimeSource(qint64 calendarSeconds = 0) : m_ms(calendarSeconds * 1000) {}
 
     qint64 now() const override { return m_ms / 1000; }
-    void callAfter(int milliseconds, QObject *context, std::function<void()> due) override;
+    void callAfter(int milliseconds, QObject *context, std::function<void()> due) override
+    {
+        m_calls.emplace(m_ms + qMax(0, milliseconds), Call{context, std::move(due)});
+    }
 
     void set(qint64 calendarSeconds) { m_ms = calendarSeconds * 1000; }
     void advance(qint64 seconds) { advanceMs(seconds * 1000); }
@@ -24,13 +27,8 @@ public:
     static qint64 fromLocal(int year, int month, int day, int hour, int minute, int second);
 
 private:
-    struct Call
-    {
-        qint64 dueMs;
-        QPointer<QObject> context;
-        std::function<void()> due;
-    };
+    using Call = std::pair<QPointer<QObject>, std::function<void()>>;
 
     qint64 m_ms;
-    std::vector<Call> m_calls; // soonest first; calls due together in the order made
+    std::multimap<qint64, Call> m_calls; // by the moment due; calls due together in the order made
 };

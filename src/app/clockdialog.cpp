@@ -192,7 +192,8 @@ void ClockDialog::connectControls()
 }
 
 // While the channel's sound plays, the tray and a desktop notification show
-// what rings, and either can stop it.
+// what rings, and either can stop it. A sound that will not be heard is
+// told of the same way.
 void ClockDialog::connectRinging()
 {
     auto *notice = new RingingNotice(*m_tray, this);
@@ -206,6 +207,7 @@ void ClockDialog::connectRinging()
         m_tray->endRinging();
         notice->withdraw();
     });
+    connect(m_channel, &SoundChannel::soundLost, notice, &RingingNotice::report);
     connect(m_tray, &ClockTray::stopRequested, m_channel, &SoundChannel::stopChannelSound);
     connect(notice, &RingingNotice::stopRequested, m_channel, &SoundChannel::stopChannelSound);
 }

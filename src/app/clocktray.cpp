@@ -101,8 +101,8 @@ bool ClockTray::isRinging() const
     return m_popup->actions().contains(m_stopAction);
 }
 
-void ClockTray::showMessage(const QString &text)
+void ClockTray::showMessage(const QString &text, const QString &detail)
 {
     // Shown until taken away: the sound it tells of rings on.
-    m_icon->showMessage(text, QString(), QSystemTrayIcon::Information, 0);
+    m_icon->showMessage(text, detail, QSystemTrayIcon::Information, 0);
 }

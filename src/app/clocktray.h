@@ -33,7 +33,7 @@ public:
     void endRinging();
     bool isRinging() const;
     // The icon's own message; an empty text takes it away.
-    void showMessage(const QString &text);
+    void showMessage(const QString &text, const QString &detail = QString());
 
 signals:
     void leftClicked();

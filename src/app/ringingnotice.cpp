@@ -19,6 +19,18 @@ QDBusMessage notificationCall(const char *method)
     return QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
 }
 
+// Critical, without a timeout: it stays until closed.
+QDBusMessage notifyCall(uint replaces, const QString &summary, const QString &body,
+                        const QStringList &actions)
+{
+    QDBusMessage notify = notificationCall("Notify");
+    const QVariantMap hints{{"urgency", QVariant::fromValue(uchar(2))},
+                            {"desktop-entry", QStringLiteral("chimewise")}};
+    notify << QStringLiteral("Chimewise") << replaces << QStringLiteral("chimewise") << summary << body
+           << actions << hints << 0;
+    return notify;
+}
+
 } // namespace
 
 RingingNotice::RingingNotice(ClockTray &tray, QObject *parent)
@@ -36,12 +48,9 @@ void RingingNotice::show(const QString &what)
         return;
     }
     listen();
-    QDBusMessage notify = notificationCall("Notify");
-    // Critical, without a timeout: it stays until the sound ends or is stopped.
-    const QVariantMap hints{{"urgency", QVariant::fromValue(uchar(2))},
-                            {"desktop-entry", QStringLiteral("chimewise")}};
-    notify << QStringLiteral("Chimewise") << m_id << QStringLiteral("chimewise") << what << QString()
-           << QStringList{kStopAction, QStringLiteral("Stop")} << hints << 0;
+    // Withdrawn once the sound ends or is stopped.
+    const QDBusMessage notify =
+        notifyCall(m_id, what, QString(), {kStopAction, QStringLiteral("Stop")});
     auto *call = new QDBusPendingCallWatcher(bus.asyncCall(notify), this);
     connect(call, &QDBusPendingCallWatcher::finished, this,
             [this, what](QDBusPendingCallWatcher *finished) { onNotified(finished, what); });
@@ -53,6 +62,22 @@ void RingingNotice::withdraw()
     if (std::exchange(m_inTray, false))
         m_tray.showMessage(QString());
     close(std::exchange(m_id, 0));
+}
+
+void RingingNotice::report(const QString &summary, const QString &detail)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        m_tray.showMessage(summary, detail);
+        return;
+    }
+    auto *call = new QDBusPendingCallWatcher(bus.asyncCall(notifyCall(0, summary, detail, {})), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this,
+            [this, summary, detail](QDBusPendingCallWatcher *finished) {
+                finished->deleteLater();
+                if (finished->isError())
+                    m_tray.showMessage(summary, detail);
+            });
 }
 
 void RingingNotice::listen()

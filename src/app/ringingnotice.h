@@ -18,6 +18,8 @@ public:
 
     void show(const QString &what);
     void withdraw();
+    // A notification of its own, kept until the user dismisses it.
+    void report(const QString &summary, const QString &detail);
 
 signals:
     void stopRequested();

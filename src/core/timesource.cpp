@@ -1,6 +1,6 @@
 #include "core/timesource.h"
 
-#include <QThread>
+#include <QTimer>
 
 #include <ctime>
 
@@ -26,7 +26,7 @@ qint64 SystemTimeSource::now() const
     return qint64(std::time(nullptr));
 }
 
-void SystemTimeSource::sleep(int milliseconds)
+void SystemTimeSource::callAfter(int milliseconds, QObject *context, std::function<void()> due)
 {
-    QThread::msleep(ulong(qMax(0, milliseconds)));
+    QTimer::singleShot(qMax(0, milliseconds), Qt::PreciseTimer, context, std::move(due));
 }

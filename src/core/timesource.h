@@ -2,6 +2,10 @@
 
 #include <QtGlobal>
 
+#include <functional>
+
+class QObject;
+
 // A moment as the local wall clock shows it (the C library's zone rules).
 struct LocalTime
 {
@@ -19,7 +23,8 @@ struct LocalTime
 };
 
 // Where every part of the program reads the time and waits. Tests use a
-// virtual source that they set and move forward; its sleeps advance it.
+// virtual source that they set and move forward; moving it runs what was
+// to be called on the way.
 class TimeSource
 {
 public:
@@ -27,7 +32,9 @@ public:
 
     // Calendar time: whole seconds since 1970-01-01 00:00:00 UTC.
     virtual qint64 now() const = 0;
-    virtual void sleep(int milliseconds) = 0;
+    // Runs `due` once from this thread's event loop after that many
+    // milliseconds, unless `context` is gone by then. Nothing waits meanwhile.
+    virtual void callAfter(int milliseconds, QObject *context, std::function<void()> due) = 0;
 
     static LocalTime toLocal(qint64 calendarSeconds);
 };
@@ -36,5 +43,5 @@ class SystemTimeSource final : public TimeSource
 {
 public:
     qint64 now() const override;
-    void sleep(int milliseconds) override;
+    void callAfter(int milliseconds, QObject *context, std::function<void()> due) override;
 };

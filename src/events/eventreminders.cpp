@@ -31,9 +31,6 @@ void EventReminders::checkEventReminders(const TickSecond &second)
     const DbResult<QList<EventRow>> due = m_store.dueEvents(session, today, now);
     if (!report(due))
         return;
-    // After one sound could not start, the others of this run stay silent
-    // rather than stall the clock again.
-    bool soundAllowed = true;
     for (const EventRow &taken : due.value()) {
         if (m_time.now() >= started + kRunSeconds)
             return;
@@ -42,20 +39,19 @@ void EventReminders::checkEventReminders(const TickSecond &second)
         if (!report(row))
             return;
         if (row.value() && isReminderDue(*row.value(), today, now)
-            && !remind(session, *row.value(), soundAllowed))
+            && !remind(session, *row.value()))
             return;
     }
 }
 
-bool EventReminders::remind(DbSession &session, EventRow row, bool &soundAllowed)
+bool EventReminders::remind(DbSession &session, EventRow row)
 {
     const int interval = row.interval;
     row.reminder = advanceReminder(row.reminder, interval);
     if (!report(m_store.storeReminder(session, row)))
         return false;
-    if (soundAllowed && row.hasSound())
-        soundAllowed = m_channel.startChannelSound(row.playFile, "&Stop Event", kRetryPauseMs, true,
-                                                   "Event — " + row.title);
+    if (row.hasSound())
+        m_channel.startChannelSound(row.playFile, "&Stop Event", kRetryPauseMs, true, "Event — " + row.title);
 
     if (ReminderDialog *open = ReminderDialog::openFor(row.title)) {
         open->bringToFront();

@@ -27,7 +27,7 @@ public:
 
 private:
     // False after a database error, which ends the run.
-    bool remind(DbSession &session, EventRow row, bool &soundAllowed);
+    bool remind(DbSession &session, EventRow row);
     // Shows a failure once until a success or another failure: a database
     // that is down would otherwise bring a new message every minute.
     bool report(const DbStatus &status);

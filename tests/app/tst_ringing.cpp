@@ -3,6 +3,7 @@
 #include "app/clocktray.h"
 #include "core/profilestore.h"
 #include "db/datasource.h"
+#include "sound/soundchannel.h"
 #include "support/recordingshellopener.h"
 #include "support/recordingsounddevice.h"
 #include "support/scopedtimezone.h"
@@ -56,16 +57,10 @@ private slots:
     {
         QFETCH(bool, fromNotification);
         QFETCH(bool, windowShown);
-        const auto profile = ProfileStore::openIniFile(m_dir.filePath("Chimewise.conf"));
-        profile->writeInt("AnnounceInterval", "Interval", 3);
-        profile->writeInt("Alarms", "Alarm3", 7 * 60);
-        profile->writeText("Alarms", "Alarm3_file", "/home/u/wake.wav");
-        const DataSource data = DataSource::embeddedFile(m_dir.filePath("KTXDB.sqlite"));
-        VirtualTimeSource time(VirtualTimeSource::fromLocal(2026, 12, 6, 6, 59, 59));
-        ScriptedPrompts prompts;
-        RecordingShellOpener shell;
-        RecordingSoundDevice sound;
-        ClockDialog dialog({time, prompts, *profile, shell, sound, data});
+        Clock clock(m_dir, "/home/u/wake.wav");
+        VirtualTimeSource &time = clock.time;
+        RecordingSoundDevice &sound = clock.sound;
+        ClockDialog &dialog = *clock.dialog;
         QMenu *trayMenu = dialog.menus().trayPopup();
         if (windowShown) {
             dialog.restoreAndRaise();
@@ -100,7 +95,45 @@ private slots:
         QTRY_VERIFY(log().contains(QString("CloseNotification %1").arg(id)));
     }
 
+    // The opens of a file that is not there go on while the clock ticks; then the
+    // notification says which file could not be played.
+    void missingFileIsTriedWhileTheClockTicks()
+    {
+        Clock clock(m_dir, "/home/u/gone.wav");
+        clock.sound.failCommandsStartingWith("open");
+        for (int second = 0; second < SoundChannel::kOpenAttempts; ++second) {
+            clock.time.advance(1);
+            clock.dialog->clockTick();
+            QCOMPARE(clock.dialog->windowTitle(), QString("Chimewise 07:00:%1").arg(second, 2, 10, QChar('0')));
+            QCOMPARE(clock.sound.sent.filter("open ").size(), second + 1);
+        }
+        QVERIFY(!clock.dialog->tray().isRinging());
+        QTRY_VERIFY(log().contains("\"Could not play /home/u/gone.wav\" \"Alarm 3 — 07:00 AM. The device failed"));
+    }
+
 private:
+    // The clock a second before alarm 3 rings the file at 07:00.
+    struct Clock
+    {
+        Clock(const QTemporaryDir &dir, const QString &file)
+            : profile(ProfileStore::openIniFile(dir.filePath("Chimewise.conf")))
+            , data(DataSource::embeddedFile(dir.filePath("KTXDB.sqlite")))
+        {
+            profile->writeInt("AnnounceInterval", "Interval", 3);
+            profile->writeInt("Alarms", "Alarm3", 7 * 60);
+            profile->writeText("Alarms", "Alarm3_file", file);
+            dialog = std::make_unique<ClockDialog>(ClockServices{time, prompts, *profile, shell, sound, data});
+        }
+
+        VirtualTimeSource time{VirtualTimeSource::fromLocal(2026, 12, 6, 6, 59, 59)};
+        RecordingSoundDevice sound;
+        std::unique_ptr<ProfileStore> profile;
+        DataSource data;
+        ScriptedPrompts prompts;
+        RecordingShellOpener shell;
+        std::unique_ptr<ClockDialog> dialog;
+    };
+
     QString log() const
     {
         QFile file(m_log);

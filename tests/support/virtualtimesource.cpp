@@ -2,6 +2,20 @@
 
 #include <ctime>
 
+void VirtualTimeSource::advanceMs(qint64 milliseconds)
+{
+    const qint64 until = m_ms + milliseconds;
+    // A call may make another that falls due before `until`.
+    for (auto next = m_calls.begin(); next != m_calls.end() && next->first <= until; next = m_calls.begin()) {
+        m_ms = qMax(m_ms, next->first);
+        const auto [context, due] = std::move(next->second);
+        m_calls.erase(next);
+        if (context)
+            due();
+    }
+    m_ms = until;
+}
+
 qint64 VirtualTimeSource::fromLocal(int year, int month, int day, int hour, int minute, int second)
 {
     std::tm tm{};

@@ -2,21 +2,33 @@
 
 #include "core/timesource.h"
 
-// A clock the test sets and moves; sleeping moves it too, at once.
+#include <QPointer>
+
+#include <map>
+
+// A clock the test sets and moves. Moving it forward runs the calls that
+// fall due on the way, each at its own moment, in order; setting it runs none.
 class VirtualTimeSource final : public TimeSource
 {
 public:
     explicit VirtualTimeSource(qint64 calendarSeconds = 0) : m_ms(calendarSeconds * 1000) {}
 
     qint64 now() const override { return m_ms / 1000; }
-    void sleep(int milliseconds) override { m_ms += milliseconds; }
+    void callAfter(int milliseconds, QObject *context, std::function<void()> due) override
+    {
+        m_calls.emplace(m_ms + qMax(0, milliseconds), Call{context, std::move(due)});
+    }
 
     void set(qint64 calendarSeconds) { m_ms = calendarSeconds * 1000; }
-    void advance(qint64 seconds) { m_ms += seconds * 1000; }
+    void advance(qint64 seconds) { advanceMs(seconds * 1000); }
+    void advanceMs(qint64 milliseconds);
 
     // Calendar seconds of a local wall-clock time in the current TZ.
     static qint64 fromLocal(int year, int month, int day, int hour, int minute, int second);
 
 private:
+    using Call = std::pair<QPointer<QObject>, std::function<void()>>;
+
     qint64 m_ms;
+    std::multimap<qint64, Call> m_calls; // by the moment due; calls due together in the order made
 };

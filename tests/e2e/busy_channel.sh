@@ -1,0 +1,126 @@
+#!/bin/bash
+# The real program at faked moments, with SDL's disk audio driver:
+# - an alarm due while a longer alarm still rings is heard in full right
+#   after it (what the device played is captured and timed);
+# - while the opens of a missing alarm file are tried again and again, a tray
+#   click shows the window at once, and then a notification names the file.
+set -u
+bin=$(realpath "$1")
+
+if [ -z "${CHIMEWISE_E2E_INNER:-}" ]; then
+  for tool in xvfb-run xauth trayer xdotool xprop faketime dbus-run-session /usr/bin/python3; do
+    command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps"; exit 1; }
+  done
+  export CHIMEWISE_E2E_INNER=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$bin"
+fi
+
+scratch=$(mktemp -d)
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
+export XDG_RUNTIME_DIR="$scratch/runtime" TZ=UTC QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=disk
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/Chimewise" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+# wait_for <seconds> <command…>: polls every 0.1 s until the command succeeds.
+wait_for() {
+  local tries=$(($1 * 10)); shift
+  while ! "$@" >/dev/null 2>&1; do
+    tries=$((tries - 1)); [ $tries -gt 0 ] || return 1; sleep 0.1
+  done
+}
+visible_clock() { xdotool search --onlyvisible --name '^Chimewise [0-9:]+$'; }
+tray_icon() {
+  for w in $(xdotool search --class chimewise 2>/dev/null); do
+    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '^_XEMBED_INFO(' && { echo "$w"; return 0; }
+  done
+  return 1
+}
+
+# wave <file> <seconds> <byte>: 8-bit mono at 8000 Hz, every sample that byte,
+# so that the device's float output tells the two alarms apart (0.25, -0.25).
+wave() {
+  /usr/bin/python3 -c 'import sys, wave
+w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(1); w.setframerate(8000)
+w.writeframes(bytes([int(sys.argv[3])]) * (8000 * int(sys.argv[2])))' "$@"
+}
+wave "$scratch/long.wav" 62 160
+wave "$scratch/short.wav" 3 96
+
+# The disk driver truncates its file at every device open: it writes into a
+# pipe instead, whose reader notes when each piece arrived.
+record() {
+  /usr/bin/python3 -c 'import os, sys, time
+with open(sys.argv[1], "wb") as out, open(sys.argv[2], "w") as log:
+    while chunk := os.read(0, 65536):
+        out.write(chunk); log.write("%f %d\n" % (time.monotonic(), out.tell())); log.flush()' "$@"
+}
+
+trayer --edge top --align right --widthtype request --height 24 --transparent false &
+pids+=($!)
+wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
+
+# clock <start> <profile lines>: the clock from that moment with alarms only;
+# its process id in $clock.
+clock() {
+  printf '[AnnounceInterval]\nInterval=3\nAazan_Announce=0\n[Alarms]\n%s\n' "$2" \
+    > "$XDG_CONFIG_HOME/Chimewise/Chimewise.conf"
+  SDL_DISKAUDIOFILE=/proc/self/fd/3 faketime "2026-12-06 $1" "$bin" \
+    3> >(record "$scratch/played.raw" "$scratch/arrived.log") &
+  local faker=$!
+  wait_for 5 pgrep -P "$faker" -x chimewise || fail "the clock did not start"
+  clock=$(pgrep -P "$faker" -x chimewise)
+  pids+=($faker $clock)
+}
+
+clock 06:59:58 "Alarm1=420
+Alarm1_file=$scratch/long.wav
+Alarm2=421
+Alarm2_file=$scratch/short.wav"
+wait_for 80 grep -q . "$scratch/arrived.log" || fail "nothing was played"
+# 62 s of the first alarm, then the second's 3 s.
+wait_for 80 bash -c "[ \$(stat -c %s '$scratch/played.raw') -ge $(((62 + 3) * 8000 * 4)) ]" ||
+  fail "the second alarm was not played in full after the first"
+# The device stays open up to a second after a sound.
+sleep 2
+kill "$clock"
+/usr/bin/python3 - "$scratch/played.raw" "$scratch/arrived.log" <<'EOF' || fail "the alarms did not follow each other in full"
+import array, bisect, sys
+samples = array.array("f", open(sys.argv[1], "rb").read())
+arrived = [tuple(map(float, line.split())) for line in open(sys.argv[2])]
+ends = [int(end) for _, end in arrived]
+def when(sample):  # when the byte of that sample reached the pipe
+    return arrived[bisect.bisect_right(ends, sample * 4)][0]
+first = [i for i, s in enumerate(samples) if s == 0.25]
+second = [i for i, s in enumerate(samples) if s == -0.25]
+gap = when(second[0]) - when(first[-1])
+print("first alarm %d samples, second %d samples, %.2f s apart" % (len(first), len(second), gap))
+sys.exit(not (len(first) == 62 * 8000 and len(second) == 3 * 8000 and second[0] > first[-1] and gap < 2))
+EOF
+
+/usr/bin/python3 -m dbusmock --template notification_daemon -l "$scratch/notified.log" >/dev/null 2>&1 &
+pids+=($!)
+wait_for 10 /usr/bin/python3 -c 'import dbus, sys
+sys.exit(not dbus.SessionBus().name_has_owner("org.freedesktop.Notifications"))' ||
+  fail "the notification daemon did not start"
+started=$(date +%s%N)
+clock 07:01:57 "Alarm1=422
+Alarm1_file=$scratch/gone.wav"
+wait_for 15 tray_icon || fail "no tray icon appeared"
+visible_clock && fail "the window should start hidden behind the tray icon"
+# At 07:02:02 the clock is between the opens of the missing file.
+rest=$((5000 - ($(date +%s%N) - started) / 1000000))
+[ "$rest" -gt 0 ] && sleep "$((rest / 1000)).$(printf %03d $((rest % 1000)))"
+clicked=$(date +%s%N)
+xdotool mousemove --window "$(tray_icon)" 5 5 click 1
+wait_for 10 visible_clock || fail "a tray click did not show the window"
+shown_ms=$((($(date +%s%N) - clicked) / 1000000))
+echo "window shown ${shown_ms} ms after the tray click during the opens"
+[ "$shown_ms" -lt 1000 ] || fail "the window took ${shown_ms} ms"
+grep -q "Could not play" "$scratch/notified.log" && fail "the opens were over before the click"
+wait_for 20 grep -q "Could not play $scratch/gone.wav" "$scratch/notified.log" ||
+  fail "no notification named the missing file"
+grep -o "Notify.*Could not play[^]]*" "$scratch/notified.log"
+echo "the missing file was reported after its opens; the window answered meanwhile"

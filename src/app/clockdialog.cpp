@@ -9,6 +9,8 @@
 #include "app/clocktray.h"
 #include "app/commandids.h"
 #include "core/datafiles.h"
+#include "core/loginstart.h"
+#include "core/promptservice.h"
 #include "db/databasesetup.h"
 #include "db/datasource.h"
 #include "events/eventadddialog.h"
@@ -81,6 +83,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     , m_sound(services.sound)
     , m_prompts(services.prompts)
     , m_data(services.data)
+    , m_loginStart(services.loginStart)
     , m_prayerStore(services.data)
     , m_settings(services.profile)
     , m_ui(std::make_unique<Ui::ClockDialogForm>())
@@ -144,6 +147,7 @@ void ClockDialog::onInitDialog()
     m_surface->setFooter(m_ui->footerLabel->text(), m_ui->footerLabel->geometry());
 
     loadSettings();
+    offerLoginStart();
     m_intervalIndex = m_settings.interval();
     writeControls();
     m_ui->alarmSlotCombo->setCurrentIndex(0);
@@ -212,6 +216,7 @@ void ClockDialog::registerCommands()
              const EventStore store(m_data);
              EventViewDialog(store, m_prompts, m_time, this).exec();
          }},
+        {Command::StartAtLogin, [this] { flipLoginStart(); }},
     };
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
         m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
@@ -378,6 +383,25 @@ void ClockDialog::updateMenuChecks()
 {
     m_menus->setChecked(Command::ToggleLanguage, m_english);
     m_menus->setChecked(Command::EnablePrayerCall, m_prayerCallEnabled);
+    m_menus->setChecked(Command::StartAtLogin, m_loginStart.isOn());
+}
+
+// A talking clock that does not start with the session is soon forgotten:
+// the first start puts it into the autostart, quietly; the user's choice stands after that.
+void ClockDialog::offerLoginStart()
+{
+    if (m_settings.readLoginStartOffered())
+        return;
+    m_loginStart.setOn(true);
+    m_settings.setLoginStartOffered();
+}
+
+void ClockDialog::flipLoginStart()
+{
+    const QString problem = m_loginStart.setOn(!m_loginStart.isOn());
+    if (!problem.isEmpty())
+        m_prompts.messageBox(problem, kProductName, PromptService::Buttons::Ok, PromptService::Icon::Error);
+    updateMenuChecks();
 }
 
 // Without a notification area to come back from, hiding would lose the

@@ -64,6 +64,7 @@ DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnection
 
 DbSession::~DbSession()
 {
+    m_executed.clear(); // queries go before their connection
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();
@@ -78,7 +79,20 @@ QSqlDatabase DbSession::database() const
 
 DbStatus DbSession::execute(const QString &statement, const QVariantList &values)
 {
-    return select(statement, values, {});
+    if (!m_openStatus.ok())
+        return m_openStatus;
+    auto kept = m_executed.find(statement);
+    if (kept == m_executed.end()) {
+        auto query = std::make_unique<QSqlQuery>(database());
+        query->setForwardOnly(true);
+        if (!query->prepare(statement))
+            return failure(query->lastError());
+        kept = m_executed.emplace(statement, std::move(query)).first;
+    }
+    QSqlQuery &query = *kept->second;
+    const DbStatus status = run(query, values, {});
+    query.finish(); // a kept statement holds no lock between runs
+    return status;
 }
 
 DbStatus DbSession::select(const QString &statement, const QVariantList &values,
@@ -90,8 +104,13 @@ DbStatus DbSession::select(const QString &statement, const QVariantList &values,
     query.setForwardOnly(true);
     if (!query.prepare(statement))
         return failure(query.lastError());
-    for (const QVariant &value : values)
-        query.addBindValue(value);
+    return run(query, values, eachRow);
+}
+
+DbStatus DbSession::run(QSqlQuery &query, const QVariantList &values, const RowReader &eachRow)
+{
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
     if (!query.exec())
         return failure(query.lastError());
     if (eachRow) {

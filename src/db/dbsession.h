@@ -8,6 +8,10 @@
 #include <QVariantList>
 
 #include <functional>
+#include <memory>
+#include <unordered_map>
+
+class QSqlQuery;
 
 // One connection for the length of one operation, under a name of its own,
 // so that an operation nested inside another (a tick inside a modal window)
@@ -27,6 +31,8 @@ public:
     // not open returns this failure.
     const DbStatus &openStatus() const { return m_openStatus; }
 
+    // A statement executed again on the same session reuses its prepared
+    // form, so a year of rows costs one preparation.
     DbStatus execute(const QString &statement, const QVariantList &values = {});
     // Hands each row of the result to the reader, in the order the database gives them.
     DbStatus select(const QString &statement, const QVariantList &values, const RowReader &eachRow);
@@ -40,6 +46,11 @@ public:
     QSqlDatabase database() const;
 
 private:
+    // A select prepares a query of its own (its rows may be read while
+    // another statement runs); an execute reuses the one it kept.
+    DbStatus run(QSqlQuery &query, const QVariantList &values, const RowReader &eachRow);
+
     QString m_connectionName;
     DbStatus m_openStatus;
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_executed;
 };

@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
 
     bool ok = printBenchLine("prayer_year", figure(reporter, "prayer_year"), "us", 150,
                              "npm adhan ~2300 us as quoted; not run, this project runs no other prayer-time code");
-    const double sqliteWrite = figure(reporter, "year_write_sqlite");
+    const double sqliteWrite = figure(reporter, "year_write_sqlite"); // NaN when left out: no line
     ok &= printBenchLine("prayer_year_write", figure(reporter, "year_write"), "ms", 2 * sqliteWrite,
                          peer(sqliteWrite, "ms", "SQLite C API, prepared, one transaction"));
     const double sqliteQuery = figure(reporter, "reminder_query_sqlite");

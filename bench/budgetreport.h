@@ -38,7 +38,7 @@ public:
 inline bool printBenchLine(const std::string &name, double figure, const char *unit, double budget,
                            const std::string &peer)
 {
-    if (std::isnan(figure))
+    if (std::isnan(figure) || std::isnan(budget))
         return true;
     const bool ok = figure <= budget;
     std::printf("BENCH %s: %.3g %s (budget %.3g %s, peer %s) %s\n", name.c_str(), figure, unit, budget, unit,

@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -22,6 +25,40 @@ DbStatus failure(const QSqlError &error)
 {
     const QString text = error.text().trimmed();
     return DbStatus::failure(text.isEmpty() ? QString("The database did not answer.") : text);
+}
+
+// The connection of Qt's SQLite driver, which is the system's SQLite too.
+sqlite3 *sqliteConnection(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+DbStatus sqliteFailure(sqlite3 *connection)
+{
+    return DbStatus::failure(QString::fromUtf8(sqlite3_errmsg(connection)) + " Unable to execute statement");
+}
+
+DbStatus executeSqliteRows(sqlite3 *connection, const QString &statement, int columns,
+                           const QList<int> &values, const std::function<void(int row)> &afterRow)
+{
+    sqlite3_stmt *prepared = nullptr;
+    if (sqlite3_prepare_v2(connection, statement.toUtf8().constData(), -1, &prepared, nullptr) != SQLITE_OK)
+        return sqliteFailure(connection);
+    DbStatus status;
+    for (qsizetype first = 0, row = 0; status.ok() && first + columns <= values.size(); first += columns, ++row) {
+        for (int column = 0; column < columns; ++column)
+            sqlite3_bind_int(prepared, column + 1, values[first + column]);
+        if (sqlite3_step(prepared) != SQLITE_DONE)
+            status = sqliteFailure(connection);
+        sqlite3_reset(prepared);
+        if (status.ok() && afterRow)
+            afterRow(int(row));
+    }
+    sqlite3_finalize(prepared);
+    return status;
 }
 
 } // namespace
@@ -118,6 +155,26 @@ DbStatus DbSession::run(QSqlQuery &query, const QVariantList &values, const RowR
             eachRow(query.record());
         if (query.lastError().isValid())
             return failure(query.lastError());
+    }
+    return {};
+}
+
+DbStatus DbSession::executeRows(const QString &statement, int columns, const QList<int> &values,
+                               const std::function<void(int row)> &afterRow)
+{
+    if (!m_openStatus.ok())
+        return m_openStatus;
+    if (sqlite3 *connection = sqliteConnection(database()))
+        return executeSqliteRows(connection, statement, columns, values, afterRow);
+    QVariantList row(columns);
+    for (qsizetype first = 0; first + columns <= values.size(); first += columns) {
+        for (int column = 0; column < columns; ++column)
+            row[column] = values[first + column];
+        const DbStatus status = execute(statement, row);
+        if (!status.ok())
+            return status;
+        if (afterRow)
+            afterRow(int(first / columns));
     }
     return {};
 }

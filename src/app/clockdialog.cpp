@@ -152,6 +152,13 @@ void ClockDialog::onInitDialog()
     writeControls();
     m_ui->alarmSlotCombo->setCurrentIndex(0);
     m_alarms->showSelectedSlot();
+    // The status line changes every second: painted on its own background,
+    // it repaints alone, not the group box and the surface beneath it.
+    m_ui->statusLabel->setAutoFillBackground(true);
+    // Focus starts on the default button (Enter sets the alarm, as from any
+    // field), not in the credit line the tick rewrites, where a blinking
+    // cursor would repaint the window twice a second for nothing.
+    m_ui->alarmSetButton->setFocus();
 
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &ClockDialog::clockTick);

@@ -12,7 +12,7 @@ source "$(dirname "$0")/desktop.sh"
 # times what xclock's second hand does; memory a small Qt program can keep.
 launch_budget_ms=1000
 cpu_factor=3
-rss_budget_mb=80
+rss_budget_mb=64
 
 printf '[AnnounceInterval]\nInterval=3\n' > "$XDG_CONFIG_HOME/Chimewise/Chimewise.conf"
 start_tray_host

@@ -50,7 +50,7 @@ test-asan: deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build $(BUILD)-asan -j$(JOBS)
-	ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
+	ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:verify_asan_link_order=0 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 \
 	  tools/run-tests $(BUILD)-asan

@@ -29,17 +29,23 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END { print sum + 0 }'; }
 rss_mb() { awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' /proc/"$1"/status; }
 
-# cpu_per_second <seconds> <pid>…: milliseconds of CPU per second of each, measured side by side.
+# cpu_per_second <seconds> <pid> <pid>: milliseconds of CPU per second of
+# each, measured side by side in windows of 10 s; the median window of each,
+# since other work on the machine disturbs single windows.
 cpu_per_second() {
-  local seconds=$1; shift
-  local before=() pid i=0
-  for pid in "$@"; do before+=("$(cpu_ns "$pid")"); done
-  sleep "$seconds"
-  for pid in "$@"; do
-    awk -v a="${before[$i]}" -v b="$(cpu_ns "$pid")" -v s="$seconds" 'BEGIN { printf "%.3f ", (b - a) / 1e6 / s }'
-    i=$((i + 1))
-  done
-  echo
+  local windows=$(($1 / 10)) w a b a0 b0
+  [ $windows -gt 0 ] || windows=1
+  for ((w = 0; w < windows; w++)); do
+    a0=$(cpu_ns "$2"); b0=$(cpu_ns "$3")
+    sleep $(($1 / windows))
+    a=$(cpu_ns "$2"); b=$(cpu_ns "$3")
+    echo "$(((a - a0) / ($1 / windows))) $(((b - b0) / ($1 / windows)))"
+  done | awk '{ x[NR] = $1; y[NR] = $2 }
+              function median(v, n,   i, j, t) {
+                for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
+                return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+              }
+              END { printf "%.3f %.3f\n", median(x, NR) / 1e6, median(y, NR) / 1e6 }'
 }
 
 # bench_line <name> <figure> <unit> <budget> <peer text>: the line, and false when over.

@@ -5,7 +5,7 @@
 #   bench/tick.sh build/chimewise [seconds]
 set -u
 bin=$(realpath "$1")
-seconds=${2:-30}
+seconds=${2:-60}
 source "$(dirname "$0")/desktop.sh"
 
 # The face shown, no spoken time in the measured seconds.

@@ -153,8 +153,10 @@ void ClockDialog::onInitDialog()
     m_ui->alarmSlotCombo->setCurrentIndex(0);
     m_alarms->showSelectedSlot();
     // The status line changes every second: painted on its own background,
-    // it repaints alone, not the group box and the surface beneath it.
+    // it repaints alone, not the group box and the surface beneath it, and
+    // at a fixed size its new text asks for no new layout.
     m_ui->statusLabel->setAutoFillBackground(true);
+    m_ui->statusLabel->setFixedSize(m_ui->statusLabel->size());
     // Focus starts on the default button (Enter sets the alarm, as from any
     // field), not in the credit line the tick rewrites, where a blinking
     // cursor would repaint the window twice a second for nothing.

@@ -6,6 +6,7 @@
 #include "events/eventrules.h"
 #include "events/reminderdialog.h"
 #include "prayer/prayeryearwriter.h"
+#include "prayer/timesarguments.h"
 #include "support/recordingshellopener.h"
 #include "support/recordingsounddevice.h"
 #include "support/scopedtimezone.h"
@@ -42,15 +43,6 @@ qint64 localMoment(const QDate &date, int minutes)
     return VirtualTimeSource::fromLocal(date.year(), date.month(), date.day(), 0, minutes, 0);
 }
 
-PrayerCalcParams dhaka()
-{
-    PrayerCalcParams p;
-    p.year = 2026;
-    p.latitude = (23 + 43 / 60.0) * M_PI / 180;
-    p.longitudeWest = -(90 + 25 / 60.0) * M_PI / 180;
-    p.timeZone = 6;
-    return p;
-}
 
 // Closes every reminder pop-up with Escape as it opens, noting its title. The timers of the
 // dialog and the pop-ups tick on the real clock: their events are dropped, the test ticks.
@@ -82,16 +74,11 @@ class TestSimulatedWeek : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
+    void everythingComesOnceAndInTime()
     {
         QVERIFY(QDir::setCurrent(m_dir.path()));
         QVERIFY(createDatabase(m_data).ok());
-        m_profile = ProfileStore::openIniFile(m_dir.filePath("Chimewise.conf"));
         qApp->installEventFilter(&m_popups);
-    }
-
-    void everythingComesOnceAndInTime()
-    {
         QList<Firing> expected = storeAlarms() + storePrayerYear() + storeEvents();
         m_time.set(kStart);
         ClockDialog dialog({m_time, m_prompts, *m_profile, m_shell, m_sound, m_data, m_loginStart});
@@ -180,7 +167,8 @@ private:
     // The year computed for Dhaka; Jumma is left empty, so Friday calls at the noon time.
     QList<Firing> storePrayerYear()
     {
-        const PrayerCalcParams place = dhaka();
+        const auto dhaka = parseTimesArguments({"--lat", "23:43N", "--lon", "90:25E", "--tz", "6"}, 2026);
+        const PrayerCalcParams place = dhaka.request->params;
         const PrayerTimeTable table = computePrayerYear(place);
         const PrayerStore store(m_data);
         DbSession session = store.openSession();
@@ -232,7 +220,7 @@ private:
     ScriptedPrompts m_prompts;
     RecordingShellOpener m_shell;
     RecordingSoundDevice m_sound;
-    std::unique_ptr<ProfileStore> m_profile;
+    const std::unique_ptr<ProfileStore> m_profile = ProfileStore::openIniFile(m_dir.filePath("Chimewise.conf"));
     const LoginStart m_loginStart{m_dir.filePath("autostart"), "/usr/bin/chimewise"};
     PopupCloser m_popups;
 };

@@ -11,6 +11,8 @@
 #include "app/footerlink.h"
 #include "app/ringingnotice.h"
 #include "core/datafiles.h"
+#include "core/loginstart.h"
+#include "core/promptservice.h"
 #include "db/databasesetup.h"
 #include "db/datasource.h"
 #include "events/eventadddialog.h"
@@ -87,6 +89,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     , m_sound(services.sound)
     , m_prompts(services.prompts)
     , m_data(services.data)
+    , m_loginStart(services.loginStart)
     , m_prayerStore(services.data)
     , m_settings(services.profile)
     , m_ui(std::make_unique<Ui::ClockDialogForm>())
@@ -155,10 +158,20 @@ void ClockDialog::onInitDialog()
                    [this] { m_links->openLink(ProductLinks::emailLink()); });
 
     loadSettings();
+    offerLoginStart();
     m_intervalIndex = m_settings.interval();
     writeControls();
     m_ui->alarmSlotCombo->setCurrentIndex(0);
     m_alarms->showSelectedSlot();
+    // The status line changes every second: painted on its own background,
+    // it repaints alone, not the group box and the surface beneath it, and
+    // at a fixed size its new text asks for no new layout.
+    m_ui->statusLabel->setAutoFillBackground(true);
+    m_ui->statusLabel->setFixedSize(m_ui->statusLabel->size());
+    // Focus starts on the default button (Enter sets the alarm, as from any
+    // field), not in the credit line the tick rewrites, where a blinking
+    // cursor would repaint the window twice a second for nothing.
+    m_ui->alarmSetButton->setFocus();
 
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &ClockDialog::clockTick);
@@ -247,6 +260,7 @@ void ClockDialog::registerCommands()
         {Command::About, [this] { AboutDialog(*m_links, this).exec(); }},
         {Command::WebBrowser, [this] { m_links->openWebBrowser(); }},
         {Command::Help, [this] { m_links->openHelp(); }},
+        {Command::StartAtLogin, [this] { flipLoginStart(); }},
     };
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
         m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
@@ -411,6 +425,25 @@ void ClockDialog::updateMenuChecks()
 {
     m_menus->setChecked(Command::ToggleLanguage, m_english);
     m_menus->setChecked(Command::EnablePrayerCall, m_prayerCallEnabled);
+    m_menus->setChecked(Command::StartAtLogin, m_loginStart.isOn());
+}
+
+// A talking clock that does not start with the session is soon forgotten:
+// the first start puts it into the autostart, quietly; the user's choice stands after that.
+void ClockDialog::offerLoginStart()
+{
+    if (m_settings.readLoginStartOffered())
+        return;
+    m_loginStart.setOn(true);
+    m_settings.setLoginStartOffered();
+}
+
+void ClockDialog::flipLoginStart()
+{
+    const QString problem = m_loginStart.setOn(!m_loginStart.isOn());
+    if (!problem.isEmpty())
+        m_prompts.messageBox(problem, kProductName, PromptService::Buttons::Ok, PromptService::Icon::Error);
+    updateMenuChecks();
 }
 
 // Without a notification area to come back from, hiding would lose the

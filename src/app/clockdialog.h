@@ -27,6 +27,7 @@ class ClockSurface;
 class ClockTray;
 class DataSource;
 class EventReminders;
+class LoginStart;
 class PrayerSchedule;
 class PromptService;
 class ProfileStore;
@@ -44,6 +45,7 @@ struct ClockServices
     ShellOpener &shell;
     SoundDevice &sound;
     const DataSource &data;
+    const LoginStart &loginStart;
 };
 
 // The main clock dialog: hidden behind the tray icon for most of its life,
@@ -108,6 +110,8 @@ private:
     void applyLanguage();
     void showLanguageCaption();
     void updateMenuChecks();
+    void offerLoginStart();
+    void flipLoginStart();
     void hideWindow();
     void showPopupAt(const QPoint &globalPos);
 
@@ -115,6 +119,7 @@ private:
     SoundDevice &m_sound;
     PromptService &m_prompts;
     const DataSource &m_data;
+    const LoginStart &m_loginStart;
     PrayerStore m_prayerStore;
     ProfileSettings m_settings;
     VoiceTables m_voice;

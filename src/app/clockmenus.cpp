@@ -26,6 +26,8 @@ const QList<Item> kMenuBar = {
         {"Repair Databases", Command::RepairDatabases, {}},
         kSeparator,
         {"&About Chimewise", Command::About, {}},
+        kSeparator,
+        {"Start at login", Command::StartAtLogin, {}},
     }},
     {"T&ools  ", 0, {
         {"&View Alarms", Command::ViewAlarms, {}},
@@ -72,10 +74,12 @@ const QList<Item> kClockPopup = {
     {"&Web Browser", Command::WebBrowser, {}},
     {"View E&vents", Command::ViewEvents, {}},
     kSeparator,
+    {"Start at login", Command::StartAtLogin, {}},
 };
 
-// Commands that carry a check mark in the menu bar.
-const QSet<int> kCheckable = {Command::ToggleLanguage, Command::EnablePrayerCall};
+// Commands that carry a check mark in the menu bar; the last also in the popups.
+const QSet<int> kCheckable = {Command::ToggleLanguage, Command::EnablePrayerCall, Command::StartAtLogin};
+const QSet<int> kCheckedInPopups = {Command::StartAtLogin};
 
 } // namespace
 
@@ -115,6 +119,7 @@ QMenu *ClockMenus::createPopup(QWidget *parent)
     QList<QAction *> actions;
     addItems(popup, kClockPopup, actions);
     applyEnabled(actions);
+    applyPopupChecks(actions);
     return popup;
 }
 
@@ -149,6 +154,24 @@ void ClockMenus::setChecked(int command, bool checked)
 {
     if (QAction *action = menuBarAction(command))
         action->setChecked(checked);
+    if (!kCheckedInPopups.contains(command))
+        return;
+    if (checked)
+        m_popupChecked.insert(command);
+    else
+        m_popupChecked.remove(command);
+    applyPopupChecks(m_trayActions);
+}
+
+void ClockMenus::applyPopupChecks(const QList<QAction *> &actions)
+{
+    for (QAction *action : actions) {
+        const int command = action->data().toInt();
+        if (kCheckedInPopups.contains(command)) {
+            action->setCheckable(true);
+            action->setChecked(m_popupChecked.contains(command));
+        }
+    }
 }
 
 bool ClockMenus::isChecked(int command) const

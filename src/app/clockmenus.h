@@ -30,7 +30,7 @@ public:
     void setEnabled(int command, bool enabled);
     bool isEnabled(int command) const { return m_enabled.contains(command); }
 
-    // Check marks live in the menu bar only.
+    // Check marks live in the menu bar; "Start at login" has its mark in the popups too.
     void setChecked(int command, bool checked);
     bool isChecked(int command) const;
     void setMenuBarText(int command, const QString &text);
@@ -45,6 +45,7 @@ private:
     template <typename Menu>
     void addItems(Menu *menu, const QList<Item> &items, QList<QAction *> &created);
     void applyEnabled(const QList<QAction *> &actions);
+    void applyPopupChecks(const QList<QAction *> &actions);
     QAction *menuBarAction(int command) const;
 
     QMenuBar *m_menuBar;
@@ -52,4 +53,5 @@ private:
     QList<QAction *> m_menuBarActions;
     QList<QAction *> m_trayActions;
     QSet<int> m_enabled;
+    QSet<int> m_popupChecked;
 };

@@ -31,24 +31,49 @@ void ClockSurface::setFooter(const QString &text, const QRect &area)
 void ClockSurface::setClockFace(std::optional<FaceGeometry> face)
 {
     m_face = face;
+    m_dial = QPixmap();
     update();
 }
 
 void ClockSurface::showFaceTime(const LocalTime &time)
 {
-    m_faceTime = time;
-    if (m_face)
-        update(faceArea(*m_face));
+    const LocalTime shown = std::exchange(m_faceTime, time);
+    if (!m_face)
+        return;
+    if (shown.hour == time.hour && shown.minute == time.minute)
+        update(secondHandArea(*m_face, shown).united(secondHandArea(*m_face, time)));
+    else
+        update(dialArea(*m_face));
 }
 
+const QPixmap &ClockSurface::dial()
+{
+    const QPoint nameAt = makerNamePosition(*m_face, m_faceTime.hour);
+    if (m_dial.isNull() || nameAt != m_dialNameAt) {
+        const QRect area = dialArea(*m_face);
+        m_dial = QPixmap(area.size() * devicePixelRatioF());
+        m_dial.setDevicePixelRatio(devicePixelRatioF());
+        m_dial.fill(palette().color(backgroundRole()));
+        QPainter painter(&m_dial);
+        painter.translate(-area.topLeft());
+        paintFaceDial(painter, *m_face, m_faceTime.hour, kMakerName);
+        m_dialNameAt = nameAt;
+    }
+    return m_dial;
+}
+
+// Each paint draws only what its area holds: the controls and the status
+// line repaint themselves every second, the cursor blinks in a field.
 void ClockSurface::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);
-    if (m_face)
-        paintClockFace(painter, *m_face, m_faceTime, kMakerName);
+    if (m_face && event->rect().intersects(dialArea(*m_face))) {
+        painter.drawPixmap(dialArea(*m_face).topLeft(), dial());
+        paintFaceHands(painter, *m_face, m_faceTime);
+    }
     if (m_footerText.isEmpty() || !event->rect().intersects(m_footerArea))
-        return; // the tick repaints the face alone
+        return;
     painter.setPen(kFooterColour);
     const QRect drawn = painter.boundingRect(m_footerArea, Qt::AlignCenter, m_footerText);
     painter.drawText(m_footerArea, Qt::AlignCenter, m_footerText);

@@ -3,6 +3,7 @@
 #include "core/timesource.h"
 #include "face/facegeometry.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <optional>
@@ -25,7 +26,8 @@ public:
 
     // The face painted below the normal area, or none.
     void setClockFace(std::optional<FaceGeometry> face);
-    // The time the face shows; repaints the face alone.
+    // The time the face shows; repaints what moved: the second hand, or
+    // when the minute changes the face.
     void showFaceTime(const LocalTime &time);
 
 signals:
@@ -42,10 +44,14 @@ protected:
 
 private:
     void keepCutOffControlsOutOfReach();
+    // The dial as painted for the hour shown, kept between seconds.
+    const QPixmap &dial();
 
     QString m_footerText;
     QRect m_footerArea;
     QRect m_footerBounds;
     std::optional<FaceGeometry> m_face;
     LocalTime m_faceTime;
+    QPixmap m_dial;
+    QPoint m_dialNameAt; // where the dial's maker's name lies
 };

@@ -18,5 +18,6 @@ enum : int {
     RepairDatabases = 32789,
     WebBrowser = 32790,
     Help = 32792,
+    StartAtLogin = 32793, // a new command: the autostart entry
 };
 } // namespace Command

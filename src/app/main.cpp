@@ -4,6 +4,7 @@
 #include "db/datasource.h"
 #include "app/desktopshellopener.h"
 #include "core/profilesettings.h"
+#include "core/loginstart.h"
 #include "core/profilestore.h"
 #include "app/qtpromptservice.h"
 #include "core/singleinstance.h"
@@ -58,8 +59,9 @@ int main(int argc, char *argv[])
     DesktopShellOpener shell;
     SdlSoundDevice sound;
     const DataSource data = DataSource::detect();
+    const LoginStart loginStart = LoginStart::forThisProgram();
 
-    ClockDialog dialog({time, prompts, *profile, shell, sound, data});
+    ClockDialog dialog({time, prompts, *profile, shell, sound, data, loginStart});
     prompts.setOwner(&dialog);
     QObject::connect(&instance, &SingleInstance::activationRequested, &dialog,
                      &ClockDialog::restoreAndRaise);

@@ -92,3 +92,13 @@ int ProfileSettings::readIsEnglish() const
 {
     return m_store.readInt(ProfileKey::AnnounceInterval, ProfileKey::IsEnglish, 0);
 }
+
+bool ProfileSettings::readLoginStartOffered() const
+{
+    return m_store.readInt(ProfileKey::Startup, ProfileKey::LoginStartOffered, 0) != 0;
+}
+
+void ProfileSettings::setLoginStartOffered()
+{
+    m_store.writeInt(ProfileKey::Startup, ProfileKey::LoginStartOffered, 1);
+}

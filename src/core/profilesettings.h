@@ -19,6 +19,8 @@ inline constexpr char Visible[] = "VISIBLE";
 inline constexpr char Shutdown[] = "Shutdown";
 inline constexpr char ShutdownTime[] = "ShutdownTime";
 inline constexpr char PowerOff[] = "PowerOff";
+inline constexpr char Startup[] = "Startup";
+inline constexpr char LoginStartOffered[] = "LoginStartOffered";
 } // namespace ProfileKey
 
 inline constexpr int kAlarmSlots = 16;
@@ -71,6 +73,11 @@ public:
     void setShutdown(int minutes, int powerOff);
     // The stored language, read without loading (and so without writing) anything.
     int readIsEnglish() const;
+
+    // Whether a start has already put the clock into the session's autostart
+    // (the first one does; after it the user's choice stands).
+    bool readLoginStartOffered() const;
+    void setLoginStartOffered();
 
 private:
     ProfileStore &m_store;

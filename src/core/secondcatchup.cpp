@@ -2,7 +2,8 @@
 
 void SecondCatchUp::begin(qint64 now)
 {
-    if (now < m_lastChecked || now - m_lastChecked > kMaxCatchUpSeconds)
+    const bool reliving = now <= m_lastChecked && m_lastChecked - now <= kMaxSetBackSeconds;
+    if (!reliving && (now < m_lastChecked || now - m_lastChecked > kMaxCatchUpSeconds))
         m_lastChecked = now - 1;
 }
 

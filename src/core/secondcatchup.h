@@ -17,12 +17,17 @@ class SecondCatchUp
 public:
     // A gap longer than this (suspend, clock set forward) is not replayed.
     static constexpr qint64 kMaxCatchUpSeconds = 300;
+    // A clock set back by at most this much (a correction, a wrong zone)
+    // relives seconds already checked: they are not checked again, so nothing
+    // rings twice. Set back further, the clock was badly wrong: checking
+    // starts afresh, since a day without alarms is worse than a repeat.
+    static constexpr qint64 kMaxSetBackSeconds = 2 * 3600;
 
     // lastChecked: the newest second whose checks have run.
     explicit SecondCatchUp(qint64 lastChecked) : m_lastChecked(lastChecked) {}
 
-    // Called once per tick: after a long gap or a clock set back only the
-    // current second is owed.
+    // Called once per tick: after a long gap or a clock set back further
+    // than kMaxSetBackSeconds only the current second is owed.
     void begin(qint64 now);
 
     // The next owed second, marked as checked before the caller runs its

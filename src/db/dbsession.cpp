@@ -5,10 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
 #include <QUrl>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -54,6 +57,40 @@ DbStatus makeEmbeddedFile(const QString &path)
     return DbStatus::failure(QString("The database %1 cannot be made: %2").arg(path, part.errorString()));
 }
 
+// The connection of Qt's SQLite driver, which is the system's SQLite too.
+sqlite3 *sqliteConnection(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+DbStatus sqliteFailure(sqlite3 *connection)
+{
+    return DbStatus::failure(QString::fromUtf8(sqlite3_errmsg(connection)) + " Unable to execute statement");
+}
+
+DbStatus executeSqliteRows(sqlite3 *connection, const QString &statement, int columns,
+                           const QList<int> &values, const std::function<void(int row)> &afterRow)
+{
+    sqlite3_stmt *prepared = nullptr;
+    if (sqlite3_prepare_v2(connection, statement.toUtf8().constData(), -1, &prepared, nullptr) != SQLITE_OK)
+        return sqliteFailure(connection);
+    DbStatus status;
+    for (qsizetype first = 0, row = 0; status.ok() && first + columns <= values.size(); first += columns, ++row) {
+        for (int column = 0; column < columns; ++column)
+            sqlite3_bind_int(prepared, column + 1, values[first + column]);
+        if (sqlite3_step(prepared) != SQLITE_DONE)
+            status = sqliteFailure(connection);
+        sqlite3_reset(prepared);
+        if (status.ok() && afterRow)
+            afterRow(int(row));
+    }
+    sqlite3_finalize(prepared);
+    return status;
+}
+
 } // namespace
 
 DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnectionName())
@@ -89,6 +126,7 @@ DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnection
 
 DbSession::~DbSession()
 {
+    m_executed.clear(); // queries go before their connection
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();
@@ -103,7 +141,20 @@ QSqlDatabase DbSession::database() const
 
 DbStatus DbSession::execute(const QString &statement, const QVariantList &values)
 {
-    return select(statement, values, {});
+    if (!m_openStatus.ok())
+        return m_openStatus;
+    auto kept = m_executed.find(statement);
+    if (kept == m_executed.end()) {
+        auto query = std::make_unique<QSqlQuery>(database());
+        query->setForwardOnly(true);
+        if (!query->prepare(statement))
+            return failure(query->lastError());
+        kept = m_executed.emplace(statement, std::move(query)).first;
+    }
+    QSqlQuery &query = *kept->second;
+    const DbStatus status = run(query, values, {});
+    query.finish(); // a kept statement holds no lock between runs
+    return status;
 }
 
 DbStatus DbSession::select(const QString &statement, const QVariantList &values,
@@ -115,8 +166,13 @@ DbStatus DbSession::select(const QString &statement, const QVariantList &values,
     query.setForwardOnly(true);
     if (!query.prepare(statement))
         return failure(query.lastError());
-    for (const QVariant &value : values)
-        query.addBindValue(value);
+    return run(query, values, eachRow);
+}
+
+DbStatus DbSession::run(QSqlQuery &query, const QVariantList &values, const RowReader &eachRow)
+{
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
     if (!query.exec())
         return failure(query.lastError());
     if (eachRow) {
@@ -124,6 +180,26 @@ DbStatus DbSession::select(const QString &statement, const QVariantList &values,
             eachRow(query.record());
         if (query.lastError().isValid())
             return failure(query.lastError());
+    }
+    return {};
+}
+
+DbStatus DbSession::executeRows(const QString &statement, int columns, const QList<int> &values,
+                               const std::function<void(int row)> &afterRow)
+{
+    if (!m_openStatus.ok())
+        return m_openStatus;
+    if (sqlite3 *connection = sqliteConnection(database()))
+        return executeSqliteRows(connection, statement, columns, values, afterRow);
+    QVariantList row(columns);
+    for (qsizetype first = 0; first + columns <= values.size(); first += columns) {
+        for (int column = 0; column < columns; ++column)
+            row[column] = values[first + column];
+        const DbStatus status = execute(statement, row);
+        if (!status.ok())
+            return status;
+        if (afterRow)
+            afterRow(int(first / columns));
     }
     return {};
 }

@@ -17,6 +17,8 @@ const QColor kHub(255, 100, 255);
 const QColor kMakerName(0, 0, 255);
 const QColor kInstruction(255, 0, 25);
 const QColor kAmPmInstruction(0, 70, 255);
+// The last of the three lines ends this far below the centre (pixels).
+constexpr int kLabelsBelowCentre = 56;
 
 // The outline lies inside the bounding box, as the face was always drawn.
 void drawInsideFrame(QPainter &painter, const QRect &box, const QColor &colour, int width)
@@ -58,6 +60,12 @@ void drawLabels(QPainter &painter, const FaceGeometry &face, int hour, const QSt
 void paintClockFace(QPainter &painter, const FaceGeometry &face, const LocalTime &time,
                     const QString &makerName)
 {
+    paintFaceDial(painter, face, time.hour, makerName);
+    paintFaceHands(painter, face, time);
+}
+
+void paintFaceDial(QPainter &painter, const FaceGeometry &face, int hour, const QString &makerName)
+{
     painter.save();
     // The hatch lies on opaque white, so each paint wipes the last hands.
     painter.setBackgroundMode(Qt::OpaqueMode);
@@ -69,8 +77,13 @@ void paintClockFace(QPainter &painter, const FaceGeometry &face, const LocalTime
         drawInsideFrame(painter, around(facePoint(face, i, 12, 0.97), 2), kDotsAndHourHand, 3);
 
     painter.setBackgroundMode(Qt::TransparentMode);
-    drawLabels(painter, face, time.hour, makerName);
+    drawLabels(painter, face, hour, makerName);
+    painter.restore();
+}
 
+void paintFaceHands(QPainter &painter, const FaceGeometry &face, const LocalTime &time)
+{
+    painter.save();
     const HandEnds hands = handEnds(face, time.hour, time.minute, time.second);
     painter.setPen(QPen(kDotsAndHourHand, 3));
     painter.drawLine(face.centre, hands.hour);
@@ -84,7 +97,15 @@ void paintClockFace(QPainter &painter, const FaceGeometry &face, const LocalTime
     painter.restore();
 }
 
-QRect faceArea(const FaceGeometry &face)
+QRect dialArea(const FaceGeometry &face)
 {
-    return around(face.centre, face.radius).adjusted(0, 0, 1, 1);
+    // The three lines start at the left edge and end a little below the dial.
+    const QRect dial = around(face.centre, face.radius).adjusted(0, 0, 1, 1);
+    return dial.united(QRect(0, face.centre.y(), dial.right() + 1, kLabelsBelowCentre));
+}
+
+QRect secondHandArea(const FaceGeometry &face, const LocalTime &time)
+{
+    const QPoint tip = handEnds(face, time.hour, time.minute, time.second).second;
+    return QRect(face.centre, tip).normalized().adjusted(-2, -2, 2, 2);
 }

@@ -8,10 +8,18 @@ class QPainter;
 class QString;
 struct LocalTime;
 
-// Paints the face at time: hatched dial, twelve dots, the maker's name, the
-// three lines that explain picking an alarm time, the hands and the hub.
+// Paints the face at time: the dial, then the hands.
 void paintClockFace(QPainter &painter, const FaceGeometry &face, const LocalTime &time,
                     const QString &makerName);
 
-// What changes from one second to the next: the dial with its hands and name.
-QRect faceArea(const FaceGeometry &face);
+// What stays for an hour: hatched dial, twelve dots, the maker's name (placed
+// by the hour) and the three lines that explain picking an alarm time.
+void paintFaceDial(QPainter &painter, const FaceGeometry &face, int hour, const QString &makerName);
+// What moves: the three hands and the hub over them.
+void paintFaceHands(QPainter &painter, const FaceGeometry &face, const LocalTime &time);
+
+// Where the dial and its three lines lie.
+QRect dialArea(const FaceGeometry &face);
+// Where the second hand lies at that time: all that a second changes while
+// the minute stays.
+QRect secondHandArea(const FaceGeometry &face, const LocalTime &time);

@@ -31,15 +31,96 @@ struct SunPosition
     double sinDeclination;
 };
 
-SunPosition sunAt(const SolarYearConstants &sun, double t)
+// The Sun's mean anomaly M and ecliptic longitude L at an instant t (days
+// from January 0, 0h UT), with their sines and cosines.
+struct SunAngles
 {
+    double t = 0.0;
+    double sinM = 0.0;
+    double cosM = 0.0;
+    double longitude = 0.0;
+    double sinL = 0.0;
+    double cosL = 0.0;
+};
+
+SunAngles sunAnglesAt(const SolarYearConstants &sun, double t)
+{
+    SunAngles a;
+    a.t = t;
     const double m = sun.dailyMotion * t + sun.meanAnomalyAtEpoch;
-    const double lambda = m + sun.centreCoeff1 * std::sin(m) + sun.centreCoeff2 * std::sin(2 * m)
-                          + sun.perigee;
-    double alpha = std::atan2(sun.cosObliquity * std::sin(lambda), std::cos(lambda)) * kRadToHours;
-    if (alpha < 0)
-        alpha += 24.0;
-    return {alpha, sun.sinObliquity * std::sin(lambda)};
+    a.sinM = std::sin(m);
+    a.cosM = std::cos(m);
+    a.longitude = m + sun.centreCoeff1 * a.sinM + sun.centreCoeff2 * (2.0 * a.sinM * a.cosM) + sun.perigee;
+    a.sinL = std::sin(a.longitude);
+    a.cosL = std::cos(a.longitude);
+    return a;
+}
+
+// sin x and cos x of a small angle (|x| < 0.02 rad), by their series to the
+// terms whose contribution falls below the last bit of a double.
+void smallSinCos(double x, double &s, double &c)
+{
+    constexpr double s3 = -1.0 / 6, s5 = 1.0 / 120, s7 = -1.0 / 5040, s9 = 1.0 / 362880;
+    constexpr double c2 = -1.0 / 2, c4 = 1.0 / 24, c6 = -1.0 / 720, c8 = 1.0 / 40320;
+    const double x2 = x * x;
+    s = x + x * x2 * (s3 + x2 * (s5 + x2 * (s7 + x2 * s9)));
+    c = 1.0 + x2 * (c2 + x2 * (c4 + x2 * (c6 + x2 * c8)));
+}
+
+// (sin, cos) of a + b from those of a and of b.
+void turn(double &sinA, double &cosA, double sinB, double cosB)
+{
+    const double s = sinA * cosB + cosA * sinB;
+    cosA = cosA * cosB - sinA * sinB;
+    sinA = s;
+}
+
+// The angles at t from those at base, at most a day away, where M and L
+// have moved by under 0.02 rad: turned by the small angles, with no library
+// call. A day's five events are found from its noon this way, and each noon
+// from the one before.
+SunAngles sunAnglesNear(const SolarYearConstants &sun, const SunAngles &base, double t)
+{
+    SunAngles a = base;
+    a.t = t;
+    double s = 0.0;
+    double c = 0.0;
+    const double dm = sun.dailyMotion * (t - base.t);
+    smallSinCos(dm, s, c);
+    turn(a.sinM, a.cosM, s, c);
+    const double dl = dm + sun.centreCoeff1 * (a.sinM - base.sinM)
+                      + sun.centreCoeff2 * 2.0 * (a.sinM * a.cosM - base.sinM * base.cosM);
+    a.longitude = base.longitude + dl;
+    smallSinCos(dl, s, c);
+    turn(a.sinL, a.cosL, s, c);
+    return a;
+}
+
+// atan u for |u| < 0.05, by its series to the terms below the last bit
+// (that of u^13 is under 1e-18).
+double smallAtan(double u)
+{
+    constexpr double a3 = -1.0 / 3, a5 = 1.0 / 5, a7 = -1.0 / 7, a9 = 1.0 / 9, a11 = -1.0 / 11;
+    const double u2 = u * u;
+    return u + u * u2 * (a3 + u2 * (a5 + u2 * (a7 + u2 * (a9 + u2 * a11))));
+}
+
+// tan^2(e/2) of the obliquity e, about 0.043.
+double reductionFactor(const SolarYearConstants &sun)
+{
+    return (1.0 - sun.cosObliquity) / (1.0 + sun.cosObliquity);
+}
+
+// Right ascension from tan(ra) = cos(e) tan(L) in the form of the reduction
+// to the equator: L - ra = atan(y sin 2L / (1 + y cos 2L)), y = tan^2(e/2),
+// a small angle that needs no library call.
+SunPosition positionOf(const SolarYearConstants &sun, double y, const SunAngles &a)
+{
+    const double sin2L = 2.0 * a.sinL * a.cosL;
+    const double cos2L = a.cosL * a.cosL - a.sinL * a.sinL;
+    const double ra = a.longitude - smallAtan(y * sin2L / (1.0 + y * cos2L));
+    const double hours = ra * kRadToHours;
+    return {hours - 24.0 * std::floor(hours * (1.0 / 24.0)), sun.sinObliquity * a.sinL};
 }
 
 double wrapClock(double x)
@@ -56,9 +137,63 @@ double longitudeHours(const PrayerCalcParams &params)
     return params.longitudeWest * kRadToHours;
 }
 
-double asrZenithDistance(const PrayerCalcParams &params, double noonZenith)
+// Asr: the shadow is the shadow factor plus the noon shadow, times the height;
+// the cosine of that zenith distance, cos(atan(x)), is 1 / sqrt(1 + x^2).
+double cosAsrZenith(const PrayerCalcParams &params, double noonZenith)
 {
-    return std::atan(params.shadowFactor + std::tan(noonZenith));
+    const double shadow = params.shadowFactor + std::tan(noonZenith);
+    return 1.0 / std::sqrt(1.0 + shadow * shadow);
+}
+
+// Local noon of the day, as the instant the Sun's position is taken for it.
+double noonTime(const PrayerCalcParams &params, int day)
+{
+    return day + (longitudeHours(params) + 12.0) / 24.0;
+}
+
+SolarNoonResult noonOf(const PrayerCalcParams &params, const SolarYearConstants &sun, double reduction,
+                       const SunAngles &noon)
+{
+    const SunPosition pos = positionOf(sun, reduction, noon);
+    const double lh = longitudeHours(params);
+    const double n = pos.rightAscension - sun.siderealRate * noon.t - sun.siderealAtEpoch + params.timeZone + lh;
+    const double declination = std::asin(pos.sinDeclination);
+    return {wrapClock(n), std::fabs(params.latitude - declination)};
+}
+
+// What stays the same for every day of a year at one place: computed once,
+// the same values the per-day formulas would compute each time.
+struct Observer
+{
+    double sinLatitude;
+    double cosLatitude;
+    double cosSunriseZenith;
+    double cosTwilightZenith;
+    double reduction; // reductionFactor()
+};
+
+Observer observerOf(const PrayerCalcParams &params, const SolarYearConstants &sun)
+{
+    return {std::sin(params.latitude), std::cos(params.latitude), std::cos(kSunriseZenith),
+            std::cos((90.0 + params.fajrAngle) * kDegToRad), reductionFactor(sun)};
+}
+
+// solarEventTime() with the cosine of the zenith distance, the observer's
+// latitude and the Sun's angles at the day's noon at hand.
+double eventTime(const PrayerCalcParams &params, const SolarYearConstants &sun, const Observer &observer,
+                 int day, const SunAngles &noon, double cosZenith, double estimate, SunSide side)
+{
+    const double lh = longitudeHours(params);
+    const double t = day + (lh + estimate) * (1.0 / 24.0);
+    const SunPosition pos = positionOf(sun, observer.reduction, sunAnglesNear(sun, noon, t));
+    const double c = (cosZenith - observer.sinLatitude * pos.sinDeclination)
+                     / (std::sqrt(1.0 - pos.sinDeclination * pos.sinDeclination) * observer.cosLatitude);
+    if (std::fabs(c) > 1.0)
+        return kNoSolarTime;
+    const double h = std::acos(c) * kRadToHours;
+    const double hourAngle = side == SunSide::Morning ? 24.0 - h : h;
+    return wrapClock(hourAngle + pos.rightAscension - sun.siderealRate * t - sun.siderealAtEpoch
+                     + params.timeZone + lh);
 }
 
 // A usable time becomes the next day's starting point; 24 h or no time resets it.
@@ -78,19 +213,19 @@ struct Estimates
 
 // Computes one day from the running estimates, updating them; returns the six values.
 PrayerTimeTable::Row computeDay(const PrayerCalcParams &params, const SolarYearConstants &sun,
-                                int day, Estimates &est)
+                                const Observer &observer, int day, const SunAngles &noonAngles,
+                                Estimates &est)
 {
-    const double twilightZenith = (90.0 + params.fajrAngle) * kDegToRad;
-    const SolarNoonResult noon = solarNoon(params, sun, day);
-    const double asrZenith = asrZenithDistance(params, noon.zenithDistance);
+    const SolarNoonResult noon = noonOf(params, sun, observer.reduction, noonAngles);
+    const double cosAsr = cosAsrZenith(params, noon.zenithDistance);
 
-    const double sunrise = solarEventTime(params, sun, day, kSunriseZenith, est.sunrise,
-                                          SunSide::Morning);
+    const double sunrise = eventTime(params, sun, observer, day, noonAngles, observer.cosSunriseZenith, est.sunrise,
+                                     SunSide::Morning);
     updateEstimate(est.sunrise, sunrise, kSunriseDefault);
-    const double asr = solarEventTime(params, sun, day, asrZenith, est.asr, SunSide::Evening);
+    const double asr = eventTime(params, sun, observer, day, noonAngles, cosAsr, est.asr, SunSide::Evening);
     updateEstimate(est.asr, asr, kAsrDefault);
-    const double magreb = solarEventTime(params, sun, day, kSunriseZenith, est.sunset,
-                                         SunSide::Evening);
+    const double magreb = eventTime(params, sun, observer, day, noonAngles, observer.cosSunriseZenith, est.sunset,
+                                    SunSide::Evening);
     updateEstimate(est.sunset, magreb, kSunsetDefault);
 
     double fajr = 0.0;
@@ -99,9 +234,9 @@ PrayerTimeTable::Row computeDay(const PrayerCalcParams &params, const SolarYearC
         fajr = est.sunrise - params.intervalHours;
         isha = est.sunset + params.intervalHours;
     } else {
-        fajr = solarEventTime(params, sun, day, twilightZenith, est.fajr, SunSide::Morning);
+        fajr = eventTime(params, sun, observer, day, noonAngles, observer.cosTwilightZenith, est.fajr, SunSide::Morning);
         updateEstimate(est.fajr, fajr, kFajrDefault);
-        isha = solarEventTime(params, sun, day, twilightZenith, est.isha, SunSide::Evening);
+        isha = eventTime(params, sun, observer, day, noonAngles, observer.cosTwilightZenith, est.isha, SunSide::Evening);
         updateEstimate(est.isha, isha, kIshaDefault);
     }
     return {float(fajr), float(sunrise), float(noon.clockHours), float(asr), float(magreb),
@@ -144,30 +279,14 @@ SolarYearConstants computeSolarYear(int year)
 
 SolarNoonResult solarNoon(const PrayerCalcParams &params, const SolarYearConstants &sun, int day)
 {
-    const double lh = longitudeHours(params);
-    const double t = day + (lh + 12.0) / 24.0;
-    const SunPosition pos = sunAt(sun, t);
-    double n = pos.rightAscension - sun.siderealRate * t - sun.siderealAtEpoch + params.timeZone + lh;
-    n = wrapClock(n);
-    const double declination = std::asin(pos.sinDeclination);
-    return {n, std::fabs(params.latitude - declination)};
+    return noonOf(params, sun, reductionFactor(sun), sunAnglesAt(sun, noonTime(params, day)));
 }
 
 double solarEventTime(const PrayerCalcParams &params, const SolarYearConstants &sun, int day,
                       double zenith, double estimate, SunSide side)
 {
-    const double lh = longitudeHours(params);
-    const double t = day + (lh + estimate) / 24.0;
-    const SunPosition pos = sunAt(sun, t);
-    const double c = (std::cos(zenith) - std::sin(params.latitude) * pos.sinDeclination)
-                     / (std::sqrt(1.0 - pos.sinDeclination * pos.sinDeclination)
-                        * std::cos(params.latitude));
-    if (std::fabs(c) > 1.0)
-        return kNoSolarTime;
-    const double h = std::acos(c) * kRadToHours;
-    const double hourAngle = side == SunSide::Morning ? 24.0 - h : h;
-    return wrapClock(hourAngle + pos.rightAscension - sun.siderealRate * t - sun.siderealAtEpoch
-                     + params.timeZone + lh);
+    return eventTime(params, sun, observerOf(params, sun), day, sunAnglesAt(sun, noonTime(params, day)),
+                     std::cos(zenith), estimate, side);
 }
 
 DayRange daylightSavingDays(int year, bool daylightSaving)
@@ -193,10 +312,15 @@ PrayerTimeTable computePrayerYear(const PrayerCalcParams &params)
     PrayerTimeTable table;
     table.dayCount = isLeapYear(params.year) ? 366 : 365;
 
+    const Observer observer = observerOf(params, sun);
     Estimates est;
-    computeDay(params, sun, 0, est); // seeds the estimates from December 31 before
-    for (int i = 0; i < table.dayCount; ++i)
-        table.rows[i] = computeDay(params, sun, i + 1, est);
+    // Each noon is turned on from the one before; December 31 before seeds the estimates.
+    SunAngles noon = sunAnglesAt(sun, noonTime(params, 0));
+    computeDay(params, sun, observer, 0, noon, est);
+    for (int i = 0; i < table.dayCount; ++i) {
+        noon = sunAnglesNear(sun, noon, noonTime(params, i + 1));
+        table.rows[i] = computeDay(params, sun, observer, i + 1, noon, est);
+    }
 
     const DayRange summer = daylightSavingDays(params.year, params.daylightSaving);
     for (int day = summer.first; day <= summer.last && day <= table.dayCount; ++day)

@@ -71,13 +71,6 @@ CityRecord readCity(const QSqlRecord &row)
     return city;
 }
 
-QVariantList values(const std::array<int, 5> &fajrToIsha)
-{
-    QVariantList values;
-    for (int minutes : fajrToIsha)
-        values << minutes;
-    return values;
-}
 
 } // namespace
 
@@ -113,16 +106,27 @@ DbResult<bool> PrayerStore::anyDayRows(DbSession &session) const
     return session.hasRows(AnyDayRowsStatement);
 }
 
-DbStatus PrayerStore::insertGeneratedDay(DbSession &session, int day,
-                                         const std::array<int, 5> &fajrToIsha) const
+DbStatus PrayerStore::writeGeneratedDays(DbSession &session, bool overRows,
+                                         const QList<std::array<int, 5>> &fajrToIsha,
+                                         const std::function<void(int day)> &afterDay) const
 {
-    return session.execute(InsertGeneratedDayStatement, QVariantList{day} + values(fajrToIsha));
-}
-
-DbStatus PrayerStore::updateGeneratedDay(DbSession &session, int day,
-                                         const std::array<int, 5> &fajrToIsha) const
-{
-    return session.execute(UpdateGeneratedDayStatement, values(fajrToIsha) << day);
+    // Values in the order of the statement's '?': the day first to insert, last to update.
+    QList<int> values;
+    values.reserve(fajrToIsha.size() * 6);
+    for (qsizetype i = 0; i < fajrToIsha.size(); ++i) {
+        const int day = int(i) + 1;
+        if (!overRows)
+            values << day;
+        for (const int minutes : fajrToIsha[i])
+            values << minutes;
+        if (overRows)
+            values << day;
+    }
+    return session.executeRows(overRows ? UpdateGeneratedDayStatement : InsertGeneratedDayStatement, 6,
+                               values, [&afterDay](int row) {
+                                   if (afterDay)
+                                       afterDay(row + 1);
+                               });
 }
 
 DbResult<QList<PrayerDayRow>> PrayerStore::selectDayRange(DbSession &session, int first, int last) const

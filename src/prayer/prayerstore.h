@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // One row of the per-day table "Naamaz".
@@ -56,8 +57,11 @@ public:
     DbResult<std::optional<PrayerDayRow>> loadDayRow(DbSession &session, int day) const;
     DbStatus updateDayRow(DbSession &session, int day, const PrayerTimes &times) const;
     DbResult<bool> anyDayRows(DbSession &session) const;
-    DbStatus insertGeneratedDay(DbSession &session, int day, const std::array<int, 5> &fajrToIsha) const;
-    DbStatus updateGeneratedDay(DbSession &session, int day, const std::array<int, 5> &fajrToIsha) const;
+    // The five generated times of days 1, 2, ... in order: new rows into an
+    // empty table (overRows false), or over the rows there. `afterDay` is
+    // told each day number once it is written.
+    DbStatus writeGeneratedDays(DbSession &session, bool overRows, const QList<std::array<int, 5>> &fajrToIsha,
+                                const std::function<void(int day)> &afterDay) const;
     DbResult<QList<PrayerDayRow>> selectDayRange(DbSession &session, int first, int last) const;
     DbStatus insertEmptyDay(DbSession &session, int day) const;
     // column is one of "Fajr", "Zohor", "Asr", "Magreb", "Isha", "Jumma";

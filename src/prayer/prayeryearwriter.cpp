@@ -27,16 +27,11 @@ DbStatus writeDays(const PrayerStore &store, DbSession &session, const PrayerCal
         if (!inserted.ok())
             return inserted;
     }
-    for (int day = 1; day <= table.dayCount; ++day) {
-        const std::array<int, 5> minutes = storedDay(params, table.rows[day - 1]);
-        const DbStatus status = hasRows.value() ? store.updateGeneratedDay(session, day, minutes)
-                                                : store.insertGeneratedDay(session, day, minutes);
-        if (!status.ok())
-            return status;
-        if (progress)
-            progress(day);
-    }
-    return {};
+    QList<std::array<int, 5>> days;
+    days.reserve(table.dayCount);
+    for (int day = 1; day <= table.dayCount; ++day)
+        days << storedDay(params, table.rows[day - 1]);
+    return store.writeGeneratedDays(session, hasRows.value(), days, progress);
 }
 
 } // namespace

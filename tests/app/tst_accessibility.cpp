@@ -4,6 +4,7 @@
 #include "browser/aboutdialog.h"
 #include "browser/browserlauncher.h"
 #include "browser/linkopener.h"
+#include "core/loginstart.h"
 #include "core/profilesettings.h"
 #include "core/profilestore.h"
 #include "events/eventadddialog.h"
@@ -38,7 +39,7 @@ private slots:
         QVERIFY(m_db.store().insertEmptyDay(session, 1).ok()); // the edit dialog opens on 1 January
         m_profile = ProfileStore::openIniFile(m_db.source().name() + ".conf");
         m_main = std::make_unique<ClockDialog>(
-            ClockServices{m_time, m_prompts, *m_profile, m_shell, m_sound, m_db.source()});
+            ClockServices{m_time, m_prompts, *m_profile, m_shell, m_sound, m_db.source(), m_loginStart});
         m_form = m_main->findChild<ClockSurface *>();
     }
 
@@ -65,7 +66,7 @@ private slots:
         else if (window == "view events")
             dialog = std::make_unique<EventViewDialog>(m_events, m_prompts, m_time);
         else if (window == "reminder")
-            dialog = std::make_unique<ReminderDialog>(EventRow{QDate(2026, 12, 6), 600, "Dentist", "Call first"},
+            dialog = std::make_unique<ReminderDialog>(EventRow{QDate(2026, 12, 6), 600, "Dentist", "Call first", " ", {}},
                                                       m_time, m_prompts);
         else if (window == "alarm list")
             dialog = std::make_unique<AlarmListDialog>(ProfileSettings(*m_profile));
@@ -121,6 +122,7 @@ private:
     RecordingShellOpener m_shell;
     RecordingSoundDevice m_sound;
     std::unique_ptr<ProfileStore> m_profile;
+    const LoginStart m_loginStart{m_db.source().name() + ".autostart", "/usr/bin/chimewise"};
     std::unique_ptr<ClockDialog> m_main;
     ClockSurface *m_form = nullptr;
     EventStore m_events{m_db.source()};

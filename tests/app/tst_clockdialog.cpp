@@ -5,6 +5,7 @@
 #include "app/commandids.h"
 #include "db/databasesetup.h"
 #include "db/datasource.h"
+#include "core/loginstart.h"
 #include "core/profilestore.h"
 #include "support/recordingshellopener.h"
 #include "support/recordingsounddevice.h"
@@ -37,6 +38,7 @@ const qint64 kMorning = 1796526900;
 const char *const kIntervalButtons[] = {"interval15Radio", "interval30Radio", "interval60Radio",
                                         "noAnnouncementRadio"};
 const QString kCityTitle = "Update Prayer Timings from City Information";
+const QStringList kFirstStartKeys{"AnnounceInterval/Interval", "Startup/LoginStartOffered"};
 
 Seconds secondsFrom(qint64 first, qint64 last)
 {
@@ -76,6 +78,7 @@ private slots:
         m_prompts = std::make_unique<ScriptedPrompts>();
         m_sound = std::make_unique<RecordingSoundDevice>();
         m_data = std::make_unique<DataSource>(DataSource::embeddedFile(m_dir->filePath("KTXDB.sqlite")));
+        m_loginStart = std::make_unique<LoginStart>(m_dir->filePath("autostart"), "/opt/My \"Clock\"/chimewise");
         m_checked.clear();
         m_checkedLocal.clear();
     }
@@ -94,7 +97,7 @@ private slots:
     void startUpAndTick()
     {
         ClockDialog &dialog = startClock();
-        QCOMPARE(storedKeys(), QStringList{"AnnounceInterval/Interval"});
+        QCOMPARE(storedKeys(), kFirstStartKeys);
         QCOMPARE(stored("AnnounceInterval/Interval").toInt(), 0);
         QVERIFY(dialog.isMinimized());
         QVERIFY(dialog.tray().isPresent());
@@ -334,7 +337,9 @@ private slots:
         QTest::newRow("a gap of five minutes is caught up") << Seconds{0, 300} << secondsFrom(0, 300);
         QTest::newRow("a longer gap runs only its last second") << Seconds{0, 301, 1} << Seconds{0, 301, 302};
         QTest::newRow("two hours forward") << Seconds{0, 7200, 1} << Seconds{0, 7200, 7201};
-        QTest::newRow("clock set back") << Seconds{0, -600, 1} << Seconds{0, -600, -599};
+        // Seconds relived after a clock set back were checked already; far back, checking starts afresh.
+        QTest::newRow("clock set back") << Seconds{0, -600, 1, 600} << Seconds{0, 1};
+        QTest::newRow("clock set back three hours") << Seconds{0, -10800, 1} << Seconds{0, -10800, -10799};
     }
 
     // Each tick runs the checks of every second owed since the last one, each with its own local time.
@@ -444,7 +449,7 @@ private slots:
             return;
         }
         QCOMPARE(dialog.isMinimized(), minimised);
-        QCOMPARE(storedKeys(), QStringList{"AnnounceInterval/Interval"});
+        QCOMPARE(storedKeys(), kFirstStartKeys);
         QVERIFY(!dialog.menus().isChecked(Command::ToggleLanguage));
         dialog.restoreAndRaise();
         QVERIFY(dialog.isVisible() && !dialog.isMinimized());
@@ -470,7 +475,60 @@ private slots:
         QTest::mouseClick(surface, Qt::RightButton, {}, empty);
         QCOMPARE(shown.value(0), QString("E&xit"));
         QCOMPARE(shown.value(6), QString("&Toggle Language"));
-        QCOMPARE(shown.size(), 13);
+        QCOMPARE(shown.size(), 14);
+    }
+
+    void startAtLogin_data()
+    {
+        QTest::addColumn<bool>("offered"); // by an earlier start
+        QTest::addColumn<QString>("entry"); // what the autostart folder holds at start
+        QTest::addColumn<bool>("onAtStart");
+        QTest::addColumn<QString>("problem"); // shown when the item is chosen; then nothing changes
+        const QString written = LoginStart("", "/opt/My \"Clock\"/chimewise").entryText();
+        QTest::newRow("first start") << false << "" << true << "";
+        QTest::newRow("turned off earlier") << true << "" << false << "";
+        QTest::newRow("on from earlier") << true << written << true << "";
+        QTest::newRow("desktop told to skip it") << true << written + "Hidden=true\n" << false << "";
+        QTest::newRow("a file where the folder goes") << true << "folder" << false
+            << "Could not make the folder %1.\nMove away whatever is in its place, then choose \"Start at login\" again.";
+    }
+
+    // The first start puts the clock into the session's autostart; "Start at login" in the Clock menu
+    // and the popups shows and flips it, and the choice stands at the next start.
+    void startAtLogin()
+    {
+        QFETCH(bool, offered);
+        QFETCH(QString, entry);
+        QFETCH(bool, onAtStart);
+        QFETCH(QString, problem);
+        const QString folder = m_dir->filePath("autostart");
+        if (offered)
+            store("Startup/LoginStartOffered", 1);
+        if (entry == "folder")
+            QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+        else if (!entry.isEmpty())
+            QVERIFY(writeFile(m_loginStart->entryPath(), entry));
+        const auto expectOn = [&](bool on) {
+            QCOMPARE(m_dialog->menus().isChecked(Command::StartAtLogin), on);
+            const QList<QAction *> popup = m_dialog->menus().trayPopup()->actions();
+            QCOMPARE(popup.last()->text(), QString("Start at login"));
+            QCOMPARE(popup.last()->isChecked(), on);
+            QCOMPARE(m_loginStart->isOn(), on);
+            if (on)
+                QCOMPARE(readFile(m_loginStart->entryPath()), m_loginStart->entryText());
+        };
+        startClock();
+        expectOn(onAtStart);
+        QVERIFY(m_loginStart->entryText().contains("\nExec=\"/opt/My \\\\\"Clock\\\\\"/chimewise\"\n"));
+
+        if (!problem.isEmpty())
+            m_prompts->expectMessage(problem.arg(folder), "Chimewise");
+        m_dialog->onCommand(Command::StartAtLogin);
+        const bool on = problem.isEmpty() != onAtStart;
+        expectOn(on);
+        m_dialog.reset();
+        startClock();
+        expectOn(on);
     }
 
 private:
@@ -478,8 +536,18 @@ private:
     {
         m_profile = ProfileStore::openIniFile(m_iniPath);
         m_dialog = std::make_unique<ClockDialog>(
-            ClockServices{m_time, *m_prompts, *m_profile, m_shell, *m_sound, *m_data});
+            ClockServices{m_time, *m_prompts, *m_profile, m_shell, *m_sound, *m_data, *m_loginStart});
         return *m_dialog;
+    }
+    static bool writeFile(const QString &path, const QString &text)
+    {
+        QFile file(path);
+        return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+    }
+    static QString readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
     template <typename T>
     T *control(const char *name) const
@@ -530,6 +598,7 @@ private:
     RecordingShellOpener m_shell;
     std::unique_ptr<RecordingSoundDevice> m_sound;
     std::unique_ptr<DataSource> m_data;
+    std::unique_ptr<LoginStart> m_loginStart;
     std::unique_ptr<ProfileStore> m_profile;
     std::unique_ptr<ClockDialog> m_dialog;
     Seconds m_checked;

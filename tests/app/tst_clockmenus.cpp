@@ -47,7 +47,7 @@ class TestClockMenus : public QObject
 private slots:
     void init() { m_menus = std::make_unique<ClockMenus>(&m_owner); }
 
-    // Check marks live in the menu bar only; the "Ctrl+" texts are captions only.
+    // Check marks live in the menu bar, but for "Start at login"; the "Ctrl+" texts are captions only.
     void everyItemInOrder()
     {
         QCOMPARE(outline(m_menus->menuBar()->actions()), (QStringList{
@@ -56,6 +56,8 @@ private slots:
             "&Clock/Repair Databases #32789",
             "&Clock/-",
             "&Clock/&About Chimewise #32775",
+            "&Clock/-",
+            "&Clock/Start at login #32793 [check]",
             "T&ools  /&View Alarms #32772",
             "T&ools  /Clear All Alarm #32778",
             "T&ools  /-",
@@ -79,7 +81,7 @@ private slots:
         const QStringList popup = {
             "E&xit #32771", "-", "&About #32775", "-", "Repair Databases #32789", "-",
             "&Toggle Language #32777", "&Enable Aazan #32779", "-", "View &Alarms #32772",
-            "&Web Browser #32790", "View E&vents #32788", "-",
+            "&Web Browser #32790", "View E&vents #32788", "-", "Start at login #32793 [check]",
         };
         QCOMPARE(m_menus->trayPopup()->title(), QString("Clock"));
         QCOMPARE(outline(m_menus->trayPopup()->actions()), popup);

@@ -1,6 +1,7 @@
 #include "app/clockdialog.h"
 #include "app/clockmenus.h"
 #include "app/clocktray.h"
+#include "core/loginstart.h"
 #include "core/profilestore.h"
 #include "db/datasource.h"
 #include "sound/soundchannel.h"
@@ -118,17 +119,19 @@ private:
         Clock(const QTemporaryDir &dir, const QString &file)
             : profile(ProfileStore::openIniFile(dir.filePath("Chimewise.conf")))
             , data(DataSource::embeddedFile(dir.filePath("KTXDB.sqlite")))
+            , loginStart(dir.filePath("autostart"), "/usr/bin/chimewise")
         {
             profile->writeInt("AnnounceInterval", "Interval", 3);
             profile->writeInt("Alarms", "Alarm3", 7 * 60);
             profile->writeText("Alarms", "Alarm3_file", file);
-            dialog = std::make_unique<ClockDialog>(ClockServices{time, prompts, *profile, shell, sound, data});
+            dialog = std::make_unique<ClockDialog>(ClockServices{time, prompts, *profile, shell, sound, data, loginStart});
         }
 
         VirtualTimeSource time{VirtualTimeSource::fromLocal(2026, 12, 6, 6, 59, 59)};
         RecordingSoundDevice sound;
         std::unique_ptr<ProfileStore> profile;
         DataSource data;
+        LoginStart loginStart;
         ScriptedPrompts prompts;
         RecordingShellOpener shell;
         std::unique_ptr<ClockDialog> dialog;

@@ -6,6 +6,7 @@
 #include "browser/browserlauncher.h"
 #include "browser/linkopener.h"
 #include "browser/productlinks.h"
+#include "core/loginstart.h"
 #include "core/profilestore.h"
 #include "db/datasource.h"
 #include "support/recordingshellopener.h"
@@ -109,7 +110,8 @@ private slots:
         const auto profile = ProfileStore::openIniFile(dir("work") + "/Chimewise.conf");
         const DataSource data = DataSource::embeddedFile(dir("work") + "/KTXDB.sqlite");
         RecordingSoundDevice sound;
-        ClockDialog clock({time, m_prompts, *profile, m_shell, sound, data});
+        const LoginStart loginStart(dir("work") + "/autostart", "/usr/bin/chimewise");
+        ClockDialog clock({time, m_prompts, *profile, m_shell, sound, data, loginStart});
         const auto about = [&] { clock.onCommand(Command::About); };
         QCOMPARE(dialogCaption(about, "About Chimewise"), QString("About Chimewise"));
 
@@ -226,7 +228,7 @@ private slots:
         auto *back = browser->findChild<QPushButton *>("backButton");
         auto *next = browser->findChild<QPushButton *>("nextButton");
         QVERIFY(!back->isEnabled() && !next->isEnabled());
-        for (const QString &title : {"alpha", "Zulu", "bravo"}) {
+        for (const char *title : {"alpha", "Zulu", "bravo"}) {
             address->setEditText(page(title));
             QTest::keyClick(address->lineEdit(), Qt::Key_Return);
             QVERIFY(waitForCaption(browser.get(), title + kEnding));

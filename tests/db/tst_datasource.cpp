@@ -47,6 +47,7 @@ private slots:
             QVERIFY(session.select("Select [EvHowManyTimes] from TOLVEX_EVENT", {},
                                    [&](const QSqlRecord &row) { snoozes = row.value(0); }).ok());
             QCOMPARE(snoozes, QVariant(0));
+            writeThreeDays(PrayerStore(source), session, "UNIQUE constraint failed: Naamaz.Days Unable to execute statement");
         }
         QVERIFY(databaseExists(source));
         QVERIFY(createDatabase(source).ok()); // already there: nothing to do
@@ -100,6 +101,7 @@ private slots:
         const auto loaded = store.loadCity(session, "Cox's Bazar");
         QVERIFY2(loaded.ok(), qPrintable(loaded.errorText()));
         QCOMPARE(loaded.value(), city);
+        writeThreeDays(store, session, "[SQLite]UNIQUE constraint failed: Naamaz.Days (19) QODBC: Unable to execute statement");
     }
 
     void unknownOdbcSourceFallsBackToEmbedded()
@@ -122,6 +124,22 @@ private slots:
     }
 
 private:
+    // Days 1-3 in one go, written over, and inserted again: refused at the first, which is not told as written.
+    static void writeThreeDays(const PrayerStore &store, DbSession &session, const QString &refusal)
+    {
+        const QList<std::array<int, 5>> days{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {11, 12, 13, 14, 15}};
+        QList<int> written;
+        const auto note = [&written](int day) { written << day; };
+        QVERIFY(store.writeGeneratedDays(session, false, days, note).ok());
+        QVERIFY(store.writeGeneratedDays(session, true, {days[2], days[0]}, note).ok());
+        QCOMPARE(written, QList<int>({1, 2, 3, 1, 2}));
+        QCOMPARE(store.loadDayRow(session, 1).value()->times, (PrayerTimes{{11, 12, 13, 14, 15, 0}}));
+        QCOMPARE(store.loadDayRow(session, 3).value()->times, (PrayerTimes{{11, 12, 13, 14, 15, 0}}));
+        written.clear();
+        QCOMPARE(store.writeGeneratedDays(session, false, days, note).errorText(), refusal);
+        QVERIFY(written.isEmpty());
+    }
+
     void writeFile(const QString &name, const QString &text)
     {
         QFile file(m_dir.filePath(name));

@@ -1,5 +1,6 @@
 #include "app/clockdialog.h"
 #include "app/commandids.h"
+#include "core/loginstart.h"
 #include "core/profilestore.h"
 #include "db/datasource.h"
 #include "face/alarmtimepicker.h"
@@ -121,8 +122,10 @@ private slots:
         ScriptedPrompts prompts;
         RecordingShellOpener shell;
         RecordingSoundDevice sound;
-        ClockDialog dialog({time, prompts, *profile, shell, sound,
-                            DataSource::embeddedFile(dir.filePath("KTXDB.sqlite"))});
+        // Held here: the dialog keeps a reference to each service.
+        const DataSource data = DataSource::embeddedFile(dir.filePath("KTXDB.sqlite"));
+        const LoginStart loginStart(dir.filePath("autostart"), "/usr/bin/chimewise");
+        ClockDialog dialog({time, prompts, *profile, shell, sound, data, loginStart});
         auto *surface = dialog.findChild<QWidget *>("ClockDialogForm");
         auto *faceButton = dialog.findChild<QPushButton *>("clockFaceButton");
         faceButton->click();

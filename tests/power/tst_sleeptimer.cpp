@@ -1,4 +1,5 @@
 #include "app/clockdialog.h"
+#include "core/loginstart.h"
 #include "core/profilestore.h"
 #include "db/datasource.h"
 #include "power/sleeptimer.h"
@@ -164,7 +165,7 @@ private:
     {
         m_time.set(kMinute + secondsFrom0916);
         m_dialog = std::make_unique<ClockDialog>(
-            ClockServices{m_time, m_prompts, *m_profile, m_shell, m_sound, m_data});
+            ClockServices{m_time, m_prompts, *m_profile, m_shell, m_sound, m_data, m_loginStart});
         m_prompts.whileOpen = [this] {
             for (int i = 0; i < 3; ++i)
                 m_dialog->clockTick();
@@ -213,6 +214,7 @@ private:
     RecordingShellOpener m_shell;
     RecordingSoundDevice m_sound;
     const DataSource m_data = DataSource::embeddedFile(m_dir.filePath("KTXDB.sqlite"));
+    const LoginStart m_loginStart{m_dir.filePath("autostart"), "/usr/bin/chimewise"};
     std::unique_ptr<ProfileStore> m_profile;
     std::unique_ptr<ClockDialog> m_dialog;
 };

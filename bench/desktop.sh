@@ -1,0 +1,73 @@
+# Shared by the desktop benchmarks (sourced): a private X server with a tray
+# host and a session bus, a throw-away home, and readings of what a process
+# costs. The calling script passes the program and its own arguments on.
+for tool in xvfb-run xauth trayer xdotool xprop xclock dbus-run-session; do
+  command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps bench"; exit 1; }
+done
+if [ -z "${CHIMEWISE_BENCH_DESKTOP:-}" ]; then
+  export CHIMEWISE_BENCH_DESKTOP=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
+fi
+
+scratch=$(mktemp -d)
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
+export XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/Chimewise" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# within <seconds> <command…>: true once the command succeeds, tried every 10 ms.
+within() {
+  local end=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do [ $SECONDS -lt $end ] || return 1; sleep 0.01; done
+}
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# Nanoseconds on a CPU, all threads of the process.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END { print sum + 0 }'; }
+rss_mb() { awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' /proc/"$1"/status; }
+
+# cpu_per_second <seconds> <pid> <pid>: milliseconds of CPU per second of
+# each, measured side by side in windows of 10 s; the median window of each,
+# since other work on the machine disturbs single windows.
+cpu_per_second() {
+  local windows=$(($1 / 10)) w a b a0 b0
+  [ $windows -gt 0 ] || windows=1
+  for ((w = 0; w < windows; w++)); do
+    a0=$(cpu_ns "$2"); b0=$(cpu_ns "$3")
+    sleep $(($1 / windows))
+    a=$(cpu_ns "$2"); b=$(cpu_ns "$3")
+    echo "$(((a - a0) / ($1 / windows))) $(((b - b0) / ($1 / windows)))"
+  done | awk '{ x[NR] = $1; y[NR] = $2 }
+              function median(v, n,   i, j, t) {
+                for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
+                return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+              }
+              END { printf "%.3f %.3f\n", median(x, NR) / 1e6, median(y, NR) / 1e6 }'
+}
+
+# bench_line <name> <figure> <unit> <budget> <peer text>: the line, and false when over.
+bench_line() {
+  local verdict
+  verdict=$(awk -v f="$2" -v b="$4" 'BEGIN { print (f <= b) ? "ok" : "OVER" }')
+  echo "BENCH $1: $2 $3 (budget $4 $3, peer $5) $verdict"
+  [ "$verdict" = ok ]
+}
+
+tray_icon() {
+  local w
+  for w in $(xdotool search --class chimewise 2>/dev/null); do
+    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '^_XEMBED_INFO(' && { echo "$w"; return 0; }
+  done
+  return 1
+}
+visible_clock() { xdotool search --onlyvisible --name '^Chimewise [0-2][0-9]:[0-5][0-9]:[0-5][0-9]$'; }
+
+start_tray_host() {
+  trayer --edge top --align right --widthtype request --height 24 --transparent false &
+  pids+=($!)
+  within 10 xdotool search --class trayer || fail "the tray host did not start"
+  sleep 0.3
+}

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 
 namespace {
@@ -31,6 +32,29 @@ void drawInsideFrame(QPainter &painter, const QRect &box, const QColor &colour, 
 QRect around(QPoint centre, int half)
 {
     return QRect(centre - QPoint(half, half), centre + QPoint(half, half));
+}
+
+// The hub is painted once and copied each second: its thick outline costs
+// more than the rest of a second's repaint.
+constexpr int kHubHalf = 8;
+constexpr int kHubMargin = 2;
+
+void drawHub(QPainter &painter, QPoint centre)
+{
+    const int dpr = qMax(1, qRound(painter.device()->devicePixelRatioF()));
+    static QImage hub;
+    if (hub.devicePixelRatio() != dpr || hub.isNull()) {
+        const int side = 2 * (kHubHalf + kHubMargin) + 1;
+        hub = QImage(side * dpr, side * dpr, QImage::Format_ARGB32_Premultiplied);
+        hub.setDevicePixelRatio(dpr);
+        hub.fill(Qt::transparent);
+        QPainter hubPainter(&hub);
+        hubPainter.setBrush(kHub);
+        const int middle = kHubHalf + kHubMargin;
+        drawInsideFrame(hubPainter, around(QPoint(middle, middle), kHubHalf), kRim, 3);
+    }
+    const int middle = kHubHalf + kHubMargin;
+    painter.drawImage(centre - QPoint(middle, middle), hub);
 }
 
 // Text placed by its top-left corner.
@@ -92,8 +116,7 @@ void paintFaceHands(QPainter &painter, const FaceGeometry &face, const LocalTime
     painter.setPen(QPen(kSecondHand, 1));
     painter.drawLine(face.centre, hands.second);
 
-    painter.setBrush(kHub);
-    drawInsideFrame(painter, around(face.centre, 8), kRim, 3);
+    drawHub(painter, face.centre);
     painter.restore();
 }
 

@@ -168,10 +168,7 @@ void ClockDialog::onInitDialog()
     // at a fixed size its new text asks for no new layout.
     m_ui->statusLabel->setAutoFillBackground(true);
     m_ui->statusLabel->setFixedSize(m_ui->statusLabel->size());
-    // Focus starts on the default button (Enter sets the alarm, as from any
-    // field), not in the credit line the tick rewrites, where a blinking
-    // cursor would repaint the window twice a second for nothing.
-    m_ui->alarmSetButton->setFocus();
+    focusChosenInterval();
 
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &ClockDialog::clockTick);
@@ -456,6 +453,16 @@ void ClockDialog::hideWindow()
         showMinimized();
 }
 
+// The keyboard starts at the chosen interval, never in a credit line the
+// tick rewrites, where a blinking cursor would also repaint twice a second.
+void ClockDialog::focusChosenInterval()
+{
+    if (QAbstractButton *interval = m_intervalButtons->checkedButton())
+        interval->setFocus();
+    else
+        m_ui->interval15Radio->setFocus();
+}
+
 void ClockDialog::restoreAndRaise()
 {
     if (!m_placed) {
@@ -463,11 +470,7 @@ void ClockDialog::restoreAndRaise()
             move(screen->availableGeometry().center() - rect().center());
         m_placed = true;
     }
-    // The keyboard starts at the chosen interval, never in a credit field.
-    if (QAbstractButton *interval = m_intervalButtons->checkedButton())
-        interval->setFocus();
-    else
-        m_ui->interval15Radio->setFocus();
+    focusChosenInterval();
     showNormal();
     raise();
     activateWindow();

@@ -95,6 +95,7 @@ private:
     void onInitDialog();
     void connectControls();
     void connectRinging();
+    void focusChosenInterval();
     void addScheduledChecks();
     void announceIfDue(const TickSecond &tick);
     void onPrayerCallSetting();

@@ -1,24 +1,12 @@
-# Shared by the desktop benchmarks (sourced): a private X server with a tray
-# host and a session bus, a throw-away home, and readings of what a process
-# costs. The calling script passes the program and its own arguments on.
-for tool in xvfb-run xauth trayer xdotool xprop xclock dbus-run-session; do
-  command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps bench"; exit 1; }
-done
-if [ -z "${CHIMEWISE_BENCH_DESKTOP:-}" ]; then
-  export CHIMEWISE_BENCH_DESKTOP=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
-fi
+# Shared by the desktop benchmarks (sourced): the end-to-end tests' private
+# desktop (X server, tray host, session bus, throw-away home), and readings of
+# what a process costs.
+needs="xclock ${needs:-}"
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/desktop.sh"
+export SDL_AUDIODRIVER=dummy
 
-scratch=$(mktemp -d)
-export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
-export XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/Chimewise" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-# within <seconds> <command…>: true once the command succeeds, tried every 10 ms.
+# within <seconds> <command…>: true once the command succeeds, tried every
+# 10 ms (finer than wait_for, for launch times).
 within() {
   local end=$((SECONDS + $1)); shift
   until "$@" >/dev/null 2>&1; do [ $SECONDS -lt $end ] || return 1; sleep 0.01; done
@@ -54,20 +42,4 @@ bench_line() {
   verdict=$(awk -v f="$2" -v b="$4" 'BEGIN { print (f <= b) ? "ok" : "OVER" }')
   echo "BENCH $1: $2 $3 (budget $4 $3, peer $5) $verdict"
   [ "$verdict" = ok ]
-}
-
-tray_icon() {
-  local w
-  for w in $(xdotool search --class chimewise 2>/dev/null); do
-    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '^_XEMBED_INFO(' && { echo "$w"; return 0; }
-  done
-  return 1
-}
-visible_clock() { xdotool search --onlyvisible --name '^Chimewise [0-2][0-9]:[0-5][0-9]:[0-5][0-9]$'; }
-
-start_tray_host() {
-  trayer --edge top --align right --widthtype request --height 24 --transparent false &
-  pids+=($!)
-  within 10 xdotool search --class trayer || fail "the tray host did not start"
-  sleep 0.3
 }

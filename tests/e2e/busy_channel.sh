@@ -7,37 +7,9 @@
 set -u
 bin=$(realpath "$1")
 
-if [ -z "${CHIMEWISE_E2E_INNER:-}" ]; then
-  for tool in xvfb-run xauth trayer xdotool xprop faketime dbus-run-session /usr/bin/python3; do
-    command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps"; exit 1; }
-  done
-  export CHIMEWISE_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$bin"
-fi
-
-scratch=$(mktemp -d)
-export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
-export XDG_RUNTIME_DIR="$scratch/runtime" TZ=UTC QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=disk
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/Chimewise" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-# wait_for <seconds> <command…>: polls every 0.1 s until the command succeeds.
-wait_for() {
-  local tries=$(($1 * 10)); shift
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1)); [ $tries -gt 0 ] || return 1; sleep 0.1
-  done
-}
-visible_clock() { xdotool search --onlyvisible --name '^Chimewise [0-9:]+$'; }
-tray_icon() {
-  for w in $(xdotool search --class chimewise 2>/dev/null); do
-    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '^_XEMBED_INFO(' && { echo "$w"; return 0; }
-  done
-  return 1
-}
+needs="faketime /usr/bin/python3"
+source "$(dirname "$0")/desktop.sh"
+export SDL_AUDIODRIVER=disk
 
 # wave <file> <seconds> <byte>: 8-bit mono at 8000 Hz, every sample that byte,
 # so that the device's float output tells the two alarms apart (0.25, -0.25).
@@ -58,9 +30,7 @@ with open(sys.argv[1], "wb") as out, open(sys.argv[2], "w") as log:
         out.write(chunk); log.write("%f %d\n" % (time.monotonic(), out.tell())); log.flush()' "$@"
 }
 
-trayer --edge top --align right --widthtype request --height 24 --transparent false &
-pids+=($!)
-wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
+start_tray_host
 
 # clock <start> <profile lines>: the clock from that moment with alarms only;
 # its process id in $clock.

@@ -5,31 +5,12 @@
 # 06:00 PM on the face and sets it as alarm 1, opens "View all ALARMS", and
 # arms the sleep timer with "Power Off?" for the next minute, when logind is
 # asked to power off. CHIMEWISE_E2E_SHOTS=<dir> keeps screenshots (xwd).
-#   xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- \
-#     tests/e2e/clock_face_sleep_timer.sh build/chimewise
+#   tests/e2e/clock_face_sleep_timer.sh build/chimewise
 set -u
 bin=$(realpath "$1")
-[ -n "${DISPLAY:-}" ] || { echo "run it under xvfb-run and dbus-run-session, as CTest does"; exit 1; }
-for tool in trayer xdotool xprop xwd faketime dbus-daemon dbus-send; do
-  command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps"; exit 1; }
-done
-
-scratch=$(mktemp -d)
-export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
-export QT_QPA_PLATFORM=xcb TZ=UTC
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/Chimewise" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-profile="$XDG_CONFIG_HOME/Chimewise/Chimewise.conf"
+needs="xwd faketime dbus-daemon dbus-send"
+source "$(dirname "$0")/desktop.sh"
 printf '[AnalogClock]\nVISIBLE=1\n' > "$profile"
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-# within <seconds> <command…>: true once the command succeeds, tried every 0.1 s.
-within() {
-  local end=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do [ $SECONDS -lt $end ] || return 1; sleep 0.1; done
-}
 shot() { [ -n "${CHIMEWISE_E2E_SHOTS:-}" ] && xwd -root -silent > "$CHIMEWISE_E2E_SHOTS/$1.xwd"; true; }
 
 dbus-daemon --session --fork --print-address=1 --print-pid=1 > "$scratch/bus" || fail "no private bus"
@@ -38,27 +19,18 @@ pids+=("$(sed -n 2p "$scratch/bus")")
 /usr/bin/python3 -m dbusmock --system --template logind -l "$scratch/logind.log" &
 pids+=($!)
 logind() { dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 "$@"; }
-within 20 logind org.freedesktop.DBus.Peer.Ping || fail "the logind mock did not start"
+wait_for 20 logind org.freedesktop.DBus.Peer.Ping || fail "the logind mock did not start"
 logind org.freedesktop.DBus.Mock.AddMethod string:org.freedesktop.login1.Manager string:Halt \
   string:b string: string: >/dev/null
 
-trayer --edge top --align right --widthtype request --height 24 --transparent false &
-pids+=($!)
-within 10 xdotool search --class trayer || fail "the tray host did not start"
-sleep 0.3
+start_tray_host
 
 faketime '2026-12-06 09:15:35' "$bin" &
 pids+=($!)
-icon_of_clock() {
-  for w in $(xdotool search --class chimewise 2>/dev/null); do
-    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '^_XEMBED_INFO(' && { echo "$w"; return 0; }
-  done
-  return 1
-}
-within 15 icon_of_clock || fail "no tray icon appeared"
-xdotool mousemove --window "$(icon_of_clock)" 5 5 click 1
+wait_for 15 tray_icon || fail "no tray icon appeared"
+xdotool mousemove --window "$(tray_icon)" 5 5 click 1
 clock_window() { xdotool search --onlyvisible --name '^Chimewise [0-9:]+$' | head -n 1 | grep .; }
-within 10 clock_window || fail "a left click on the tray icon did not show the window"
+wait_for 10 clock_window || fail "a left click on the tray icon did not show the window"
 win=$(clock_window)
 eval "$(xdotool getwindowgeometry --shell "$win")"
 menu=$((HEIGHT - 335)) # the surface: 225 pixels of normal area and the 110 of the face
@@ -83,19 +55,19 @@ at 233 315 && xdotool click 1          # below the centre: 06:00
 at 186 162 && xdotool click 1 && xdotool type "$scratch/wake.wav"
 touch "$scratch/wake.wav"
 at 273 162 && xdotool click 1          # "&Set"
-within 5 grep -qx 'Alarm1=1080' "$profile" || fail "06:00 PM picked on the face was not set as alarm 1"
+wait_for 5 grep -qx 'Alarm1=1080' "$profile" || fail "06:00 PM picked on the face was not set as alarm 1"
 echo "06:00 PM picked on the face and set as alarm 1"
 
 at 160 30 && xdotool key alt+o v
-within 10 xdotool search --onlyvisible --name '^View all ALARMS$' || fail "View Alarms opened no list"
+wait_for 10 xdotool search --onlyvisible --name '^View all ALARMS$' || fail "View Alarms opened no list"
 sleep 0.5
 shot alarms
 xdotool key Escape
-within 5 bash -c "! xdotool search --onlyvisible --name '^View all ALARMS$'" || fail "Escape did not close the list"
+wait_for 5 bash -c "! xdotool search --onlyvisible --name '^View all ALARMS$'" || fail "Escape did not close the list"
 echo "the alarm list opened and closed with Escape"
 
 at 86 143 && xdotool click 1           # "&Time" closes the face
-within 5 grep -qx 'VISIBLE=0' "$profile" || fail "closing the face was not stored"
+wait_for 5 grep -qx 'VISIBLE=0' "$profile" || fail "closing the face was not stored"
 [ "$(xdotool getwindowgeometry --shell "$win" | grep HEIGHT)" = "HEIGHT=$((HEIGHT - 110))" ] ||
   fail "closing the face did not shrink the window by 110 pixels"
 echo "\"&Time\" closed the face"
@@ -107,10 +79,10 @@ at 232 88 && xdotool click 1           # "Enable Sleep Timer"
 at 137 110 && xdotool click 1 && xdotool key ctrl+a && xdotool type "$(printf '09:%02d AM' $minute)"
 at 51 106 && xdotool click 1           # "Power Off?"
 at 235 109 && xdotool click 1          # "Set &Shutdown Time"
-within 5 grep -qx "ShutdownTime=$((540 + minute))" "$profile" || fail "the sleep timer was not set for 09:$minute"
+wait_for 5 grep -qx "ShutdownTime=$((540 + minute))" "$profile" || fail "the sleep timer was not set for 09:$minute"
 grep -qx 'PowerOff=1' "$profile" || fail "the power-off choice was not stored"
 shot armed
 echo "sleep timer armed at $(xdotool getwindowname "$win")"
-within 130 grep -q 'PowerOff True' "$scratch/logind.log" || fail "logind was not asked to power off"
+wait_for 130 grep -q 'PowerOff True' "$scratch/logind.log" || fail "logind was not asked to power off"
 grep -q 'Halt' "$scratch/logind.log" && fail "logind was asked to halt as well"
 echo "at $(xdotool getwindowname "$win") logind was asked: $(grep -o 'PowerOff True' "$scratch/logind.log")"

@@ -7,35 +7,12 @@ set -u
 bin=$(realpath "$1")
 schema=$(realpath "$2")
 
-if [ -z "${CHIMEWISE_E2E_INNER:-}" ]; then
-  for tool in xvfb-run xauth trayer xdotool faketime sqlite3 dbus-run-session; do
-    command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps"; exit 1; }
-  done
-  export CHIMEWISE_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$bin" "$schema"
-fi
-
-scratch=$(mktemp -d)
-export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
-export XDG_RUNTIME_DIR="$scratch/runtime" ODBCSYSINI="$scratch" ODBCINI="$scratch/odbc.ini" TZ=UTC
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-# wait_for <seconds> <command…>: polls every 0.1 s until the command succeeds.
-wait_for() {
-  local tries=$(($1 * 10)); shift
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1)); [ $tries -gt 0 ] || return 1; sleep 0.1
-  done
-}
+needs="faketime sqlite3"
+source "$(dirname "$0")/desktop.sh"
+export ODBCSYSINI="$scratch" ODBCINI="$scratch/odbc.ini" SDL_AUDIODRIVER=dummy
 
 # No spoken time: the reminder check follows it in the same second.
-mkdir -p "$XDG_CONFIG_HOME/Chimewise"
-printf '[AnnounceInterval]\nInterval=3\n' > "$XDG_CONFIG_HOME/Chimewise/Chimewise.conf"
+printf '[AnnounceInterval]\nInterval=3\n' > "$profile"
 db="$XDG_DATA_HOME/Chimewise/Chimewise/KTXDB.sqlite"
 mkdir -p "$(dirname "$db")"
 sqlite3 "$db" < "$schema" || fail "cannot make the database"
@@ -47,16 +24,14 @@ stored() { sqlite3 "$db" "SELECT EvWhenToRemind || ' ' || EvHowManyTimes FROM TO
 row_is() { [ "$(stored)" = "$1" ]; }
 popup() { xdotool search --onlyvisible --name "^Dentist's visit\$"; }
 
-trayer --edge top --align right --widthtype request --height 24 --transparent false &
-pids+=($!)
-wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
+start_tray_host
 
 # remind <start> <keys> <row afterwards>: starts the clock ten seconds before a
 # whole minute, answers the pop-up of that minute and looks at the row.
 remind() {
   faketime "2026-12-06 $1" "$bin" &
   local faker=$! clock
-  wait_for 5 ps -o pid= --ppid "$faker" || fail "the clock did not start"
+  wait_for 15 ps -o pid= --ppid "$faker" || fail "the clock did not start"
   clock=$(ps -o pid= --ppid "$faker")
   pids+=($faker $clock)
   wait_for 20 popup || fail "no pop-up after $1"

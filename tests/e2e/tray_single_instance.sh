@@ -5,44 +5,9 @@
 set -u
 bin=$(realpath "$1")
 
-if [ -z "${CHIMEWISE_E2E_INNER:-}" ]; then
-  for tool in xvfb-run xauth trayer xdotool xprop dbus-run-session; do
-    command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps"; exit 1; }
-  done
-  export CHIMEWISE_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$bin"
-fi
+source "$(dirname "$0")/desktop.sh"
 
-scratch=$(mktemp -d)
-export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-# wait_for <seconds> <command…>: polls every 0.1 s until the command succeeds.
-wait_for() {
-  local tries=$(($1 * 10)); shift
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1)); [ $tries -gt 0 ] || return 1; sleep 0.1
-  done
-}
-
-title_pattern='^Chimewise [0-2][0-9]:[0-5][0-9]:[0-5][0-9]$'
-visible_clock() { xdotool search --onlyvisible --name "$title_pattern"; }
-tray_icon() {
-  for w in $(xdotool search --class chimewise 2>/dev/null); do
-    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '^_XEMBED_INFO(' && { echo "$w"; return 0; }
-  done
-  return 1
-}
-
-trayer --edge top --align right --widthtype request --height 24 --transparent false &
-pids+=($!)
-wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
-sleep 0.3
+start_tray_host
 
 "$bin" &
 first=$!

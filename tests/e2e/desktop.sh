@@ -1,0 +1,44 @@
+# Sourced first thing by each end-to-end script. The script runs again inside
+# a private X server and session bus, with a throw-away home and runtime
+# folder; the helpers wait for the clock's windows. A script names the tools
+# it needs beyond these in $needs before sourcing.
+for tool in xvfb-run xauth trayer xdotool xprop dbus-run-session ${needs:-}; do
+  command -v "$tool" >/dev/null || { echo "missing $tool: run tools/install-deps"; exit 1; }
+done
+if [ -z "${CHIMEWISE_E2E_INNER:-}" ]; then
+  export CHIMEWISE_E2E_INNER=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
+fi
+
+scratch=$(mktemp -d)
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
+export XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb TZ=UTC
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/Chimewise" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+profile="$XDG_CONFIG_HOME/Chimewise/Chimewise.conf"
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"; }
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+# wait_for <seconds> <command…>: polls every 0.1 s until the command succeeds.
+wait_for() {
+  local tries=$(($1 * 10)); shift
+  while ! "$@" >/dev/null 2>&1; do
+    tries=$((tries - 1)); [ $tries -gt 0 ] || return 1; sleep 0.1
+  done
+}
+
+title_pattern='^Chimewise [0-2][0-9]:[0-5][0-9]:[0-5][0-9]$'
+visible_clock() { xdotool search --onlyvisible --name "$title_pattern"; }
+tray_icon() {
+  for w in $(xdotool search --class chimewise 2>/dev/null); do
+    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '^_XEMBED_INFO(' && { echo "$w"; return 0; }
+  done
+  return 1
+}
+start_tray_host() {
+  trayer --edge top --align right --widthtype request --height 24 --transparent false &
+  pids+=($!)
+  wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
+  sleep 0.3
+}

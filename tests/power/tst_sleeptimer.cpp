@@ -119,7 +119,6 @@ private slots:
         QTest::addColumn<bool>("showAgain"); // Show pressed after Set
         QTest::addColumn<int>("late");       // seconds after 09:16:00 of the next tick
         QTest::addColumn<QString>("call");   // what logind is asked, empty for nothing
-        QTest::newRow("power off") << true << false << false << 0 << "PowerOff True";
         QTest::newRow("halt") << false << false << false << 0 << "Halt True";
         QTest::newRow("disarmed by Show") << true << false << true << 0 << "";
         QTest::newRow("caught up after a stall") << true << false << false << 290 << "PowerOff True";

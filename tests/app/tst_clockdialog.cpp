@@ -1,17 +1,10 @@
-#include "app/clockdialog.h"
 #include "app/clockmenus.h"
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
 #include "app/commandids.h"
+#include "app/runningclock.h"
 #include "db/databasesetup.h"
-#include "db/datasource.h"
-#include "core/loginstart.h"
-#include "core/profilestore.h"
-#include "support/recordingshellopener.h"
-#include "support/recordingsounddevice.h"
 #include "support/scopedtimezone.h"
-#include "support/scriptedprompts.h"
-#include "support/virtualtimesource.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -26,7 +19,6 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -73,24 +65,18 @@ class TestClockDialog : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir::setCurrent(m_dir->path()));
-        m_iniPath = m_dir->filePath("Chimewise.conf");
-        m_time.set(kMorning);
-        m_prompts = std::make_unique<ScriptedPrompts>();
-        m_sound = std::make_unique<RecordingSoundDevice>();
-        m_data = std::make_unique<DataSource>(DataSource::embeddedFile(m_dir->filePath("KTXDB.sqlite")));
-        m_loginStart = std::make_unique<LoginStart>(m_dir->filePath("autostart"), "/opt/My \"Clock\"/chimewise");
+        m_clock = std::make_unique<RunningClock>("/opt/My \"Clock\"/chimewise");
+        QVERIFY(QDir::setCurrent(m_clock->dir.path()));
+        m_clock->time.set(kMorning);
         m_checked.clear();
         m_checkedLocal.clear();
     }
 
     void cleanup()
     {
-        m_dialog.reset();
-        m_profile.reset();
-        QVERIFY(m_prompts->allShown());
-        QVERIFY(m_shell.opened.isEmpty());
+        m_clock->dialog.reset();
+        QVERIFY(m_clock->prompts.allShown());
+        QVERIFY(m_clock->shell.opened.isEmpty());
         QDir::setCurrent(m_previousDir);
     }
 
@@ -132,7 +118,7 @@ private slots:
         // "Repairing Databases" shows until the next tick.
         dialog.onCommand(Command::RepairDatabases);
         QCOMPARE(status(), QString("Repairing Databases"));
-        m_time.advance(3600 * 15 + 45 * 60 + 59);
+        m_clock->time.advance(3600 * 15 + 45 * 60 + 59);
         dialog.clockTick();
         QCOMPARE(status(), QString("Mon Dec 07 01:00:59 2026"));
         QCOMPARE(dialog.windowTitle(), QString("Chimewise 01:00:59"));
@@ -167,7 +153,7 @@ private slots:
         QFETCH(bool, late);
         QFETCH(int, announcements);
         store("AnnounceInterval/Interval", storedInterval);
-        m_time.set(kMorning + (minutesAfter9 - 15) * 60 - (late ? 60 : 3));
+        m_clock->time.set(kMorning + (minutesAfter9 - 15) * 60 - (late ? 60 : 3));
         ClockDialog &dialog = startClock();
         auto *group = control<QRadioButton>(kIntervalButtons[0])->group();
         QCOMPARE(group->checkedButton(), storedInterval < 4 ? interval(storedInterval) : nullptr);
@@ -177,14 +163,14 @@ private slots:
         QCOMPARE(stored("AnnounceInterval/Interval").toInt(), chosen);
 
         dialog.clockTick();
-        m_time.advance(late ? 150 : 5);
+        m_clock->time.advance(late ? 150 : 5);
         dialog.clockTick();
         QCOMPARE(group->checkedButton(), chosen < 4 ? interval(chosen) : nullptr);
         QCOMPARE(stored("AnnounceInterval/Interval").toInt(), chosen);
         // What an announcement sends is the announcer's own test; here only how many.
-        QCOMPARE(m_sound->sent.filter("alias mysound").size(), announcements);
+        QCOMPARE(m_clock->sound.sent.filter("alias mysound").size(), announcements);
         if (!announcements)
-            QCOMPARE(m_sound->sent, QStringList());
+            QCOMPARE(m_clock->sound.sent, QStringList());
     }
 
     void languageSwitch_data()
@@ -266,19 +252,19 @@ private slots:
         QFETCH(int, callOn);
         store("AnnounceInterval/Aazan_Announce", storedOn);
         if (databaseThere)
-            QVERIFY(createDatabase(*m_data).ok());
+            QVERIFY(createDatabase(m_clock->data).ok());
         ClockDialog &dialog = startClock();
         auto *box = control<QCheckBox>("prayerCallCheck");
         QVERIFY(box->isEnabled());
         QCOMPARE(box->isChecked(), bool(storedOn));
         if (command == Command::EditPrayerTimings && callOn) // it opens on 1 January
-            m_prompts->expectMessage("Can not update\nEmpty records", "Database Operation");
+            m_clock->prompts.expectMessage("Can not update\nEmpty records", "Database Operation");
 
         QCOMPARE(modalDialogsOpenedBy([&] { command ? dialog.onCommand(command) : box->click(); }), opened);
         QCOMPARE(stored("AnnounceInterval/Aazan_Announce").toInt(), callOn);
         QCOMPARE(box->isChecked(), bool(callOn));
         QCOMPARE(dialog.menus().isChecked(Command::EnablePrayerCall), bool(callOn));
-        QCOMPARE(databaseExists(*m_data), databaseThere || !opened.isEmpty());
+        QCOMPARE(databaseExists(m_clock->data), databaseThere || !opened.isEmpty());
     }
 
     void clockFaceExtension_data()
@@ -380,7 +366,7 @@ private slots:
         ClockDialog &dialog = startClock();
         recordChecks(dialog);
         for (qint64 step : steps) {
-            m_time.advance(step);
+            m_clock->time.advance(step);
             dialog.clockTick();
         }
         QList<int> local;
@@ -396,25 +382,25 @@ private slots:
     // while it is spoken run once it has been heard, in order; the title ticks meanwhile.
     void checksWaitForTheSpokenTime()
     {
-        m_sound->holdWaits = true;
+        m_clock->sound.holdWaits = true;
         store("Alarms/Alarm1", 9 * 60 + 15);
         store("Alarms/Alarm1_file", "/home/u/wake.wav");
-        m_time.set(kMorning - 1);
+        m_clock->time.set(kMorning - 1);
         ClockDialog &dialog = startClock();
         recordChecks(dialog);
-        m_time.advance(1);
+        m_clock->time.advance(1);
         dialog.clockTick();
-        QCOMPARE(m_sound->heldWaits(), 5);
-        m_time.advance(3);
+        QCOMPARE(m_clock->sound.heldWaits(), 5);
+        m_clock->time.advance(3);
         dialog.clockTick();
         QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:15:03"));
         QCOMPARE(m_checked, Seconds{kMorning - 1});
 
-        m_sound->endWaits();
+        m_clock->sound.endWaits();
         QCOMPARE(m_checked, secondsFrom(kMorning - 1, kMorning + 3));
-        const qsizetype closed = m_sound->sent.indexOf("close mysound wait");
+        const qsizetype closed = m_clock->sound.sent.indexOf("close mysound wait");
         QVERIFY(closed > 0);
-        QVERIFY(m_sound->sent.value(closed + 1).startsWith("open \"/home/u/wake.wav\""));
+        QVERIFY(m_clock->sound.sent.value(closed + 1).startsWith("open \"/home/u/wake.wav\""));
     }
 
     void nestedTicksNeverRepeatASecond()
@@ -428,11 +414,11 @@ private slots:
             if (std::exchange(nested, true))
                 return;
             for (int i = 0; i < 3; ++i) {
-                m_time.advance(1);
+                m_clock->time.advance(1);
                 dialog.clockTick();
             }
         });
-        m_time.advance(2);
+        m_clock->time.advance(2);
         dialog.clockTick();
         QCOMPARE(m_checked, secondsFrom(kMorning, kMorning + 5));
     }
@@ -529,42 +515,36 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(bool, onAtStart);
         QFETCH(QString, problem);
-        const QString folder = m_dir->filePath("autostart");
+        const QString folder = m_clock->dir.filePath("autostart");
         if (offered)
             store("Startup/LoginStartOffered", 1);
         if (entry == "folder")
             QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
         else if (!entry.isEmpty())
-            QVERIFY(writeFile(m_loginStart->entryPath(), entry));
+            QVERIFY(writeFile(m_clock->loginStart.entryPath(), entry));
         const auto expectOn = [&](bool on) {
-            QCOMPARE(m_dialog->menus().isChecked(Command::StartAtLogin), on);
-            QCOMPARE(m_dialog->menus().trayPopup()->actions().last()->isChecked(), on);
-            QCOMPARE(m_loginStart->isOn(), on);
+            QCOMPARE(m_clock->dialog->menus().isChecked(Command::StartAtLogin), on);
+            QCOMPARE(m_clock->dialog->menus().trayPopup()->actions().last()->isChecked(), on);
+            QCOMPARE(m_clock->loginStart.isOn(), on);
             if (on)
-                QCOMPARE(readFile(m_loginStart->entryPath()), m_loginStart->entryText());
+                QCOMPARE(readFile(m_clock->loginStart.entryPath()), m_clock->loginStart.entryText());
         };
         startClock();
         expectOn(onAtStart);
-        QVERIFY(m_loginStart->entryText().contains("\nExec=\"/opt/My \\\\\"Clock\\\\\"/chimewise\"\n"));
+        QVERIFY(m_clock->loginStart.entryText().contains("\nExec=\"/opt/My \\\\\"Clock\\\\\"/chimewise\"\n"));
 
         if (!problem.isEmpty())
-            m_prompts->expectMessage(problem.arg(folder), "Chimewise");
-        m_dialog->onCommand(Command::StartAtLogin);
+            m_clock->prompts.expectMessage(problem.arg(folder), "Chimewise");
+        m_clock->dialog->onCommand(Command::StartAtLogin);
         const bool on = problem.isEmpty() != onAtStart;
         expectOn(on);
-        m_dialog.reset();
+        m_clock->dialog.reset();
         startClock();
         expectOn(on);
     }
 
 private:
-    ClockDialog &startClock()
-    {
-        m_profile = ProfileStore::openIniFile(m_iniPath);
-        m_dialog = std::make_unique<ClockDialog>(
-            ClockServices{m_time, *m_prompts, *m_profile, m_shell, *m_sound, *m_data, *m_loginStart});
-        return *m_dialog;
-    }
+    ClockDialog &startClock() { return m_clock->start(); }
     static bool writeFile(const QString &path, const QString &text)
     {
         QFile file(path);
@@ -578,18 +558,19 @@ private:
     template <typename T>
     T *control(const char *name) const
     {
-        T *widget = m_dialog->findChild<T *>(name);
+        T *widget = m_clock->dialog->findChild<T *>(name);
         if (!widget)
             qFatal("no control %s", name);
         return widget;
     }
     QAbstractButton *interval(int index) const { return control<QRadioButton>(kIntervalButtons[index]); }
     QString status() const { return control<QLabel>("statusLabel")->text(); }
-    QVariant stored(const QString &key) const { return QSettings(m_iniPath, QSettings::IniFormat).value(key); }
-    QStringList storedKeys() const { return QSettings(m_iniPath, QSettings::IniFormat).allKeys(); }
+    QString iniPath() const { return m_clock->dir.filePath("Chimewise.conf"); }
+    QVariant stored(const QString &key) const { return QSettings(iniPath(), QSettings::IniFormat).value(key); }
+    QStringList storedKeys() const { return QSettings(iniPath(), QSettings::IniFormat).allKeys(); }
     void store(const QString &key, const QVariant &value)
     {
-        QSettings(m_iniPath, QSettings::IniFormat).setValue(key, value);
+        QSettings(iniPath(), QSettings::IniFormat).setValue(key, value);
     }
     void recordChecks(ClockDialog &dialog)
     {
@@ -619,16 +600,7 @@ private:
 
     const ScopedTimeZone m_zone{"Asia/Dhaka"};
     const QString m_previousDir = QDir::currentPath();
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_iniPath;
-    VirtualTimeSource m_time;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
-    RecordingShellOpener m_shell;
-    std::unique_ptr<RecordingSoundDevice> m_sound;
-    std::unique_ptr<DataSource> m_data;
-    std::unique_ptr<LoginStart> m_loginStart;
-    std::unique_ptr<ProfileStore> m_profile;
-    std::unique_ptr<ClockDialog> m_dialog;
+    std::unique_ptr<RunningClock> m_clock;
     Seconds m_checked;
     QList<int> m_checkedLocal;
 };

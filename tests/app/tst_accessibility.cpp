@@ -1,29 +1,25 @@
 #include "alarms/alarmlistdialog.h"
-#include "app/clockdialog.h"
 #include "app/clocksurface.h"
+#include "app/runningclock.h"
 #include "browser/aboutdialog.h"
 #include "browser/browserlauncher.h"
 #include "browser/linkopener.h"
-#include "core/loginstart.h"
 #include "core/profilesettings.h"
-#include "core/profilestore.h"
+#include "db/databasesetup.h"
 #include "events/eventadddialog.h"
 #include "events/eventstore.h"
 #include "events/eventviewdialog.h"
 #include "events/eventrow.h"
 #include "events/reminderdialog.h"
 #include "prayer/cityinfodialog.h"
-#include "prayer/naamaztestdb.h"
 #include "prayer/prayerbatchdialog.h"
 #include "prayer/prayereditdialog.h"
-#include "support/recordingshellopener.h"
-#include "support/recordingsounddevice.h"
-#include "support/scriptedprompts.h"
-#include "support/virtualtimesource.h"
+#include "prayer/prayerstore.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QTest>
 
 // A walk over the main window and every dialog: each control (whatever takes the keyboard) has a
 // name that assistive technology reads out (its own, its label's or a button's caption), and every
@@ -35,12 +31,11 @@ class TestAccessibility : public QObject
 private slots:
     void initTestCase()
     {
-        DbSession session = m_db.session();
-        QVERIFY(m_db.store().insertEmptyDay(session, 1).ok()); // the edit dialog opens on 1 January
-        m_profile = ProfileStore::openIniFile(m_db.source().name() + ".conf");
-        m_main = std::make_unique<ClockDialog>(
-            ClockServices{m_time, m_prompts, *m_profile, m_shell, m_sound, m_db.source(), m_loginStart});
-        m_form = m_main->findChild<ClockSurface *>();
+        QVERIFY(createDatabase(m_clock.data).ok());
+        DbSession session = m_prayers.openSession();
+        QVERIFY(m_prayers.insertEmptyDay(session, 1).ok()); // the edit dialog opens on 1 January
+        m_clock.time.set(VirtualTimeSource::fromLocal(2026, 12, 6, 9, 15, 30));
+        m_form = m_clock.start().findChild<ClockSurface *>();
     }
 
     void walk_data()
@@ -56,20 +51,20 @@ private slots:
         QFETCH(QString, window);
         std::unique_ptr<QWidget> dialog;
         if (window == "city information")
-            dialog = std::make_unique<CityInfoDialog>(m_db.store(), m_prompts, m_time);
+            dialog = std::make_unique<CityInfoDialog>(m_prayers, m_clock.prompts, m_clock.time);
         else if (window == "view and edit timings")
-            dialog = std::make_unique<PrayerEditDialog>(m_db.store(), m_prompts, m_time);
+            dialog = std::make_unique<PrayerEditDialog>(m_prayers, m_clock.prompts, m_clock.time);
         else if (window == "batch update")
-            dialog = std::make_unique<PrayerBatchDialog>(m_db.store(), m_prompts, m_time);
+            dialog = std::make_unique<PrayerBatchDialog>(m_prayers, m_clock.prompts, m_clock.time);
         else if (window == "add event")
-            dialog = std::make_unique<EventAddDialog>(m_events, m_prompts, m_time, m_sound);
+            dialog = std::make_unique<EventAddDialog>(m_events, m_clock.prompts, m_clock.time, m_clock.sound);
         else if (window == "view events")
-            dialog = std::make_unique<EventViewDialog>(m_events, m_prompts, m_time);
+            dialog = std::make_unique<EventViewDialog>(m_events, m_clock.prompts, m_clock.time);
         else if (window == "reminder")
             dialog = std::make_unique<ReminderDialog>(EventRow{QDate(2026, 12, 6), 600, "Dentist", "Call first", " ", {}},
-                                                      m_time, m_prompts);
+                                                      m_clock.time, m_clock.prompts);
         else if (window == "alarm list")
-            dialog = std::make_unique<AlarmListDialog>(ProfileSettings(*m_profile));
+            dialog = std::make_unique<AlarmListDialog>(ProfileSettings(*m_clock.profile));
         else if (window == "about")
             dialog = std::make_unique<AboutDialog>(m_links);
         QWidget *root = dialog ? dialog.get() : m_form;
@@ -100,14 +95,15 @@ private slots:
     // and announced as a link, the picked-time field below the hidden face is not.
     void keyboardRound()
     {
-        m_main->restoreAndRaise();
-        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
-        QCOMPARE(m_main->focusWidget()->objectName(), "interval15Radio");
+        ClockDialog &main = *m_clock.dialog;
+        main.restoreAndRaise();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QCOMPARE(main.focusWidget()->objectName(), "interval15Radio");
         QStringList reached;
         do {
-            reached << m_main->focusWidget()->objectName();
-            QTest::keyClick(m_main->focusWidget(), Qt::Key_Tab);
-        } while (m_main->focusWidget()->objectName() != reached.first() && reached.size() < 50);
+            reached << main.focusWidget()->objectName();
+            QTest::keyClick(main.focusWidget(), Qt::Key_Tab);
+        } while (main.focusWidget()->objectName() != reached.first() && reached.size() < 50);
         QVERIFY(reached.contains("creditIdeaEdit") && reached.contains("footerLink"));
         QVERIFY(!reached.contains("pickedTimeEdit"));
         QWidget *footer = m_form->findChild<QWidget *>("footerLink");
@@ -116,18 +112,12 @@ private slots:
     }
 
 private:
-    NaamazTestDb m_db;
-    VirtualTimeSource m_time{VirtualTimeSource::fromLocal(2026, 12, 6, 9, 15, 30)};
-    ScriptedPrompts m_prompts;
-    RecordingShellOpener m_shell;
-    RecordingSoundDevice m_sound;
-    std::unique_ptr<ProfileStore> m_profile;
-    const LoginStart m_loginStart{m_db.source().name() + ".autostart", "/usr/bin/chimewise"};
-    std::unique_ptr<ClockDialog> m_main;
+    RunningClock m_clock;
+    const PrayerStore m_prayers{m_clock.data};
     ClockSurface *m_form = nullptr;
-    EventStore m_events{m_db.source()};
+    EventStore m_events{m_clock.data};
     BrowserLauncher m_browser;
-    LinkOpener m_links{m_shell, m_prompts, m_browser, nullptr};
+    LinkOpener m_links{m_clock.shell, m_clock.prompts, m_browser, nullptr};
 };
 
 QTEST_MAIN(TestAccessibility)

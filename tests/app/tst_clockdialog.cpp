@@ -1,17 +1,10 @@
-#include "app/clockdialog.h"
 #include "app/clockmenus.h"
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
 #include "app/commandids.h"
+#include "app/runningclock.h"
 #include "db/databasesetup.h"
-#include "db/datasource.h"
-#include "core/loginstart.h"
-#include "core/profilestore.h"
-#include "support/recordingshellopener.h"
-#include "support/recordingsounddevice.h"
 #include "support/scopedtimezone.h"
-#include "support/scriptedprompts.h"
-#include "support/virtualtimesource.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -21,13 +14,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -71,24 +65,18 @@ class TestClockDialog : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir::setCurrent(m_dir->path()));
-        m_iniPath = m_dir->filePath("Chimewise.conf");
-        m_time.set(kMorning);
-        m_prompts = std::make_unique<ScriptedPrompts>();
-        m_sound = std::make_unique<RecordingSoundDevice>();
-        m_data = std::make_unique<DataSource>(DataSource::embeddedFile(m_dir->filePath("KTXDB.sqlite")));
-        m_loginStart = std::make_unique<LoginStart>(m_dir->filePath("autostart"), "/opt/My \"Clock\"/chimewise");
+        m_clock = std::make_unique<RunningClock>("/opt/My \"Clock\"/chimewise");
+        QVERIFY(QDir::setCurrent(m_clock->dir.path()));
+        m_clock->time.set(kMorning);
         m_checked.clear();
         m_checkedLocal.clear();
     }
 
     void cleanup()
     {
-        m_dialog.reset();
-        m_profile.reset();
-        QVERIFY(m_prompts->allShown());
-        QVERIFY(m_shell.opened.isEmpty());
+        m_clock->dialog.reset();
+        QVERIFY(m_clock->prompts.allShown());
+        QVERIFY(m_clock->shell.opened.isEmpty());
         QDir::setCurrent(m_previousDir);
     }
 
@@ -101,16 +89,9 @@ private slots:
         QCOMPARE(stored("AnnounceInterval/Interval").toInt(), 0);
         QVERIFY(dialog.isMinimized());
         QVERIFY(dialog.tray().isPresent());
-        QCOMPARE(dialog.tray().tip(), QString("Chimewise"));
-        QCOMPARE(dialog.windowTitle(), QString("Chimewise"));
         auto *alarmSlots = control<QComboBox>("alarmSlotCombo");
         QCOMPARE(alarmSlots->count(), 16);
-        for (int i = 0; i < 16; ++i)
-            QCOMPARE(alarmSlots->itemText(i), QString::number(i + 1));
-        QCOMPARE(alarmSlots->currentIndex(), 0);
-        QCOMPARE(control<QLineEdit>("creditIdeaEdit")->text(), QString("Idea->Chimewise"));
-        QCOMPARE(control<QLineEdit>("creditVoiceEdit")->text(), QString("Voice->eSpeak NG"));
-        QCOMPARE(status(), QString());
+        QCOMPARE(alarmSlots->currentText(), QString("1"));
         QVERIFY(interval(0)->isChecked());
         QCOMPARE(control<QPushButton>("languageButton")->text(), QString("Announce in Bangla"));
         QVERIFY(control<QCheckBox>("prayerCallCheck")->isChecked());
@@ -131,13 +112,13 @@ private slots:
         QCOMPARE(dialog.tray().tip(), QString("Chimewise 09:15:00"));
         QCOMPARE(control<QLineEdit>("creditIdeaEdit")->text(), QString("Idea->Chimewise"));
         QCOMPARE(control<QLineEdit>("creditVoiceEdit")->text(), QString("Voice->eSpeak NG"));
-        // What the user typed into the other fields stays.
+        // The tick writes the credits back; what the user typed into the other fields stays.
         QCOMPARE(control<QLineEdit>("alarmFileEdit")->text(), QString("/tmp/kept.wav"));
 
         // "Repairing Databases" shows until the next tick.
         dialog.onCommand(Command::RepairDatabases);
         QCOMPARE(status(), QString("Repairing Databases"));
-        m_time.advance(3600 * 15 + 45 * 60 + 59);
+        m_clock->time.advance(3600 * 15 + 45 * 60 + 59);
         dialog.clockTick();
         QCOMPARE(status(), QString("Mon Dec 07 01:00:59 2026"));
         QCOMPARE(dialog.windowTitle(), QString("Chimewise 01:00:59"));
@@ -172,7 +153,7 @@ private slots:
         QFETCH(bool, late);
         QFETCH(int, announcements);
         store("AnnounceInterval/Interval", storedInterval);
-        m_time.set(kMorning + (minutesAfter9 - 15) * 60 - (late ? 60 : 3));
+        m_clock->time.set(kMorning + (minutesAfter9 - 15) * 60 - (late ? 60 : 3));
         ClockDialog &dialog = startClock();
         auto *group = control<QRadioButton>(kIntervalButtons[0])->group();
         QCOMPARE(group->checkedButton(), storedInterval < 4 ? interval(storedInterval) : nullptr);
@@ -182,14 +163,14 @@ private slots:
         QCOMPARE(stored("AnnounceInterval/Interval").toInt(), chosen);
 
         dialog.clockTick();
-        m_time.advance(late ? 150 : 5);
+        m_clock->time.advance(late ? 150 : 5);
         dialog.clockTick();
         QCOMPARE(group->checkedButton(), chosen < 4 ? interval(chosen) : nullptr);
         QCOMPARE(stored("AnnounceInterval/Interval").toInt(), chosen);
         // What an announcement sends is the announcer's own test; here only how many.
-        QCOMPARE(m_sound->sent.filter("alias mysound").size(), announcements);
+        QCOMPARE(m_clock->sound.sent.filter("alias mysound").size(), announcements);
         if (!announcements)
-            QCOMPARE(m_sound->sent, QStringList());
+            QCOMPARE(m_clock->sound.sent, QStringList());
     }
 
     void languageSwitch_data()
@@ -271,19 +252,19 @@ private slots:
         QFETCH(int, callOn);
         store("AnnounceInterval/Aazan_Announce", storedOn);
         if (databaseThere)
-            QVERIFY(createDatabase(*m_data).ok());
+            QVERIFY(createDatabase(m_clock->data).ok());
         ClockDialog &dialog = startClock();
         auto *box = control<QCheckBox>("prayerCallCheck");
         QVERIFY(box->isEnabled());
         QCOMPARE(box->isChecked(), bool(storedOn));
         if (command == Command::EditPrayerTimings && callOn) // it opens on 1 January
-            m_prompts->expectMessage("Can not update\nEmpty records", "Database Operation");
+            m_clock->prompts.expectMessage("Can not update\nEmpty records", "Database Operation");
 
         QCOMPARE(modalDialogsOpenedBy([&] { command ? dialog.onCommand(command) : box->click(); }), opened);
         QCOMPARE(stored("AnnounceInterval/Aazan_Announce").toInt(), callOn);
         QCOMPARE(box->isChecked(), bool(callOn));
         QCOMPARE(dialog.menus().isChecked(Command::EnablePrayerCall), bool(callOn));
-        QCOMPARE(databaseExists(*m_data), databaseThere || !opened.isEmpty());
+        QCOMPARE(databaseExists(m_clock->data), databaseThere || !opened.isEmpty());
     }
 
     void clockFaceExtension_data()
@@ -326,6 +307,40 @@ private slots:
             }
         }
         QVERIFY2(footerPixels > 20, "the footer is drawn in its blue");
+
+        // Only a face shown picks the time under the pointer and sets it into the alarm field on a click.
+        const bool shown = extraHeight > 0;
+        const QPointF belowTheCentre(233, normalHeight + 90);
+        QMouseEvent move(QEvent::MouseMove, belowTheCentre, surface->mapToGlobal(belowTheCentre), Qt::NoButton, {}, {});
+        QApplication::sendEvent(surface, &move);
+        QCOMPARE(surface->cursor().shape() == Qt::BitmapCursor, shown);
+        QTest::mouseClick(surface, Qt::LeftButton, {}, belowTheCentre.toPoint());
+        QCOMPARE(control<QLineEdit>("alarmTimeEdit")->text(), QString(shown ? "06:00 AM" : ""));
+
+        // "&Time" turns the face the other way, the window with it, and stores that.
+        control<QPushButton>("clockFaceButton")->click();
+        QCOMPARE(surface->height(), normalHeight + (shown ? 0 : 110));
+        QCOMPARE(dialog.height(), dialog.menus().menuBar()->sizeHint().height() + surface->height());
+        QCOMPARE(stored("AnalogClock/VISIBLE").toInt(), int(!shown));
+    }
+
+    // "View all ALARMS" reads the profile: a slot stored at 24:00 shows as 12:00 AM, an empty one blank.
+    void alarmListShowsTheProfile()
+    {
+        store("Alarms/Alarm1", 1440);
+        store("Alarms/Alarm1_file", "/sounds/wake.wav");
+        ClockDialog &dialog = startClock();
+        QStringList rows;
+        const auto readList = [&rows](QWidget *modal) {
+            const auto *list = modal->findChild<QTreeWidget *>();
+            for (const int row : {0, 1, 15}) {
+                const QTreeWidgetItem *item = list->topLevelItem(row);
+                rows << QStringList{item->text(0), item->text(1), item->text(2)}.join('|');
+            }
+        };
+        QCOMPARE(modalDialogsOpenedBy([&] { dialog.onCommand(Command::ViewAlarms); }, readList),
+                 QStringList{"View all ALARMS"});
+        QCOMPARE(rows, (QStringList{"Alarm1|12:00 AM|/sounds/wake.wav", "Alarm2||", "Alarm16||"}));
     }
 
     void secondsAreCheckedOnceInOrder_data()
@@ -351,7 +366,7 @@ private slots:
         ClockDialog &dialog = startClock();
         recordChecks(dialog);
         for (qint64 step : steps) {
-            m_time.advance(step);
+            m_clock->time.advance(step);
             dialog.clockTick();
         }
         QList<int> local;
@@ -367,25 +382,25 @@ private slots:
     // while it is spoken run once it has been heard, in order; the title ticks meanwhile.
     void checksWaitForTheSpokenTime()
     {
-        m_sound->holdWaits = true;
+        m_clock->sound.holdWaits = true;
         store("Alarms/Alarm1", 9 * 60 + 15);
         store("Alarms/Alarm1_file", "/home/u/wake.wav");
-        m_time.set(kMorning - 1);
+        m_clock->time.set(kMorning - 1);
         ClockDialog &dialog = startClock();
         recordChecks(dialog);
-        m_time.advance(1);
+        m_clock->time.advance(1);
         dialog.clockTick();
-        QCOMPARE(m_sound->heldWaits(), 5);
-        m_time.advance(3);
+        QCOMPARE(m_clock->sound.heldWaits(), 5);
+        m_clock->time.advance(3);
         dialog.clockTick();
         QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:15:03"));
         QCOMPARE(m_checked, Seconds{kMorning - 1});
 
-        m_sound->endWaits();
+        m_clock->sound.endWaits();
         QCOMPARE(m_checked, secondsFrom(kMorning - 1, kMorning + 3));
-        const qsizetype closed = m_sound->sent.indexOf("close mysound wait");
+        const qsizetype closed = m_clock->sound.sent.indexOf("close mysound wait");
         QVERIFY(closed > 0);
-        QVERIFY(m_sound->sent.value(closed + 1).startsWith("open \"/home/u/wake.wav\""));
+        QVERIFY(m_clock->sound.sent.value(closed + 1).startsWith("open \"/home/u/wake.wav\""));
     }
 
     void nestedTicksNeverRepeatASecond()
@@ -399,11 +414,11 @@ private slots:
             if (std::exchange(nested, true))
                 return;
             for (int i = 0; i < 3; ++i) {
-                m_time.advance(1);
+                m_clock->time.advance(1);
                 dialog.clockTick();
             }
         });
-        m_time.advance(2);
+        m_clock->time.advance(2);
         dialog.clockTick();
         QCOMPARE(m_checked, secondsFrom(kMorning, kMorning + 5));
     }
@@ -474,7 +489,6 @@ private slots:
         });
         QTest::mouseClick(surface, Qt::RightButton, {}, empty);
         QCOMPARE(shown.value(0), QString("E&xit"));
-        QCOMPARE(shown.value(6), QString("&Toggle Language"));
         QCOMPARE(shown.size(), 14);
     }
 
@@ -501,44 +515,36 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(bool, onAtStart);
         QFETCH(QString, problem);
-        const QString folder = m_dir->filePath("autostart");
+        const QString folder = m_clock->dir.filePath("autostart");
         if (offered)
             store("Startup/LoginStartOffered", 1);
         if (entry == "folder")
             QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
         else if (!entry.isEmpty())
-            QVERIFY(writeFile(m_loginStart->entryPath(), entry));
+            QVERIFY(writeFile(m_clock->loginStart.entryPath(), entry));
         const auto expectOn = [&](bool on) {
-            QCOMPARE(m_dialog->menus().isChecked(Command::StartAtLogin), on);
-            const QList<QAction *> popup = m_dialog->menus().trayPopup()->actions();
-            QCOMPARE(popup.last()->text(), QString("Start at login"));
-            QCOMPARE(popup.last()->isChecked(), on);
-            QCOMPARE(m_loginStart->isOn(), on);
+            QCOMPARE(m_clock->dialog->menus().isChecked(Command::StartAtLogin), on);
+            QCOMPARE(m_clock->dialog->menus().trayPopup()->actions().last()->isChecked(), on);
+            QCOMPARE(m_clock->loginStart.isOn(), on);
             if (on)
-                QCOMPARE(readFile(m_loginStart->entryPath()), m_loginStart->entryText());
+                QCOMPARE(readFile(m_clock->loginStart.entryPath()), m_clock->loginStart.entryText());
         };
         startClock();
         expectOn(onAtStart);
-        QVERIFY(m_loginStart->entryText().contains("\nExec=\"/opt/My \\\\\"Clock\\\\\"/chimewise\"\n"));
+        QVERIFY(m_clock->loginStart.entryText().contains("\nExec=\"/opt/My \\\\\"Clock\\\\\"/chimewise\"\n"));
 
         if (!problem.isEmpty())
-            m_prompts->expectMessage(problem.arg(folder), "Chimewise");
-        m_dialog->onCommand(Command::StartAtLogin);
+            m_clock->prompts.expectMessage(problem.arg(folder), "Chimewise");
+        m_clock->dialog->onCommand(Command::StartAtLogin);
         const bool on = problem.isEmpty() != onAtStart;
         expectOn(on);
-        m_dialog.reset();
+        m_clock->dialog.reset();
         startClock();
         expectOn(on);
     }
 
 private:
-    ClockDialog &startClock()
-    {
-        m_profile = ProfileStore::openIniFile(m_iniPath);
-        m_dialog = std::make_unique<ClockDialog>(
-            ClockServices{m_time, *m_prompts, *m_profile, m_shell, *m_sound, *m_data, *m_loginStart});
-        return *m_dialog;
-    }
+    ClockDialog &startClock() { return m_clock->start(); }
     static bool writeFile(const QString &path, const QString &text)
     {
         QFile file(path);
@@ -552,18 +558,19 @@ private:
     template <typename T>
     T *control(const char *name) const
     {
-        T *widget = m_dialog->findChild<T *>(name);
+        T *widget = m_clock->dialog->findChild<T *>(name);
         if (!widget)
             qFatal("no control %s", name);
         return widget;
     }
     QAbstractButton *interval(int index) const { return control<QRadioButton>(kIntervalButtons[index]); }
     QString status() const { return control<QLabel>("statusLabel")->text(); }
-    QVariant stored(const QString &key) const { return QSettings(m_iniPath, QSettings::IniFormat).value(key); }
-    QStringList storedKeys() const { return QSettings(m_iniPath, QSettings::IniFormat).allKeys(); }
+    QString iniPath() const { return m_clock->dir.filePath("Chimewise.conf"); }
+    QVariant stored(const QString &key) const { return QSettings(iniPath(), QSettings::IniFormat).value(key); }
+    QStringList storedKeys() const { return QSettings(iniPath(), QSettings::IniFormat).allKeys(); }
     void store(const QString &key, const QVariant &value)
     {
-        QSettings(m_iniPath, QSettings::IniFormat).setValue(key, value);
+        QSettings(iniPath(), QSettings::IniFormat).setValue(key, value);
     }
     void recordChecks(ClockDialog &dialog)
     {
@@ -573,14 +580,16 @@ private:
         });
     }
 
-    // Closes every modal dialog the action opens, keeping their titles.
-    QStringList modalDialogsOpenedBy(const std::function<void()> &action)
+    // Closes every modal dialog the action opens, keeping their titles; each is read before.
+    QStringList modalDialogsOpenedBy(const std::function<void()> &action,
+                                     const std::function<void(QWidget *)> &read = [](QWidget *) {})
     {
         QStringList titles;
         QTimer closer;
-        connect(&closer, &QTimer::timeout, [&titles] {
+        connect(&closer, &QTimer::timeout, [&titles, &read] {
             if (QWidget *modal = QApplication::activeModalWidget()) {
                 titles << modal->windowTitle();
+                read(modal);
                 modal->close();
             }
         });
@@ -591,16 +600,7 @@ private:
 
     const ScopedTimeZone m_zone{"Asia/Dhaka"};
     const QString m_previousDir = QDir::currentPath();
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_iniPath;
-    VirtualTimeSource m_time;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
-    RecordingShellOpener m_shell;
-    std::unique_ptr<RecordingSoundDevice> m_sound;
-    std::unique_ptr<DataSource> m_data;
-    std::unique_ptr<LoginStart> m_loginStart;
-    std::unique_ptr<ProfileStore> m_profile;
-    std::unique_ptr<ClockDialog> m_dialog;
+    std::unique_ptr<RunningClock> m_clock;
     Seconds m_checked;
     QList<int> m_checkedLocal;
 };

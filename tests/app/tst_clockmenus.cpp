@@ -83,7 +83,6 @@ private slots:
             "&Toggle Language #32777", "&Enable Aazan #32779", "-", "View &Alarms #32772",
             "&Web Browser #32790", "View E&vents #32788", "-", "Start at login #32793 [check]",
         };
-        QCOMPARE(m_menus->trayPopup()->title(), QString("Clock"));
         QCOMPARE(outline(m_menus->trayPopup()->actions()), popup);
         QCOMPARE(outline(freshPopup()->actions()), popup);
 

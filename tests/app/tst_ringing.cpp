@@ -1,15 +1,8 @@
-#include "app/clockdialog.h"
 #include "app/clockmenus.h"
 #include "app/clocktray.h"
-#include "core/loginstart.h"
-#include "core/profilestore.h"
-#include "db/datasource.h"
+#include "app/runningclock.h"
 #include "sound/soundchannel.h"
-#include "support/recordingshellopener.h"
-#include "support/recordingsounddevice.h"
 #include "support/scopedtimezone.h"
-#include "support/scriptedprompts.h"
-#include "support/virtualtimesource.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -17,7 +10,6 @@
 #include <QDBusVariant>
 #include <QMenu>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 // An alarm rings: the tray icon and a desktop notification (a mock notification daemon on a
@@ -58,10 +50,10 @@ private slots:
     {
         QFETCH(bool, fromNotification);
         QFETCH(bool, windowShown);
-        Clock clock(m_dir, "/home/u/wake.wav");
-        VirtualTimeSource &time = clock.time;
-        RecordingSoundDevice &sound = clock.sound;
-        ClockDialog &dialog = *clock.dialog;
+        const auto clock = alarmAtSeven("/home/u/wake.wav");
+        VirtualTimeSource &time = clock->time;
+        RecordingSoundDevice &sound = clock->sound;
+        ClockDialog &dialog = *clock->dialog;
         QMenu *trayMenu = dialog.menus().trayPopup();
         if (windowShown) {
             dialog.restoreAndRaise();
@@ -100,42 +92,30 @@ private slots:
     // notification says which file could not be played.
     void missingFileIsTriedWhileTheClockTicks()
     {
-        Clock clock(m_dir, "/home/u/gone.wav");
-        clock.sound.failCommandsStartingWith("open");
+        const auto clock = alarmAtSeven("/home/u/gone.wav");
+        clock->sound.failCommandsStartingWith("open");
         for (int second = 0; second < SoundChannel::kOpenAttempts; ++second) {
-            clock.time.advance(1);
-            clock.dialog->clockTick();
-            QCOMPARE(clock.dialog->windowTitle(), QString("Chimewise 07:00:%1").arg(second, 2, 10, QChar('0')));
-            QCOMPARE(clock.sound.sent.filter("open ").size(), second + 1);
+            clock->time.advance(1);
+            clock->dialog->clockTick();
+            QCOMPARE(clock->dialog->windowTitle(), QString("Chimewise 07:00:%1").arg(second, 2, 10, QChar('0')));
+            QCOMPARE(clock->sound.sent.filter("open ").size(), second + 1);
         }
-        QVERIFY(!clock.dialog->tray().isRinging());
+        QVERIFY(!clock->dialog->tray().isRinging());
         QTRY_VERIFY(log().contains("\"Could not play /home/u/gone.wav\" \"Alarm 3 — 07:00 AM. The device failed"));
     }
 
 private:
     // The clock a second before alarm 3 rings the file at 07:00.
-    struct Clock
+    static std::unique_ptr<RunningClock> alarmAtSeven(const QString &file)
     {
-        Clock(const QTemporaryDir &dir, const QString &file)
-            : profile(ProfileStore::openIniFile(dir.filePath("Chimewise.conf")))
-            , data(DataSource::embeddedFile(dir.filePath("KTXDB.sqlite")))
-            , loginStart(dir.filePath("autostart"), "/usr/bin/chimewise")
-        {
-            profile->writeInt("AnnounceInterval", "Interval", 3);
-            profile->writeInt("Alarms", "Alarm3", 7 * 60);
-            profile->writeText("Alarms", "Alarm3_file", file);
-            dialog = std::make_unique<ClockDialog>(ClockServices{time, prompts, *profile, shell, sound, data, loginStart});
-        }
-
-        VirtualTimeSource time{VirtualTimeSource::fromLocal(2026, 12, 6, 6, 59, 59)};
-        RecordingSoundDevice sound;
-        std::unique_ptr<ProfileStore> profile;
-        DataSource data;
-        LoginStart loginStart;
-        ScriptedPrompts prompts;
-        RecordingShellOpener shell;
-        std::unique_ptr<ClockDialog> dialog;
-    };
+        auto clock = std::make_unique<RunningClock>();
+        clock->time.set(VirtualTimeSource::fromLocal(2026, 12, 6, 6, 59, 59));
+        clock->profile->writeInt("AnnounceInterval", "Interval", 3);
+        clock->profile->writeInt("Alarms", "Alarm3", 7 * 60);
+        clock->profile->writeText("Alarms", "Alarm3_file", file);
+        clock->start();
+        return clock;
+    }
 
     QString log() const
     {

@@ -1,21 +1,14 @@
-#include "app/clockdialog.h"
-#include "core/loginstart.h"
-#include "core/profilestore.h"
+#include "app/runningclock.h"
 #include "db/databasesetup.h"
 #include "events/eventreminders.h"
 #include "events/eventrules.h"
 #include "events/reminderdialog.h"
 #include "prayer/prayeryearwriter.h"
 #include "prayer/timesarguments.h"
-#include "support/recordingshellopener.h"
-#include "support/recordingsounddevice.h"
 #include "support/scopedtimezone.h"
-#include "support/scriptedprompts.h"
-#include "support/virtualtimesource.h"
 
 #include <QApplication>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -77,26 +70,26 @@ class TestSimulatedWeek : public QObject
 private slots:
     void everythingComesOnceAndInTime()
     {
-        QVERIFY(QDir::setCurrent(m_dir.path()));
-        QVERIFY(createDatabase(m_data).ok());
+        QVERIFY(QDir::setCurrent(m_clock.dir.path()));
+        QVERIFY(createDatabase(m_clock.data).ok());
         qApp->installEventFilter(&m_popups);
         QList<Firing> expected = storeAlarms() + storePrayerYear() + storeEvents();
-        m_time.set(kStart);
-        ClockDialog dialog({m_time, m_prompts, *m_profile, m_shell, m_sound, m_data, m_loginStart});
+        m_clock.time.set(kStart);
+        ClockDialog &dialog = m_clock.start();
         QList<Firing> fired;
         QList<qint64> spoken;
         qint64 marked = 0;
         qsizetype seen = 0, popupsSeen = 0;
         // Added last, so it runs after every check of its second: what they sent belongs to it.
         dialog.addSecondCheck([&](const TickSecond &s) {
-            QVERIFY2(m_time.now() - s.calendar <= 10, "checked within the stall");
-            for (; seen < m_sound.sent.size(); ++seen) {
-                const QString &command = m_sound.sent[seen];
+            QVERIFY2(m_clock.time.now() - s.calendar <= 10, "checked within the stall");
+            for (; seen < m_clock.sound.sent.size(); ++seen) {
+                const QString &command = m_clock.sound.sent[seen];
                 if (!command.startsWith("open"))
                     continue;
                 if (command.contains("alias mysound")) {
                     spoken << s.calendar;
-                    checkSpokenTime(dialog.voice().current(), s.local, m_sound.sent.mid(seen + 1, 6));
+                    checkSpokenTime(dialog.voice().current(), s.local, m_clock.sound.sent.mid(seen + 1, 6));
                 } else {
                     fired << Firing{fileName(command), s.calendar};
                 }
@@ -109,15 +102,15 @@ private slots:
         std::mt19937 random(20261206);
         std::uniform_int_distribution<int> stall(1, 10);
         bool setBack = false;
-        while (m_time.now() < kStart + kWeek) {
-            m_time.advance(stall(random));
-            if (!setBack && m_time.now() >= kSetBackAt) {
-                m_time.advance(-3600);
+        while (m_clock.time.now() < kStart + kWeek) {
+            m_clock.time.advance(stall(random));
+            if (!setBack && m_clock.time.now() >= kSetBackAt) {
+                m_clock.time.advance(-3600);
                 setBack = true;
             }
             dialog.clockTick();
             // Sounds that end from the event loop hold the rest of their second until then.
-            for (int i = 0; i < 100 && marked < m_time.now(); ++i)
+            for (int i = 0; i < 100 && marked < m_clock.time.now(); ++i)
                 QCoreApplication::processEvents();
         }
 
@@ -130,7 +123,7 @@ private slots:
         for (qint64 s = kStart - 5 + 900; s <= kStart + kWeek; s += 900)
             quarters << s;
         QCOMPARE(spoken, quarters);
-        QVERIFY(m_prompts.allShown());
+        QVERIFY(m_clock.prompts.allShown());
     }
 
 private:
@@ -175,11 +168,12 @@ private:
     // Sixteen alarms from 00:00 on, 97 minutes apart.
     QList<Firing> storeAlarms()
     {
+        ProfileStore &profile = *m_clock.profile;
         QList<Firing> due;
         for (int slot = 1; slot <= 16; ++slot) {
             const int minutes = (slot - 1) * 97 % 1440;
-            m_profile->writeInt("Alarms", QString("Alarm%1").arg(slot), minutes);
-            m_profile->writeText("Alarms", QString("Alarm%1_file").arg(slot), QString("/alarms/alarm%1.wav").arg(slot));
+            profile.writeInt("Alarms", QString("Alarm%1").arg(slot), minutes);
+            profile.writeText("Alarms", QString("Alarm%1_file").arg(slot), QString("/alarms/alarm%1.wav").arg(slot));
             for (int day = 0; day <= 7; ++day)
                 due << Firing{QString("alarm%1.wav").arg(slot), localMoment(QDate(2026, 12, 6 + day), minutes)};
         }
@@ -192,7 +186,7 @@ private:
         const auto dhaka = parseTimesArguments({"--lat", "23:43N", "--lon", "90:25E", "--tz", "6"}, 2026);
         const PrayerCalcParams place = dhaka.request->params;
         const PrayerTimeTable table = computePrayerYear(place);
-        const PrayerStore store(m_data);
+        const PrayerStore store(m_clock.data);
         DbSession session = store.openSession();
         const auto written = writePrayerYear(store, session, place, table, {});
         if (!written.ok())
@@ -213,7 +207,7 @@ private:
     // reminded on the evening before, two due in the same minute, some without a sound.
     QList<Firing> storeEvents()
     {
-        const EventStore store(m_data);
+        const EventStore store(m_clock.data);
         DbSession session = store.openSession();
         QList<Firing> due;
         for (int n = 1; n <= 20; ++n) {
@@ -236,14 +230,7 @@ private:
     }
 
     const ScopedTimeZone m_zone{"Asia/Dhaka"};
-    QTemporaryDir m_dir;
-    const DataSource m_data = DataSource::embeddedFile(m_dir.filePath("KTXDB.sqlite"));
-    VirtualTimeSource m_time;
-    ScriptedPrompts m_prompts;
-    RecordingShellOpener m_shell;
-    RecordingSoundDevice m_sound;
-    const std::unique_ptr<ProfileStore> m_profile = ProfileStore::openIniFile(m_dir.filePath("Chimewise.conf"));
-    const LoginStart m_loginStart{m_dir.filePath("autostart"), "/usr/bin/chimewise"};
+    RunningClock m_clock;
     PopupCloser m_popups;
 };
 

@@ -1,26 +1,12 @@
-#include "app/clockdialog.h"
-#include "app/commandids.h"
-#include "core/loginstart.h"
-#include "core/profilestore.h"
-#include "db/datasource.h"
+#include "core/timesource.h"
 #include "face/alarmtimepicker.h"
 #include "face/facepainter.h"
-#include "support/recordingshellopener.h"
-#include "support/recordingsounddevice.h"
-#include "support/scopedtimezone.h"
-#include "support/scriptedprompts.h"
-#include "support/virtualtimesource.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 namespace {
 
@@ -71,7 +57,7 @@ private slots:
     {
         QTest::addColumn<QPointF>("offset"); // from the centre
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shown"); // empty: the field keeps its text
+        QTest::addColumn<QString>("shown"); // empty: nothing is picked
         QTest::newRow("above") << QPointF(0, -30) << "AM" << "12:00 AM";
         QTest::newRow("on the rim above") << QPointF(0, -50) << "AM" << "12:00 AM";
         QTest::newRow("right") << QPointF(30, 0) << "PM" << "03:00 PM";
@@ -86,11 +72,15 @@ private slots:
         QFETCH(QPointF, offset);
         QFETCH(QString, caption);
         QFETCH(QString, shown);
-        QLineEdit field("kept");
+        QLineEdit field;
         QPushButton button(caption);
         AlarmTimePicker picker(&field, &button);
         QCOMPARE(picker.pointAt(kFace, kCentre + offset), !shown.isEmpty());
-        QCOMPARE(field.text(), shown.isEmpty() ? QString("kept") : shown);
+        QCOMPARE(field.text(), shown);
+        // The button turns the half of the day of the time picked; before any, only its caption.
+        button.click();
+        QCOMPARE(button.text(), QString(caption == "AM" ? "PM" : "AM"));
+        QCOMPARE(field.text(), shown.isEmpty() ? shown : shown.chopped(2) + button.text());
     }
 
     // At 03:00:00 the hour hand lies on the line right of the centre, the minute hand above it.
@@ -107,59 +97,6 @@ private slots:
                                        image.pixelColor(kCentre + QPoint(1, -d))};
             QVERIFY2(across.contains(QColor(130, 20, 0)), qPrintable(QString::number(d)));
         }
-    }
-
-    // The face opens and closes with "&Time"; a click on it puts the time under the pointer, in the
-    // half of the day the button shows, into the alarm time field; "View all ALARMS" shows the profile.
-    void faceAndAlarmListOnTheDialog()
-    {
-        const ScopedTimeZone zone("Asia/Dhaka");
-        QTemporaryDir dir;
-        const auto profile = ProfileStore::openIniFile(dir.filePath("Chimewise.conf"));
-        profile->writeInt("Alarms", "Alarm1", 1440);
-        profile->writeText("Alarms", "Alarm1_file", "/sounds/wake.wav");
-        VirtualTimeSource time(VirtualTimeSource::fromLocal(2026, 12, 6, 9, 15, 0));
-        ScriptedPrompts prompts;
-        RecordingShellOpener shell;
-        RecordingSoundDevice sound;
-        // Held here: the dialog keeps a reference to each service.
-        const DataSource data = DataSource::embeddedFile(dir.filePath("KTXDB.sqlite"));
-        const LoginStart loginStart(dir.filePath("autostart"), "/usr/bin/chimewise");
-        ClockDialog dialog({time, prompts, *profile, shell, sound, data, loginStart});
-        auto *surface = dialog.findChild<QWidget *>("ClockDialogForm");
-        auto *faceButton = dialog.findChild<QPushButton *>("clockFaceButton");
-        faceButton->click();
-        QCOMPARE(surface->height(), 225 + 110);
-        QCOMPARE(profile->readInt("AnalogClock", "VISIBLE", -1), 1);
-
-        auto *amPm = dialog.findChild<QPushButton *>("amPmButton");
-        auto *picked = dialog.findChild<QLineEdit *>("pickedTimeEdit");
-        amPm->click(); // before any pointing only the caption changes
-        QCOMPARE(amPm->text() + picked->text(), QString("PM"));
-        const QPointF below = kCentre + QPoint(0, 40);
-        QMouseEvent move(QEvent::MouseMove, below, surface->mapToGlobal(below), Qt::NoButton, {}, {});
-        QApplication::sendEvent(surface, &move);
-        QCOMPARE(surface->cursor().shape(), Qt::BitmapCursor);
-        QCOMPARE(picked->text(), QString("06:00 PM"));
-        amPm->click();
-        amPm->click();
-        QTest::mouseClick(surface, Qt::LeftButton, {}, below.toPoint());
-        QCOMPARE(dialog.findChild<QLineEdit *>("alarmTimeEdit")->text(), QString("06:00 PM"));
-
-        QStringList rows;
-        QTimer::singleShot(0, [&] {
-            const auto *list = QApplication::activeModalWidget()->findChild<QTreeWidget *>();
-            for (const int row : {0, 1, 15})
-                rows << QStringList{list->topLevelItem(row)->text(0), list->topLevelItem(row)->text(1),
-                                    list->topLevelItem(row)->text(2)}.join('|');
-            QApplication::activeModalWidget()->close();
-        });
-        dialog.onCommand(Command::ViewAlarms);
-        QCOMPARE(rows, (QStringList{"Alarm1|12:00 AM|/sounds/wake.wav", "Alarm2||", "Alarm16||"}));
-
-        faceButton->click();
-        QCOMPARE(surface->height(), 225);
-        QCOMPARE(profile->readInt("AnalogClock", "VISIBLE", -1), 0);
     }
 };
 

@@ -53,7 +53,6 @@ private slots:
     void oneClockPerUser_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::newRow("clean start") << "";
         // Its lock and socket file left behind do not stop a new clock.
         QTest::newRow("after a killed clock") << "killed";
         QTest::newRow("socket file removed") << "removed";

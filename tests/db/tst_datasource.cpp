@@ -27,7 +27,7 @@ private slots:
         qputenv("ODBCSYSINI", m_dir.path().toLocal8Bit());
     }
 
-    // No statement of the program reads the event table yet: its columns and defaults are checked here.
+    // Other programs open the same file: the event table keeps its columns, in order, and its default.
     void embeddedDatabaseIsCreatedOnFirstUse()
     {
         const DataSource source = DataSource::embeddedFile(m_dir.filePath("first/use/KTXDB.sqlite"));

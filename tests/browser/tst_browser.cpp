@@ -212,7 +212,6 @@ private slots:
         BrowserLauncher browser("no-such-browser");
         LinkOpener links = opener(browser);
         AboutDialog about(links);
-        QCOMPARE(about.findChild<QLabel *>("versionLabel")->text(), QString("Chimewise, Version 3.37"));
         for (const char *label : {"creditLabel", "homePageLink"})
             QTest::mouseClick(about.findChild<QLabel *>(label), Qt::LeftButton);
         QCOMPARE(m_shell.opened, QStringList{expand("file://<installed>/Chimewise.html")});

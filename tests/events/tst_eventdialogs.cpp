@@ -123,9 +123,8 @@ private slots:
         EventAddDialog dialog(m_db->store(), *m_prompts, m_time, m_sound);
         QCOMPARE(find<QDateEdit>(dialog, "dateEdit")->date(), kToday.addDays(1));
         QCOMPARE(find<QLineEdit>(dialog, "timeEdit")->text(), QString("12:05 AM"));
-        find<QLineEdit>(dialog, "titleEdit")->setText("Call home");
+        type(dialog, {{"titleEdit", "Call home"}, {"fileEdit", m_wave}});
         find<QPlainTextEdit>(dialog, "messageEdit")->setPlainText("Morning there");
-        find<QLineEdit>(dialog, "fileEdit")->setText(m_wave);
         m_db->setTableThere(false);
         m_prompts->expectMessage("no such table: TOLVEX_EVENT Unable to execute statement", "Chimewise");
         click(dialog, "storeButton");

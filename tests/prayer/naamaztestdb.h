@@ -60,17 +60,6 @@ public:
         return row.ok() && row.value() ? std::optional(row.value()->times) : std::nullopt;
     }
 
-    // The times of every row, in the order the table keeps them.
-    QList<PrayerTimes> allTimes() const
-    {
-        QList<PrayerTimes> all;
-        DbSession s = session();
-        const auto rows = m_store.selectDayRange(s, 1, PrayerStore::LastDay);
-        for (const PrayerDayRow &row : rows.value())
-            all << row.times;
-        return all;
-    }
-
     // The day number of every row, as many times as it occurs, in order.
     QList<int> days() const
     {

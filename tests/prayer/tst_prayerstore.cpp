@@ -36,19 +36,6 @@ private slots:
                                                     new QSlider(&m_controls));
     }
 
-    // Only the days without a row get one, so no day ever has two.
-    void missingDaysAreInsertedOnce()
-    {
-        DbSession session = m_db->session();
-        for (int day : {1, 2, 60, 365})
-            QVERIFY(m_db->store().insertEmptyDay(session, day).ok());
-        const DbResult<int> inserted = m_db->store().insertMissingDays(session, 1, 366);
-        QVERIFY2(inserted.ok(), qPrintable(inserted.errorText()));
-        QCOMPARE(inserted.value(), 362);
-        QCOMPARE(m_db->days(), range(1, 366));
-        QVERIFY(!m_db->store().insertEmptyDay(session, 1).ok());
-    }
-
     void onePrayerColumnComesFromTheList_data()
     {
         QTest::addColumn<QString>("column");
@@ -173,13 +160,6 @@ private slots:
         QVERIFY2(m_device.sent.first().contains("/" + file + "\" type waveaudio alias myalarmsound"),
                  qPrintable(m_device.sent.first()));
         QVERIFY(m_channel->active());
-    }
-
-    // Stored values may be anything: none wraps round to a second of the day.
-    void timesOutsideTheDayNeverRing()
-    {
-        for (const auto &[stored, second] : {std::pair{71582789, 44}, {-71582788, 16}})
-            QCOMPARE(duePrayer(times(stored, stored, stored, stored, stored, stored), second, kFriday), -1);
     }
 
     void midnightReloadsAndPlaysNothing()

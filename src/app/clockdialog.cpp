@@ -163,11 +163,6 @@ void ClockDialog::onInitDialog()
     writeControls();
     m_ui->alarmSlotCombo->setCurrentIndex(0);
     m_alarms->showSelectedSlot();
-    // The status line changes every second: painted on its own background,
-    // it repaints alone, not the group box and the surface beneath it, and
-    // at a fixed size its new text asks for no new layout.
-    m_ui->statusLabel->setAutoFillBackground(true);
-    m_ui->statusLabel->setFixedSize(m_ui->statusLabel->size());
     focusChosenInterval();
 
     m_timer.setTimerType(Qt::PreciseTimer);

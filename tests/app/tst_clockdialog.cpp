@@ -3,6 +3,7 @@
 #include "app/clocktray.h"
 #include "app/commandids.h"
 #include "app/runningclock.h"
+#include "app/statusline.h"
 #include "db/databasesetup.h"
 #include "support/scopedtimezone.h"
 
@@ -564,7 +565,7 @@ private:
         return widget;
     }
     QAbstractButton *interval(int index) const { return control<QRadioButton>(kIntervalButtons[index]); }
-    QString status() const { return control<QLabel>("statusLabel")->text(); }
+    QString status() const { return control<StatusLine>("statusLabel")->text(); }
     QString iniPath() const { return m_clock->dir.filePath("Chimewise.conf"); }
     QVariant stored(const QString &key) const { return QSettings(iniPath(), QSettings::IniFormat).value(key); }
     QStringList storedKeys() const { return QSettings(iniPath(), QSettings::IniFormat).allKeys(); }

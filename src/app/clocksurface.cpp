@@ -48,8 +48,8 @@ void ClockSurface::showFaceTime(const LocalTime &time)
 
 const QPixmap &ClockSurface::dial()
 {
-    const QPoint nameAt = makerNamePosition(*m_face, m_faceTime.hour);
-    if (m_dial.isNull() || nameAt != m_dialNameAt) {
+    const QTime minute(m_faceTime.hour, m_faceTime.minute);
+    if (m_dial.isNull() || m_dialMinute != minute) {
         const QRect area = dialArea(*m_face);
         m_dial = QPixmap(area.size() * devicePixelRatioF());
         m_dial.setDevicePixelRatio(devicePixelRatioF());
@@ -57,7 +57,8 @@ const QPixmap &ClockSurface::dial()
         QPainter painter(&m_dial);
         painter.translate(-area.topLeft());
         paintFaceDial(painter, *m_face, m_faceTime.hour, kMakerName);
-        m_dialNameAt = nameAt;
+        paintMinuteHands(painter, *m_face, m_faceTime);
+        m_dialMinute = minute;
     }
     return m_dial;
 }
@@ -70,7 +71,7 @@ void ClockSurface::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     if (m_face && event->rect().intersects(dialArea(*m_face))) {
         painter.drawPixmap(dialArea(*m_face).topLeft(), dial());
-        paintFaceHands(painter, *m_face, m_faceTime);
+        paintSecondHand(painter, *m_face, m_faceTime);
     }
     if (m_footerText.isEmpty() || !event->rect().intersects(m_footerArea))
         return;

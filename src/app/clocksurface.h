@@ -4,6 +4,7 @@
 #include "face/facegeometry.h"
 
 #include <QPixmap>
+#include <QTime>
 #include <QWidget>
 
 #include <optional>
@@ -44,7 +45,7 @@ protected:
 
 private:
     void keepCutOffControlsOutOfReach();
-    // The dial as painted for the hour shown, kept between seconds.
+    // The dial with the hour and minute hands, kept while the minute lasts.
     const QPixmap &dial();
 
     QString m_footerText;
@@ -53,5 +54,5 @@ private:
     std::optional<FaceGeometry> m_face;
     LocalTime m_faceTime;
     QPixmap m_dial;
-    QPoint m_dialNameAt; // where the dial's maker's name lies
+    std::optional<QTime> m_dialMinute; // the hour and minute the dial shows
 };

@@ -85,7 +85,8 @@ void paintClockFace(QPainter &painter, const FaceGeometry &face, const LocalTime
                     const QString &makerName)
 {
     paintFaceDial(painter, face, time.hour, makerName);
-    paintFaceHands(painter, face, time);
+    paintMinuteHands(painter, face, time);
+    paintSecondHand(painter, face, time);
 }
 
 void paintFaceDial(QPainter &painter, const FaceGeometry &face, int hour, const QString &makerName)
@@ -105,7 +106,7 @@ void paintFaceDial(QPainter &painter, const FaceGeometry &face, int hour, const 
     painter.restore();
 }
 
-void paintFaceHands(QPainter &painter, const FaceGeometry &face, const LocalTime &time)
+void paintMinuteHands(QPainter &painter, const FaceGeometry &face, const LocalTime &time)
 {
     painter.save();
     const HandEnds hands = handEnds(face, time.hour, time.minute, time.second);
@@ -113,9 +114,14 @@ void paintFaceHands(QPainter &painter, const FaceGeometry &face, const LocalTime
     painter.drawLine(face.centre, hands.hour);
     painter.setPen(QPen(kMinuteHand, 2));
     painter.drawLine(face.centre, hands.minute);
-    painter.setPen(QPen(kSecondHand, 1));
-    painter.drawLine(face.centre, hands.second);
+    painter.restore();
+}
 
+void paintSecondHand(QPainter &painter, const FaceGeometry &face, const LocalTime &time)
+{
+    painter.save();
+    painter.setPen(QPen(kSecondHand, 1));
+    painter.drawLine(face.centre, handEnds(face, time.hour, time.minute, time.second).second);
     drawHub(painter, face.centre);
     painter.restore();
 }

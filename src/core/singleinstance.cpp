@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -28,8 +29,10 @@ constexpr qint64 kMaxRequestBytes = 64;
 // descriptors the clock needs.
 constexpr int kIdleConnectionMs = 3000;
 constexpr int kMaxConnections = 8;
-// How often the running copy checks that later starts can still reach it.
-constexpr int kListenCheckMs = 2000;
+// How often the running copy checks that later starts can still reach it,
+// beside the check when its socket file changes (a server that gives up
+// deletes it). Rarely: a clock shown every second should not wake for more.
+constexpr int kListenCheckMs = 60000;
 
 // The socket lives beside the lock unless that path is too long for a
 // socket name; then it falls back to a short name of its own under /tmp.
@@ -74,14 +77,13 @@ SingleInstance::Role SingleInstance::claim()
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
-    listen();
     // The socket file can be removed, and a server that runs out of
     // descriptors closes itself: then listen again.
+    m_socketWatch = new QFileSystemWatcher(this);
+    connect(m_socketWatch, &QFileSystemWatcher::fileChanged, this, &SingleInstance::keepListening);
+    listen();
     auto *check = new QTimer(this);
-    connect(check, &QTimer::timeout, this, [this] {
-        if (!m_server->isListening() || !QFileInfo::exists(m_socketPath))
-            listen();
-    });
+    connect(check, &QTimer::timeout, this, &SingleInstance::keepListening);
     check->start(kListenCheckMs);
     return Role::Primary;
 }
@@ -97,6 +99,14 @@ void SingleInstance::listen()
         qWarning("Chimewise: later starts cannot reach this clock at %s: %s", qPrintable(m_socketPath),
                  qPrintable(failure));
     m_listenFailure = failure;
+    if (failure.isEmpty() && !m_socketWatch->files().contains(m_socketPath))
+        m_socketWatch->addPath(m_socketPath);
+}
+
+void SingleInstance::keepListening()
+{
+    if (!m_server->isListening() || !QFileInfo::exists(m_socketPath))
+        listen();
 }
 
 bool SingleInstance::askRunningCopy()

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QFileSystemWatcher;
 class QLocalServer;
 class QLocalSocket;
 class QLockFile;
@@ -36,12 +37,14 @@ signals:
 private:
     bool askRunningCopy();
     void listen();
+    void keepListening();
     void answer();
     void drop(QLocalSocket *socket);
 
     QString m_socketPath;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+    QFileSystemWatcher *m_socketWatch = nullptr;
     QList<QLocalSocket *> m_connections; // oldest first
     QString m_listenFailure;              // of the latest listen, empty when it succeeded
 };

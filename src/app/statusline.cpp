@@ -119,7 +119,7 @@ void StatusLine::paintGlyphs(QPainter &painter, const QRect &area) const
     QList<QPointF> positions;
     for (int i = 0; i < m_glyphs.size(); ++i) {
         const qreal x = left + m_starts[i];
-        if (x + edge(i + 1) - m_starts[i] + kOverhang < area.left() || x - kOverhang > area.right())
+        if (left + edge(i + 1) + kOverhang < area.left() || x - kOverhang > area.right())
             continue;
         glyphs << m_glyphs[i];
         positions << QPointF(x, 0);

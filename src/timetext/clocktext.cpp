@@ -10,11 +10,8 @@ const char *const kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"
 const char *const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-} // namespace
-
-// Both run every second: snprintf and a Latin-1 copy cost a tenth of QString::asprintf.
-namespace {
-
+// Both texts are made every second: snprintf and a Latin-1 copy cost a tenth
+// of QString::asprintf.
 template <size_t N>
 QLatin1StringView printed(char (&buffer)[N], int length)
 {

@@ -12,8 +12,6 @@
 #include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
 
-#include <QPushButton>
-#include <QSlider>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -80,11 +78,9 @@ void reminder_run(benchmark::State &state)
     VirtualTimeSource time(VirtualTimeSource::fromLocal(kToday.year(), kToday.month(), kToday.day(), 3, 0, 0));
     RecordingSoundDevice sound;
     ScriptedPrompts prompts;
-    QPushButton stop;
-    QSlider slider;
-    SoundChannel channel(sound, time, prompts, &stop, &slider);
+    SoundChannel channel(sound, time);
     EventReminders reminders(eventFolder().source(), channel, time, prompts);
-    const TickSecond second{time.now(), TimeSource::toLocal(time.now())};
+    const TickSecond second{time.now(), TimeSource::toLocal(time.now()), Timeliness::OnTime};
     for (auto _ : state)
         reminders.checkEventReminders(second);
     if (!prompts.shown().isEmpty() || !sound.sent.isEmpty())

@@ -1,9 +1,7 @@
 #include "alarms/alarmpanel.h"
 
 #include "alarms/alarmrules.h"
-#include "sound/soundchannel.h"
 #include "core/promptservice.h"
-#include "core/shellopener.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,19 +10,15 @@
 namespace {
 
 constexpr int kTimeTextLimit = 10;
-constexpr int kAlarmRetryPauseMs = 1000;
 
 } // namespace
 
 AlarmPanel::AlarmPanel(const AlarmControls &controls, ProfileSettings &settings,
-                       PromptService &prompts, ShellOpener &shell, SoundChannel &channel,
-                       QObject *parent)
+                       PromptService &prompts, QObject *parent)
     : QObject(parent)
     , m_controls(controls)
     , m_settings(settings)
     , m_prompts(prompts)
-    , m_shell(shell)
-    , m_channel(channel)
 {
     m_controls.timeEdit->setMaxLength(kTimeTextLimit);
     connect(m_controls.slotList, &QComboBox::activated, this, &AlarmPanel::showSelectedSlot);
@@ -106,18 +100,4 @@ void AlarmPanel::clearAllAlarms()
     for (int i = 0; i < kAlarmSlots; ++i)
         m_settings.setAlarm(i, kNoTime, QString());
     showSelectedSlot();
-}
-
-void AlarmPanel::checkAlarms(int secondOfDay)
-{
-    const int due = findDueAlarm(m_settings.alarms(), secondOfDay);
-    if (due < 0)
-        return;
-    const AlarmEntry &alarm = m_settings.alarms()[due];
-    const QString path = alarmPathToOpen(alarm.file);
-    const QString ringing = QString("Alarm %1 — %2").arg(due + 1).arg(formatTimeOfDay12(alarm.time));
-    if (isWaveFile(path))
-        m_channel.startChannelSound(path, "&Stop Alarm", kAlarmRetryPauseMs, true, ringing);
-    else
-        m_shell.open(path);
 }

@@ -3,13 +3,11 @@
 #include <QObject>
 #include <QString>
 
-class SoundChannel;
 class ProfileSettings;
 class PromptService;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class ShellOpener;
 
 // The controls of the "Alarm Settings" group.
 struct AlarmControls
@@ -23,15 +21,15 @@ struct AlarmControls
     QPushButton *nextButton;
 };
 
-// The sixteen alarms: edits one slot at a time, writes every change to the
-// profile at once, and fires the slot that is due.
+// The sixteen alarms: edits one slot at a time and writes every change to
+// the profile at once.
 class AlarmPanel : public QObject
 {
     Q_OBJECT
 
 public:
     AlarmPanel(const AlarmControls &controls, ProfileSettings &settings, PromptService &prompts,
-               ShellOpener &shell, SoundChannel &channel, QObject *parent = nullptr);
+               QObject *parent = nullptr);
 
     void showSelectedSlot();
     void onSet();
@@ -40,9 +38,6 @@ public:
     void onNextSlot();
     void clearAllAlarms();
 
-    // A wave file plays on the sound channel; any other file goes to the desktop.
-    void checkAlarms(int secondOfDay);
-
 private:
     void readControls();
     void writeControls();
@@ -50,8 +45,6 @@ private:
     AlarmControls m_controls;
     ProfileSettings &m_settings;
     PromptService &m_prompts;
-    ShellOpener &m_shell;
-    SoundChannel &m_channel;
 
     // Exchanged with the controls.
     int m_listIndex = -1;

@@ -2,15 +2,6 @@
 
 #include <QFileInfo>
 
-int findDueAlarm(const AlarmSlots &alarms, int secondOfDay)
-{
-    for (int i = 0; i < kAlarmSlots; ++i) {
-        if (ringsAt(alarms[i].time, secondOfDay))
-            return i;
-    }
-    return -1;
-}
-
 QString alarmPathToOpen(const QString &storedPath)
 {
     QString path = storedPath;

@@ -5,11 +5,6 @@
 
 #include <QString>
 
-using AlarmSlots = std::array<AlarmEntry, kAlarmSlots>;
-
-// The lowest slot whose time falls on this second since midnight, or -1.
-int findDueAlarm(const AlarmSlots &alarms, int secondOfDay);
-
 // The stored path without trailing blanks; its case is kept, since file
 // names are case-sensitive here.
 QString alarmPathToOpen(const QString &storedPath);

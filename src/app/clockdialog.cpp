@@ -2,7 +2,9 @@
 
 #include "alarms/alarmlistdialog.h"
 #include "alarms/alarmpanel.h"
+#include "alarms/alarmringer.h"
 #include "sound/soundchannel.h"
+#include "app/channelcontrols.h"
 #include "app/clockfaceextension.h"
 #include "app/clockmenus.h"
 #include "app/clocksurface.h"
@@ -10,7 +12,8 @@
 #include "app/commandids.h"
 #include "app/footerlink.h"
 #include "app/ringingnotice.h"
-#include "core/datafiles.h"
+#include "app/scheduledwork.h"
+#include "core/clockschedule.h"
 #include "core/loginstart.h"
 #include "core/promptservice.h"
 #include "db/databasesetup.h"
@@ -27,7 +30,6 @@
 #include "power/logindpower.h"
 #include "power/sleeptimer.h"
 #include "prayer/prayerschedule.h"
-#include "voice/timeannouncer.h"
 #include "browser/aboutdialog.h"
 #include "browser/browserlauncher.h"
 #include "browser/linkopener.h"
@@ -95,7 +97,6 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     , m_ui(std::make_unique<Ui::ClockDialogForm>())
     , m_surface(new ClockSurface(this))
     , m_menus(new ClockMenus(this))
-    , m_checks(services.time.now() - 1) // the start-up second is owed too
     , m_credit1(kCreditIdea)
     , m_credit2(kCreditVoice)
 {
@@ -104,13 +105,16 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     fitCheckBoxTexts(m_surface);
     m_intervalButtons = m_ui->intervalButtons;
     m_tray = new ClockTray(windowIcon(), m_menus->trayPopup(), this);
-    m_channel = new SoundChannel(m_sound, m_time, m_prompts, m_ui->stopSoundButton,
-                                  m_ui->soundPositionSlider, this);
+    m_channel = new SoundChannel(m_sound, m_time, this);
+    new ChannelControls(*m_channel, m_ui->stopSoundButton, m_ui->soundPositionSlider, m_prompts, this);
+    m_schedule = new ClockSchedule(m_time, m_settings, this);
+    m_notice = new RingingNotice(*m_tray, this);
     m_alarms = new AlarmPanel({m_ui->alarmSlotCombo, m_ui->alarmTimeEdit, m_ui->alarmFileEdit,
                                m_ui->alarmSetButton, m_ui->alarmBrowseButton,
                                m_ui->alarmClearButton, m_ui->nextAlarmButton},
-                              m_settings, m_prompts, services.shell, *m_channel, this);
+                              m_settings, m_prompts, this);
     m_prayers = std::make_unique<PrayerSchedule>(m_data, *m_channel);
+    m_alarmRinger = std::make_unique<AlarmRinger>(m_settings, services.shell, *m_channel);
     m_clockFace = new ClockFaceExtension(m_surface, {m_ui->clockFaceButton, m_ui->pickedTimeEdit,
                                                      m_ui->amPmButton, m_ui->alarmTimeEdit},
                                          m_settings, this);
@@ -118,7 +122,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     m_sleepTimer = new SleepTimer({m_ui->sleepTimerCheck, m_ui->shutdownTimeEdit,
                                    m_ui->setShutdownButton, m_ui->powerOffCheck},
                                   m_settings, m_prompts, *m_power, this);
-    m_reminders = std::make_unique<EventReminders>(m_data, *m_channel, m_time, m_prompts);
+    m_reminders = new EventReminders(m_data, *m_channel, m_time, m_prompts, this);
     m_browser = std::make_unique<BrowserLauncher>();
     m_links = std::make_unique<LinkOpener>(services.shell, m_prompts, *m_browser, this);
 
@@ -131,8 +135,8 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
 
     connectControls();
     connectRinging();
+    connectSchedule();
     registerCommands();
-    addScheduledChecks();
     onInitDialog();
 }
 
@@ -165,9 +169,7 @@ void ClockDialog::onInitDialog()
     m_alarms->showSelectedSlot();
     focusChosenInterval();
 
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &ClockDialog::clockTick);
-    m_timer.start(1000);
+    m_schedule->start();
 
     updateMenuChecks();
     hideWindow();
@@ -201,20 +203,37 @@ void ClockDialog::connectControls()
 // told of the same way.
 void ClockDialog::connectRinging()
 {
-    auto *notice = new RingingNotice(*m_tray, this);
-    connect(m_channel, &SoundChannel::ringingStarted, this, [this, notice](const QString &what) {
+    connect(m_channel, &SoundChannel::ringingStarted, this, [this](const QString &what) {
         m_tray->showRinging();
-        notice->show(what);
+        m_notice->show(what);
         if (isActiveWindow())
             m_ui->stopSoundButton->setFocus();
     });
-    connect(m_channel, &SoundChannel::ringingEnded, this, [this, notice] {
+    connect(m_channel, &SoundChannel::ringingEnded, this, [this] {
         m_tray->endRinging();
-        notice->withdraw();
+        m_notice->withdraw();
     });
-    connect(m_channel, &SoundChannel::soundLost, notice, &RingingNotice::report);
+    connect(m_channel, &SoundChannel::soundLost, m_notice, &RingingNotice::report);
+    connect(m_channel, &SoundChannel::deviceFailed, this,
+            [this](const QString &error) { m_notice->report(kProductName, error); });
     connect(m_tray, &ClockTray::stopRequested, m_channel, &SoundChannel::stopChannelSound);
-    connect(notice, &RingingNotice::stopRequested, m_channel, &SoundChannel::stopChannelSound);
+    connect(m_notice, &RingingNotice::stopRequested, m_channel, &SoundChannel::stopChannelSound);
+}
+
+// The dialog shows the time each second and follows the sound and the face
+// once its checks are done; the rest of the schedule's work goes to its owners.
+void ClockDialog::connectSchedule()
+{
+    m_schedule->setPrayerDays([this](const QDate &day) { return m_prayers->timesOn(day); });
+    connect(m_schedule, &ClockSchedule::timeShown, this, &ClockDialog::showTime);
+    connect(m_schedule, &ClockSchedule::tickEnded, this, [this](const LocalTime &now) {
+        if (m_channel->active())
+            m_channel->trackChannelPosition();
+        m_clockFace->showTime(now);
+    });
+    connectScheduledWork(*m_schedule, {m_sound, m_voice, *m_channel, *m_prayers, *m_alarmRinger, *m_reminders,
+                                       *m_sleepTimer, *m_power, *m_notice},
+                         this);
 }
 
 void ClockDialog::registerCommands()
@@ -266,42 +285,6 @@ void ClockDialog::onCommand(int command)
         (*handler)();
 }
 
-// The scheduled work of each second, in this order: the spoken time, the
-// prayer call, the end of the channel's sound, the alarms, at each whole
-// calendar minute the event reminders, then the sleep timer. Run from the
-// catch-up, a shutdown minute missed while the machine slept is made up at
-// most kMaxCatchUpSeconds late, never hours later.
-void ClockDialog::addScheduledChecks()
-{
-    addSecondCheck([this](const TickSecond &tick) { announceIfDue(tick); });
-    addSecondCheck([this](const TickSecond &tick) { m_prayers->checkPrayerCall(tick.local); });
-    addSecondCheck([this](const TickSecond &) {
-        if (m_channel->active())
-            m_channel->pollChannel();
-    });
-    addSecondCheck([this](const TickSecond &tick) { m_alarms->checkAlarms(tick.local.secondOfDay()); });
-    addSecondCheck([this](const TickSecond &tick) {
-        if (tick.calendar % 60 == 0)
-            m_reminders->checkEventReminders(tick);
-    });
-    addSecondCheck([this](const TickSecond &tick) { m_sleepTimer->checkShutdown(tick.local); });
-}
-
-void ClockDialog::announceIfDue(const TickSecond &tick)
-{
-    // A boundary caught up long after it passed (the machine was busy or
-    // asleep) would speak a time that is no longer true.
-    constexpr qint64 kLateAnnouncementSeconds = 60;
-    if (!isAnnouncementSecond(m_intervalIndex, tick.local.secondOfDay())
-        || m_time.now() - tick.calendar > kLateAnnouncementSeconds)
-        return;
-    // The checks of this second run once the time has been spoken, the window live meanwhile.
-    m_checks.hold();
-    announceTime(m_sound, m_voice.current(), tick.local.hour, tick.local.minute,
-                 DataFiles::find(kRecordingFile, false), this,
-                 [this] { m_checks.resume(m_time.now()); });
-}
-
 void ClockDialog::onPrayerCallSetting()
 {
     m_prayerCallEnabled = m_ui->prayerCallCheck->isChecked();
@@ -316,12 +299,7 @@ void ClockDialog::runPrayerDialog()
 {
     Dialog dialog(m_prayerStore, m_prompts, m_time, this);
     dialog.exec();
-    m_prayers->loadToday(TimeSource::toLocal(m_time.now()));
-}
-
-void ClockDialog::addSecondCheck(SecondCheck check)
-{
-    m_checks.add(std::move(check));
+    m_schedule->reloadPrayerTimes();
 }
 
 void ClockDialog::loadSettings()
@@ -331,9 +309,6 @@ void ClockDialog::loadSettings()
     m_voice.selectVoiceLanguage(m_english);
     showLanguageCaption();
     m_prayerCallEnabled = m_settings.prayerCallOn();
-    // Today's times are loaded at start-up whether the call is on or off:
-    // the call itself depends only on them.
-    m_prayers->loadToday(TimeSource::toLocal(m_time.now()));
 }
 
 void ClockDialog::readControls()
@@ -370,21 +345,14 @@ void ClockDialog::writeControls()
     }
 }
 
-void ClockDialog::clockTick()
+void ClockDialog::showTime(const LocalTime &now)
 {
     readControls();
-    const qint64 now = m_time.now();
-    const LocalTime local = TimeSource::toLocal(now);
-    m_statusLine = formatDateTimeLine(local);
+    m_statusLine = formatDateTimeLine(now);
     m_credit1 = kCreditIdea; // whatever was typed there goes within a second
     m_credit2 = kCreditVoice;
     writeControls();
-    updateTitleAndTip(local.hour, local.minute, local.second);
-
-    m_checks.run(now);
-    if (m_channel->active() && m_channel->following())
-        m_channel->trackChannelPosition();
-    m_clockFace->showTime(local);
+    updateTitleAndTip(now.hour, now.minute, now.second);
 }
 
 void ClockDialog::updateTitleAndTip(int hour, int minute, int second)

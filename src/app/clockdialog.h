@@ -1,13 +1,11 @@
 #pragma once
 
 #include "core/profilesettings.h"
-#include "core/secondchecks.h"
 #include "prayer/prayerstore.h"
 #include "voice/voicetables.h"
 
 #include <QDialog>
 #include <QHash>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -16,7 +14,9 @@ namespace Ui {
 class ClockDialogForm;
 }
 class AlarmPanel;
+class AlarmRinger;
 class ClockFaceExtension;
+class ClockSchedule;
 class LogindPower;
 class SleepTimer;
 class BrowserLauncher;
@@ -32,9 +32,11 @@ class PrayerSchedule;
 class PromptService;
 class ProfileStore;
 class QButtonGroup;
+class RingingNotice;
 class ShellOpener;
 class SoundDevice;
 class TimeSource;
+struct LocalTime;
 
 // The seams every subsystem reaches through the main dialog.
 struct ClockServices
@@ -49,30 +51,20 @@ struct ClockServices
 };
 
 // The main clock dialog: hidden behind the tray icon for most of its life,
-// it shows the date and time, keeps the title and tip current and runs the
-// scheduled checks once for every second.
+// it shows the date and time and keeps the title and tip current. It owns
+// the schedule and hands what falls due to its owners.
 class ClockDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    using SecondCheck = SecondChecks::Check;
-
     static constexpr char kProductName[] = "Chimewise";
 
     explicit ClockDialog(const ClockServices &services, QWidget *parent = nullptr);
     ~ClockDialog() override;
 
-    // The one-second tick: refreshes the dialog, then runs the checks of
-    // every second owed since the last tick, oldest first.
-    void clockTick();
-
     // A menu command, as the menus send it. Commands not (yet) wired do nothing.
     void onCommand(int command);
-
-    // Checks run in the order added, once for each second; while the time
-    // is spoken the rest of its second and the seconds after it wait.
-    void addSecondCheck(SecondCheck check);
 
     // Tray click or a second start of the program.
     void restoreAndRaise();
@@ -81,7 +73,7 @@ public:
     ClockMenus &menus() const { return *m_menus; }
     ClockTray &tray() const { return *m_tray; }
     SoundChannel &channel() const { return *m_channel; }
-    const PrayerSchedule &prayers() const { return *m_prayers; }
+    ClockSchedule &schedule() const { return *m_schedule; }
 
 public slots:
     void accept() override; // reached through "E&xit" only
@@ -95,11 +87,11 @@ private:
     void onInitDialog();
     void connectControls();
     void connectRinging();
+    void connectSchedule();
     void focusChosenInterval();
-    void addScheduledChecks();
-    void announceIfDue(const TickSecond &tick);
+    void showTime(const LocalTime &now);
     void onPrayerCallSetting();
-    // Opens a prayer dialog modally, then reloads today's times.
+    // Opens a prayer dialog modally, then reloads the day's times.
     template <typename Dialog>
     void runPrayerDialog();
     void loadSettings();
@@ -131,17 +123,18 @@ private:
     ClockMenus *m_menus;
     ClockTray *m_tray = nullptr;
     SoundChannel *m_channel;
+    ClockSchedule *m_schedule;
+    RingingNotice *m_notice;
     AlarmPanel *m_alarms;
     ClockFaceExtension *m_clockFace;
     LogindPower *m_power;
     SleepTimer *m_sleepTimer;
     std::unique_ptr<PrayerSchedule> m_prayers;
-    std::unique_ptr<EventReminders> m_reminders;
+    std::unique_ptr<AlarmRinger> m_alarmRinger;
+    EventReminders *m_reminders;
     std::unique_ptr<BrowserLauncher> m_browser;
     std::unique_ptr<LinkOpener> m_links;
-    QTimer m_timer;
     QHash<int, std::function<void()>> m_commands;
-    SecondChecks m_checks;
     bool m_placed = false;
 
     QString m_titleBase;

@@ -32,6 +32,8 @@ struct AlarmEntry
     int time = -1;            // minutes since midnight; -1 when the slot is free
 };
 
+using AlarmSlots = std::array<AlarmEntry, kAlarmSlots>;
+
 // The values read from the profile at start-up, kept for the whole run.
 // Each setter updates its entry and writes the profile at once.
 class ProfileSettings

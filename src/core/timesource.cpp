@@ -1,5 +1,6 @@
 #include "core/timesource.h"
 
+#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <ctime>
@@ -21,9 +22,31 @@ LocalTime TimeSource::toLocal(qint64 calendarSeconds)
     return local;
 }
 
+LocalTime LocalTime::fromWallSecond(qint64 wall)
+{
+    const qint64 day = wall / 86400; // Julian days: positive for every date the clock meets
+    const int secondOfDay = int(wall - day * 86400);
+    const QDate date = QDate::fromJulianDay(day);
+    LocalTime local;
+    local.year = date.year();
+    local.month = date.month();
+    local.day = date.day();
+    local.weekday = date.dayOfWeek() % 7;
+    local.dayOfYear = date.dayOfYear();
+    local.hour = secondOfDay / 3600;
+    local.minute = secondOfDay / 60 % 60;
+    local.second = secondOfDay % 60;
+    return local;
+}
+
 qint64 SystemTimeSource::now() const
 {
     return qint64(std::time(nullptr));
+}
+
+qint64 SystemTimeSource::monotonicMs() const
+{
+    return QDeadlineTimer::current(Qt::PreciseTimer).deadline();
 }
 
 void SystemTimeSource::callAfter(int milliseconds, QObject *context, std::function<void()> due)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QtGlobal>
 
 #include <functional>
@@ -20,6 +21,11 @@ struct LocalTime
 
     // 0..86399
     int secondOfDay() const { return second + 60 * (minute + 60 * hour); }
+    QDate date() const { return QDate(year, month, day); }
+    // The wall clock's own count of seconds, as if every day had 86400:
+    // it runs back in an autumn night and skips an hour in spring.
+    qint64 wallSecond() const { return date().toJulianDay() * 86400 + secondOfDay(); }
+    static LocalTime fromWallSecond(qint64 wall);
 };
 
 // Where every part of the program reads the time and waits. Tests use a
@@ -32,6 +38,9 @@ public:
 
     // Calendar time: whole seconds since 1970-01-01 00:00:00 UTC.
     virtual qint64 now() const = 0;
+    // A clock that neither jumps nor runs while the machine is suspended,
+    // in milliseconds from an arbitrary start.
+    virtual qint64 monotonicMs() const = 0;
     // Runs `due` once from this thread's event loop after that many
     // milliseconds, unless `context` is gone by then. Nothing waits meanwhile.
     virtual void callAfter(int milliseconds, QObject *context, std::function<void()> due) = 0;
@@ -43,5 +52,6 @@ class SystemTimeSource final : public TimeSource
 {
 public:
     qint64 now() const override;
+    qint64 monotonicMs() const override;
     void callAfter(int milliseconds, QObject *context, std::function<void()> due) override;
 };

@@ -15,8 +15,13 @@
 
 namespace {
 
-// Operations nest (a tick inside a modal window), so every session needs a
-// connection name of its own.
+// Another program holding the file locked keeps the window this long at
+// most; the operation then fails with SQLite's "database is locked", and
+// its owner tries again or says so.
+const char kBusyTimeout[] = "QSQLITE_BUSY_TIMEOUT=150";
+
+// A session may be opened while another is open (a reminder's answer while
+// the view dialog keeps its own), so every session needs a connection name of its own.
 QString nextConnectionName()
 {
     static int counter = 0;
@@ -107,13 +112,15 @@ DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnection
         db.setDatabaseName(source.name());
         if (!embedded)
             db.setPassword(DataSource::OdbcPassword);
+        if (embedded)
+            db.setConnectOptions(kBusyTimeout);
         if (embedded && !QFileInfo(QFileInfo(source.name()).absolutePath()).isWritable()) {
             // Where nothing can be written, not even the index of a write-ahead
             // log, the file is read as it stands.
             QUrl uri = QUrl::fromLocalFile(QFileInfo(source.name()).absoluteFilePath());
             uri.setQuery("immutable=1");
             db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-            db.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+            db.setConnectOptions(QString("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;") + kBusyTimeout);
         }
         if (!db.open()) {
             m_openStatus = failure(db.lastError());

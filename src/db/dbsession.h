@@ -14,8 +14,7 @@
 class QSqlQuery;
 
 // One connection for the length of one operation, under a name of its own,
-// so that an operation nested inside another (a tick inside a modal window)
-// opens its own. Closed and removed when the session ends. Statements are
+// so that an operation begun while another is open opens its own. Closed and removed when the session ends. Statements are
 // prepared and their values bound in order, so quotes in texts are harmless.
 // An embedded file that is not there yet is made with every table; one in a
 // directory that cannot be written is opened read-only.

@@ -1,19 +1,23 @@
 #include "events/eventreminders.h"
 
-#include "core/secondcatchup.h"
 #include "events/eventrules.h"
-#include "events/reminderdialog.h"
 #include "sound/soundchannel.h"
 
 namespace {
 
 constexpr int kRetryPauseMs = 100;
 
+QString eventName(const QString &title)
+{
+    return "Event — " + title;
+}
+
 } // namespace
 
 EventReminders::EventReminders(const DataSource &source, SoundChannel &channel, TimeSource &time,
-                               PromptService &prompts)
-    : m_store(source)
+                               PromptService &prompts, QObject *parent)
+    : QObject(parent)
+    , m_store(source)
     , m_channel(channel)
     , m_time(time)
     , m_prompts(prompts)
@@ -22,62 +26,106 @@ EventReminders::EventReminders(const DataSource &source, SoundChannel &channel, 
 
 void EventReminders::checkEventReminders(const TickSecond &second)
 {
+    if (!m_failedRuns.empty() || !run(second)) {
+        m_failedRuns.push_back(second);
+        if (m_failedRuns.size() == 1)
+            m_time.callAfter(kRetryMs, this, [this] { retryFailedRuns(); });
+    }
+}
+
+void EventReminders::retryFailedRuns()
+{
+    while (!m_failedRuns.empty()) {
+        const TickSecond &oldest = m_failedRuns.front();
+        if (m_time.now() - oldest.calendar <= SecondCatchUp::kLateSeconds && !run(oldest)) {
+            m_time.callAfter(kRetryMs, this, [this] { retryFailedRuns(); });
+            return;
+        }
+        m_failedRuns.pop_front();
+    }
+}
+
+bool EventReminders::run(const TickSecond &second)
+{
     if (!m_store.databaseThere())
-        return;
-    const qint64 started = m_time.now();
+        return true;
     const QDate today = dateOf(second.local);
     const int now = second.local.hour * 60 + second.local.minute;
     DbSession session = m_store.openSession();
     const DbResult<QList<EventRow>> due = m_store.dueEvents(session, today, now);
     if (!report(due))
-        return;
-    for (const EventRow &taken : due.value()) {
-        if (m_time.now() >= started + kRunSeconds)
-            return;
-        // Read again: a run nested in an earlier pop-up may have moved or deleted it.
-        const auto row = m_store.details(session, taken.key());
-        if (!report(row))
-            return;
-        if (row.value() && isReminderDue(*row.value(), today, now)
-            && !remind(session, *row.value()))
-            return;
+        return false;
+    for (const EventRow &row : due.value()) {
+        if (!remind(session, row, second))
+            return false;
     }
+    m_failing = false;
+    return true;
 }
 
-bool EventReminders::remind(DbSession &session, EventRow row)
+bool EventReminders::remind(DbSession &session, EventRow row, const TickSecond &second)
 {
-    const int interval = row.interval;
-    row.reminder = advanceReminder(row.reminder, interval);
+    row.reminder = advanceReminder(row.reminder, row.interval);
     if (!report(m_store.storeReminder(session, row)))
         return false;
     if (row.hasSound())
-        m_channel.startChannelSound(row.playFile, "&Stop Event", kRetryPauseMs, true, "Event — " + row.title);
+        m_channel.startChannelSound(
+            {row.playFile, "&Stop Event", kRetryPauseMs, true, eventName(row.title), second.calendar});
 
     if (ReminderDialog *open = ReminderDialog::openFor(row.title)) {
         open->bringToFront();
         return true;
     }
-    ReminderDialog popup(row, m_time, m_prompts);
-    if (popup.exec() != QDialog::Accepted)
-        return true;
-    if (popup.choice() == ReminderDialog::Choice::NoReminder)
-        return report(m_store.remove(session, row.key()));
-    row.reminder = snoozeReminder(row.reminder, interval, popup.snoozeMinutes(), popup.elapsedMinutes());
-    row.interval = popup.snoozeMinutes();
+    const EventKey key = row.key();
+    ReminderDialog::open(row, m_time, m_prompts, [this, key](ReminderDialog::Choice choice, int snoozeMinutes) {
+        return answer(key, choice, snoozeMinutes);
+    });
+    return true;
+}
+
+// The row as it stands when the answer comes: a later run may have moved it on.
+bool EventReminders::answer(const EventKey &key, ReminderDialog::Choice choice, int snoozeMinutes)
+{
+    DbSession session = m_store.openSession();
+    if (choice == ReminderDialog::Choice::NoReminder)
+        return reportDbError(m_store.remove(session, key), m_prompts);
+    const auto found = m_store.details(session, key);
+    if (!reportDbError(found, m_prompts))
+        return false;
+    if (!found.value())
+        return true; // deleted meanwhile, from the view dialog or another clock
+    EventRow row = *found.value();
+    row.reminder = snoozeReminder(TimeSource::toLocal(m_time.now()), snoozeMinutes);
+    row.interval = snoozeMinutes;
     ++row.howManyTimes;
-    return report(m_store.storeReminder(session, row));
+    return reportDbError(m_store.storeReminder(session, row), m_prompts);
+}
+
+QList<EventReminders::Missed> EventReminders::missedBetween(const LocalTime &from, const LocalTime &to)
+{
+    if (!m_store.databaseThere())
+        return {};
+    const ReminderTime first{dateOf(from), from.hour * 60 + from.minute};
+    const ReminderTime last{dateOf(to), to.hour * 60 + to.minute};
+    DbSession session = m_store.openSession();
+    const auto events = m_store.eventsFromTo(session, first.date, last.date);
+    if (!report(events))
+        return {};
+    QList<Missed> missed;
+    for (const EventRow &row : events.value()) {
+        if (const auto due = missedReminder(row, first, last)) {
+            const qint64 wall = due->date.toJulianDay() * 86400 + due->minutes * 60;
+            missed << Missed{LocalTime::fromWallSecond(wall), eventName(row.title)};
+        }
+    }
+    return missed;
 }
 
 bool EventReminders::report(const DbStatus &status)
 {
-    if (status.ok()) {
-        m_shownError.clear();
+    if (status.ok())
         return true;
-    }
-    // Remembered before it shows: runs nested in the message box see it.
-    if (status.errorText() != m_shownError) {
-        m_shownError = status.errorText();
-        reportDbError(status, m_prompts);
-    }
+    if (!std::exchange(m_failing, true))
+        emit failed(status.errorText());
     return false;
 }

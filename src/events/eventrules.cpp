@@ -32,11 +32,11 @@ ReminderTime advanceReminder(const ReminderTime &current, int intervalMinutes)
     return normalised(current.date, qint64(current.minutes) + intervalMinutes);
 }
 
-ReminderTime snoozeReminder(const ReminderTime &advanced, int intervalMinutes, int snoozeMinutes,
-                            int elapsedMinutes)
+// Past midnight it is the next day's minute: a stored 1440 would never come.
+ReminderTime snoozeReminder(const LocalTime &answered, int snoozeMinutes)
 {
-    return normalised(advanced.date,
-                      qint64(advanced.minutes) - intervalMinutes + snoozeMinutes + elapsedMinutes);
+    const qint64 minutes = qint64(answered.hour) * 60 + answered.minute + snoozeMinutes;
+    return {dateOf(answered).addDays(minutes / kDay), int(minutes % kDay)};
 }
 
 bool isReminderDue(const EventRow &row, const QDate &today, int nowMinutes)
@@ -52,4 +52,15 @@ bool isReminderDue(const EventRow &row, const QDate &today, int nowMinutes)
     // Once the event has passed it is finished, wherever its stored reminder has moved.
     const bool passed = row.date < today || (row.date == today && !timeToCome);
     return due && !passed;
+}
+
+std::optional<ReminderTime> missedReminder(const EventRow &row, const ReminderTime &from, const ReminderTime &to)
+{
+    const auto order = [](const ReminderTime &t) { return std::pair(t.date, t.minutes); };
+    const ReminderTime event{row.date, row.time};
+    const ReminderTime cameDue = order(row.reminder) < order(from) ? from : row.reminder;
+    const bool passedMeanwhile = order(from) <= order(event) && order(event) <= order(to);
+    if (!passedMeanwhile || order(cameDue) > order(event))
+        return std::nullopt;
+    return cameDue;
 }

@@ -3,6 +3,8 @@
 #include "core/timesource.h"
 #include "events/eventrow.h"
 
+#include <optional>
+
 // The arithmetic of reminders. Every function takes the moment it decides
 // for; none reads the clock.
 
@@ -17,11 +19,14 @@ ReminderTime firstReminder(const QDate &eventDate, int eventMinutes, int leadMin
 // Where a run moves the stored reminder once it has found it due.
 ReminderTime advanceReminder(const ReminderTime &current, int intervalMinutes);
 
-// "Remind again": the reminder the pop-up was shown for (the advanced one
-// less the interval), plus the snooze minutes and the whole minutes the
-// pop-up stood open.
-ReminderTime snoozeReminder(const ReminderTime &advanced, int intervalMinutes, int snoozeMinutes,
-                            int elapsedMinutes);
+// "Remind again": the snooze minutes from the minute the pop-up was answered,
+// however late it was shown or answered.
+ReminderTime snoozeReminder(const LocalTime &answered, int snoozeMinutes);
 
 // Whether a run at that moment (today, minutes since midnight) takes the row.
 bool isReminderDue(const EventRow &row, const QDate &today, int nowMinutes);
+
+// Minutes that were never checked, from..to: a row whose reminder came in
+// them and whose event passed in them will never be reminded. When it came
+// due, if so.
+std::optional<ReminderTime> missedReminder(const EventRow &row, const ReminderTime &from, const ReminderTime &to);

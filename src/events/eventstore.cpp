@@ -24,6 +24,7 @@ const char *const StoreReminderStatement =
     "UPDATE TOLVEX_EVENT SET EvRemindDate=?, EvWhenToRemind=?, EvInterval=?, EvHowManyTimes=? "
     "where EvTitle =? and EvTime = ? and EvDate = ?;";
 const char *const DayListStatement = "Select * from TOLVEX_EVENT where [EvDate] = ?";
+const char *const DaysStatement = "Select * from TOLVEX_EVENT where EvDate >= ? and EvDate <= ?";
 const char *const DetailsStatement =
     "Select * from TOLVEX_EVENT where [EvDate] = ? \t\t and [EvTitle] = ? and [EvTime] = ?";
 const char *const DeleteStatement =
@@ -116,6 +117,12 @@ DbStatus EventStore::storeReminder(DbSession &session, const EventRow &row) cons
 DbResult<QList<EventRow>> EventStore::eventsOn(DbSession &session, const QDate &date) const
 {
     return rows(session, DayListStatement, {date});
+}
+
+DbResult<QList<EventRow>> EventStore::eventsFromTo(DbSession &session, const QDate &first,
+                                                   const QDate &last) const
+{
+    return rows(session, DaysStatement, {first, last});
 }
 
 DbResult<std::optional<EventRow>> EventStore::details(DbSession &session, const EventKey &key) const

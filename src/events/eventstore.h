@@ -35,6 +35,8 @@ public:
     // Reminder, interval and count of the row with the same key.
     DbStatus storeReminder(DbSession &session, const EventRow &row) const;
     DbResult<QList<EventRow>> eventsOn(DbSession &session, const QDate &date) const;
+    // The events from the first day to the last, both included.
+    DbResult<QList<EventRow>> eventsFromTo(DbSession &session, const QDate &first, const QDate &last) const;
     DbResult<std::optional<EventRow>> details(DbSession &session, const EventKey &key) const;
     DbStatus remove(DbSession &session, const EventKey &key) const;
 

@@ -10,11 +10,19 @@
 #include <QCursor>
 #include <QScreen>
 
-ReminderDialog::ReminderDialog(const EventRow &row, TimeSource &time, PromptService &prompts,
-                               QWidget *parent)
-    : QDialog(parent)
-    , m_time(time)
+ReminderDialog *ReminderDialog::open(const EventRow &row, TimeSource &time, PromptService &prompts,
+                                     Answer answer)
+{
+    auto *popup = new ReminderDialog(row, time, prompts, std::move(answer));
+    popup->setAttribute(Qt::WA_DeleteOnClose);
+    popup->show();
+    return popup;
+}
+
+ReminderDialog::ReminderDialog(const EventRow &row, TimeSource &time, PromptService &prompts, Answer answer)
+    : m_time(time)
     , m_prompts(prompts)
+    , m_answer(std::move(answer))
     , m_ui(std::make_unique<Ui::ReminderDialogForm>())
     , m_displayedAt(time.now())
     , m_snoozeMinutes(row.interval)
@@ -78,15 +86,13 @@ void ReminderDialog::showEvent(QShowEvent *event)
 
 void ReminderDialog::renewElapsed()
 {
-    m_elapsedSeconds = qMax<qint64>(0, m_time.now() - m_displayedAt);
-    m_ui->elapsedEdit->setText(elapsedText(m_elapsedSeconds));
+    m_ui->elapsedEdit->setText(elapsedText(qMax<qint64>(0, m_time.now() - m_displayedAt)));
 }
 
 // The minutes must be 0..15 for either choice; otherwise the pop-up stays.
 void ReminderDialog::finish(Choice choice)
 {
-    m_choice = choice;
-    renewElapsed();
-    if (FieldInput(m_prompts).takeInteger(m_ui->snoozeEdit, 0, 15, m_snoozeMinutes))
+    if (FieldInput(m_prompts).takeInteger(m_ui->snoozeEdit, 0, 15, m_snoozeMinutes)
+        && m_answer(choice, m_snoozeMinutes))
         accept();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 struct EventRow;
@@ -14,42 +15,39 @@ namespace Ui { class ReminderDialogForm; }
 // message, how many minutes until it comes again, and how long it has been
 // shown. OK (also Enter) asks for another reminder, "&No Reminder" ends the
 // event; Escape and the close box only close it. It opens near the mouse
-// pointer and comes to the front.
+// pointer, in front, and never waits: the clock goes on while it is open.
 class ReminderDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum class Choice { None, RemindAgain, NoReminder };
+    enum class Choice { RemindAgain, NoReminder };
+    // Carries out the answer; false keeps the pop-up open (the owner said why).
+    using Answer = std::function<bool(Choice choice, int snoozeMinutes)>;
 
-    ReminderDialog(const EventRow &row, TimeSource &time, PromptService &prompts,
-                   QWidget *parent = nullptr);
-    ~ReminderDialog() override;
-
+    // Shown at once; it deletes itself once closed.
+    static ReminderDialog *open(const EventRow &row, TimeSource &time, PromptService &prompts, Answer answer);
     // The pop-up of that title still open from an earlier reminder, if any.
     static ReminderDialog *openFor(const QString &title);
     // Restored, in front of every other window.
     void bringToFront();
 
-    Choice choice() const { return m_choice; }
-    int snoozeMinutes() const { return m_snoozeMinutes; }
-    // Whole minutes shown as elapsed when the pop-up closed.
-    int elapsedMinutes() const { return int(m_elapsedSeconds / 60); }
+    ~ReminderDialog() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    ReminderDialog(const EventRow &row, TimeSource &time, PromptService &prompts, Answer answer);
     void placeNearPointer();
     void renewElapsed();
     void finish(Choice choice);
 
     TimeSource &m_time;
     PromptService &m_prompts;
+    Answer m_answer;
     std::unique_ptr<Ui::ReminderDialogForm> m_ui;
     QTimer m_timer;
     qint64 m_displayedAt; // calendar seconds
-    qint64 m_elapsedSeconds = 0;
     int m_snoozeMinutes;
-    Choice m_choice = Choice::None;
 };

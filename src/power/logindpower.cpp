@@ -4,17 +4,29 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
+namespace {
+
+const char kService[] = "org.freedesktop.login1";
+const char kPath[] = "/org/freedesktop/login1";
+const char kManager[] = "org.freedesktop.login1.Manager";
+
+} // namespace
+
 LogindPower::LogindPower(const QDBusConnection &bus, QObject *parent)
     : QObject(parent)
     , m_bus(bus)
 {
+    m_bus.connect(kService, kPath, kManager, "PrepareForSleep", this, SLOT(onPrepareForSleep(bool)));
+}
+
+void LogindPower::onPrepareForSleep(bool sleeping)
+{
+    emit preparingForSleep(sleeping);
 }
 
 void LogindPower::requestShutdown(bool powerOff)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        "org.freedesktop.login1", "/org/freedesktop/login1", "org.freedesktop.login1.Manager",
-        powerOff ? "PowerOff" : "Halt");
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, powerOff ? "PowerOff" : "Halt");
     call << true; // interactive
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *done) {

@@ -5,7 +5,8 @@
 
 // Asks systemd-logind to stop the machine, without waiting for the answer:
 // polkit may first ask the user for a password. Whether the machine may be
-// stopped is for polkit to decide; no privileges are taken here.
+// stopped is for polkit to decide; no privileges are taken here. Also tells
+// when logind suspends the machine and wakes it.
 class LogindPower : public QObject
 {
     Q_OBJECT
@@ -21,6 +22,11 @@ public:
 signals:
     // errorText is empty when logind took the request.
     void answered(const QString &errorText);
+    // True before the machine sleeps, false once it has woken.
+    void preparingForSleep(bool sleeping);
+
+private slots:
+    void onPrepareForSleep(bool sleeping);
 
 private:
     QDBusConnection m_bus;

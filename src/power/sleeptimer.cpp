@@ -2,7 +2,6 @@
 
 #include "core/fieldinput.h"
 #include "core/profilesettings.h"
-#include "core/timesource.h"
 #include "power/logindpower.h"
 #include "timetext/timeofday.h"
 
@@ -33,7 +32,7 @@ SleepTimer::SleepTimer(const SleepTimerControls &controls, ProfileSettings &sett
 
 void SleepTimer::onEnableClicked()
 {
-    m_armed = false;
+    arm(kNoTime);
     if (!m_controls.enableBox->isChecked()) {
         showEditing(false);
         m_controls.setShowButton->hide();
@@ -65,14 +64,21 @@ void SleepTimer::onSet()
     m_settings.setShutdown(minutes, m_controls.powerOffBox->isChecked());
     showEditing(false);
     m_controls.setShowButton->setText(kShowCaption);
-    m_armed = true;
+    arm(minutes);
 }
 
 void SleepTimer::onShow()
 {
     showEditing(true);
     m_controls.setShowButton->setText(kSetCaption);
-    m_armed = false;
+    arm(kNoTime);
+}
+
+void SleepTimer::arm(TimeOfDay minute)
+{
+    m_armed = minute != kNoTime;
+    m_minute = minute;
+    emit armedAt(minute);
 }
 
 void SleepTimer::showEditing(bool shown)
@@ -81,16 +87,16 @@ void SleepTimer::showEditing(bool shown)
     m_controls.powerOffBox->setVisible(shown);
 }
 
-void SleepTimer::checkShutdown(const LocalTime &local)
+void SleepTimer::shutDown()
 {
-    if (!m_controls.enableBox->isChecked() || !m_armed || local.second != 0 || m_requestOpen)
-        return;
-    if (parseTimeOfDay(m_controls.timeEdit->text()) != local.hour * 60 + local.minute)
-        return;
     // The box is hidden while armed: its state is the one Set took.
     m_requestedPowerOff = m_controls.powerOffBox->isChecked();
-    m_requestOpen = true;
     m_power.requestShutdown(m_requestedPowerOff);
+}
+
+QString SleepTimer::name() const
+{
+    return "Sleep timer — " + formatTimeOfDay12(m_minute);
 }
 
 // A refusal leaves the timer armed: it asks again at the same minute tomorrow.
@@ -98,7 +104,6 @@ void SleepTimer::onAnswered(const QString &errorText)
 {
     if (!errorText.isEmpty()) {
         const char *format = m_requestedPowerOff ? "Shutdown & Poweroff :: %1" : "Shutdown only :: %1";
-        warn(m_prompts, QString(format).arg(errorText), "Chimewise");
+        emit refused(QString(format).arg(errorText));
     }
-    m_requestOpen = false;
 }

@@ -1,24 +1,6 @@
 #include "prayer/prayercall.h"
 
-#include "timetext/timeofday.h"
-
-namespace {
-
-constexpr int kFriday = 5;
-
-} // namespace
-
-int duePrayer(const PrayerTimes &times, int secondOfDay, int weekday)
-{
-    const bool friday = weekday == kFriday;
-    for (int prayer = PrayerTimes::Fajr; prayer < PrayerTimes::Count; ++prayer) {
-        if ((prayer == PrayerTimes::Zohor && friday) || (prayer == PrayerTimes::Jumma && !friday))
-            continue;
-        if (ringsAt(times.minutes[prayer], secondOfDay))
-            return prayer;
-    }
-    return -1;
-}
+#include "core/prayertimes.h"
 
 QString prayerCallFile(int prayer)
 {

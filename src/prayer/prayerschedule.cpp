@@ -1,9 +1,12 @@
 #include "prayer/prayerschedule.h"
 
-#include "sound/soundchannel.h"
 #include "core/datafiles.h"
-#include "core/timesource.h"
+#include "core/secondcatchup.h"
 #include "prayer/prayercall.h"
+#include "prayer/todayprayertimes.h"
+#include "sound/soundchannel.h"
+
+#include <QDate>
 
 namespace {
 
@@ -17,22 +20,24 @@ PrayerSchedule::PrayerSchedule(const DataSource &source, SoundChannel &channel)
 {
 }
 
-void PrayerSchedule::loadToday(const LocalTime &now)
+std::optional<PrayerTimes> PrayerSchedule::timesOn(const QDate &day) const
 {
-    loadTodayPrayerTimes(m_source, now.dayOfYear, m_today);
+    PrayerTimes times;
+    const DbResult<bool> loaded = loadTodayPrayerTimes(m_source, day.dayOfYear(), times);
+    if (!loaded.ok() || !loaded.value())
+        return std::nullopt;
+    return times;
 }
 
-// Nothing is called at second 0, so a stored 0 ("no time") never sounds.
-void PrayerSchedule::checkPrayerCall(const LocalTime &second)
+void PrayerSchedule::call(int prayer, const TickSecond &second)
 {
-    if (second.secondOfDay() == 0) {
-        loadToday(second);
-        return;
-    }
-    const int prayer = duePrayer(m_today, second.secondOfDay(), second.weekday);
-    if (prayer < 0)
-        return;
     // People put their own recordings in the directory the clock starts from.
-    m_channel.startChannelSound(DataFiles::find(prayerCallFile(prayer), true), "&Stop Aazan",
-                                kRetryPauseMs, false, "Prayer call — " + prayerName(prayer));
+    m_channel.startChannelSound({DataFiles::find(prayerCallFile(prayer), true), "&Stop Aazan", kRetryPauseMs,
+                                 false, "Prayer call — " + prayerName(prayer), second.calendar});
+}
+
+QString PrayerSchedule::missedName(int prayer, int minutes)
+{
+    return QString("%1 — %2:%3").arg(prayerName(prayer)).arg(minutes / 60, 2, 10, QChar('0'))
+        .arg(minutes % 60, 2, 10, QChar('0'));
 }

@@ -1,28 +1,32 @@
 #pragma once
 
-#include "prayer/todayprayertimes.h"
+#include "core/prayertimes.h"
 
-struct LocalTime;
-class SoundChannel;
+#include <QString>
+
+#include <optional>
+
 class DataSource;
+class QDate;
+class SoundChannel;
+struct TickSecond;
 
-// Today's prayer times and the call that sounds at each of them on the
-// shared sound channel; at midnight the new day's times are loaded.
+// The stored times of each day, and the prayer call that sounds at them on
+// the shared sound channel.
 class PrayerSchedule
 {
 public:
     PrayerSchedule(const DataSource &source, SoundChannel &channel);
 
-    // Keeps the times it has when the day has no row or the database fails:
-    // this runs at start-up and at midnight, with nobody to answer a message.
-    void loadToday(const LocalTime &now);
+    // Nothing when the day has no row or the database fails: this runs
+    // from the schedule, with nobody to answer a message.
+    std::optional<PrayerTimes> timesOn(const QDate &day) const;
 
-    void checkPrayerCall(const LocalTime &second);
-
-    const TodayPrayerTimes &today() const { return m_today; }
+    void call(int prayer, const TickSecond &second);
+    // "Fajr — 05:11", as a missed call is named.
+    static QString missedName(int prayer, int minutes);
 
 private:
     const DataSource &m_source;
     SoundChannel &m_channel;
-    TodayPrayerTimes m_today;
 };

@@ -3,7 +3,7 @@
 #include "db/datasource.h"
 #include "db/dbresult.h"
 #include "db/dbsession.h"
-#include "prayer/prayertimes.h"
+#include "core/prayertimes.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/dbresult.h"
-#include "prayer/prayertimes.h"
+#include "core/prayertimes.h"
 
 class DataSource;
 

@@ -1,14 +1,11 @@
 #include "sound/soundchannel.h"
 
-#include "core/promptservice.h"
+#include "core/timesource.h"
 #include "sound/soundcommand.h"
 #include "sound/sounddevice.h"
-#include "core/timesource.h"
 #include "timetext/leadingdecimal.h"
 
 #include <QFileInfo>
-#include <QPushButton>
-#include <QSlider>
 #include <QStringList>
 
 #include <algorithm>
@@ -24,25 +21,21 @@ QString channelCommand(const char *format)
 
 } // namespace
 
-SoundChannel::SoundChannel(SoundDevice &device, TimeSource &time, PromptService &prompts,
-                             QPushButton *stopButton, QSlider *positionSlider, QObject *parent)
+SoundChannel::SoundChannel(SoundDevice &device, TimeSource &time, QObject *parent)
     : QObject(parent)
     , m_device(device)
     , m_time(time)
-    , m_prompts(prompts)
-    , m_stopButton(stopButton)
-    , m_slider(positionSlider)
 {
-    connect(m_stopButton, &QPushButton::clicked, this, &SoundChannel::stopChannelSound);
-    connect(m_slider, &QSlider::sliderPressed, this, &SoundChannel::onThumbPressed);
-    connect(m_slider, &QSlider::sliderReleased, this, &SoundChannel::onThumbReleased);
 }
 
-void SoundChannel::startChannelSound(const QString &path, const QString &stopCaption,
-                                      int retryPauseMs, bool showPosition, const QString &ringing)
+void SoundChannel::startChannelSound(const ChannelSound &sound)
 {
-    m_waiting.push_back({path, stopCaption, retryPauseMs, showPosition,
-                         ringing.isEmpty() ? QFileInfo(path).fileName() : ringing, m_time.now()});
+    ChannelSound waiting = sound;
+    if (waiting.ringing.isEmpty())
+        waiting.ringing = QFileInfo(sound.path).fileName();
+    if (waiting.dueAt == 0)
+        waiting.dueAt = m_time.now();
+    m_waiting.push_back(std::move(waiting));
     startNext();
 }
 
@@ -58,7 +51,7 @@ void SoundChannel::startNext()
 
 void SoundChannel::tryOpen()
 {
-    const Sound &next = m_waiting.front();
+    const ChannelSound &next = m_waiting.front();
     const QString open =
         QString("open %1 type waveaudio alias %2 buffer 6 ").arg(SoundCommand::quoted(next.path), kAlias);
     const int refused = m_device.send(open);
@@ -66,24 +59,23 @@ void SoundChannel::tryOpen()
         m_time.callAfter(next.retryPauseMs, this, [this] { tryOpen(); });
         return;
     }
-    const Sound sound = std::move(m_waiting.front());
+    const ChannelSound sound = std::move(m_waiting.front());
     m_waiting.pop_front();
     m_opening = false;
     if (const int error = refused ? refused : play(sound)) {
-        emit soundLost("Could not play " + sound.path,
-                       sound.ringing + ". " + m_device.errorText(error));
+        emit soundLost("Could not play " + sound.path, sound.ringing + ". " + m_device.errorText(error));
         startNext();
     }
 }
 
-int SoundChannel::play(const Sound &sound)
+int SoundChannel::play(const ChannelSound &sound)
 {
     int error = m_device.send(channelCommand("set %s time format ms wait"));
+    int lengthMs = -1;
     if (!error && sound.showPosition) {
         QString length;
         error = m_device.send(channelCommand("status %s length wait"), &length);
-        if (!error)
-            m_slider->setRange(0, leadingDecimal(length));
+        lengthMs = leadingDecimal(length);
     }
     if (!error)
         error = m_device.send(channelCommand("play %s "));
@@ -92,11 +84,8 @@ int SoundChannel::play(const Sound &sound)
         return error;
     }
     m_active = true;
-    m_stopButton->setText(sound.stopCaption);
-    m_stopButton->show();
-    if (sound.showPosition)
-        m_slider->show();
-    emit ringingStarted(sound.ringing);
+    m_lengthMs = lengthMs;
+    emit ringingStarted(sound.ringing, sound.stopCaption, lengthMs);
     return 0;
 }
 
@@ -104,7 +93,7 @@ int SoundChannel::play(const Sound &sound)
 void SoundChannel::dropOverdue()
 {
     const qint64 now = m_time.now();
-    const auto overdue = [now](const Sound &sound) { return now - sound.dueAt > kLongestWaitSeconds; };
+    const auto overdue = [now](const ChannelSound &sound) { return now - sound.dueAt > kLongestWaitSeconds; };
     // The sound being opened has its turn already.
     const auto first = m_waiting.begin() + (m_opening ? 1 : 0);
     QStringList missed;
@@ -125,21 +114,19 @@ void SoundChannel::pollChannel()
         return;
     }
     m_active = false;
-    hideControls();
     emit ringingEnded();
     const int error = m_device.send(channelCommand("close %s wait"));
-    const QString closeError = error ? m_device.errorText(error) : QString();
-    // Before the message: a sound coming due while it shows must not go first.
+    // Before the report: a sound coming due meanwhile must not go first.
     startNext();
     if (error)
-        m_prompts.messageBox(closeError, "Chimewise", PromptService::Buttons::Ok, PromptService::Icon::Error);
+        emit deviceFailed(m_device.errorText(error));
 }
 
 void SoundChannel::trackChannelPosition()
 {
     QString position;
-    if (m_device.send(channelCommand("status %s position wait"), &position) == 0)
-        m_slider->setValue(leadingDecimal(position));
+    if (m_following && m_device.send(channelCommand("status %s position wait"), &position) == 0)
+        emit positionChanged(leadingDecimal(position));
 }
 
 void SoundChannel::stopChannelSound()
@@ -147,28 +134,17 @@ void SoundChannel::stopChannelSound()
     m_device.send(channelCommand("stop %s wait"));
 }
 
-void SoundChannel::onThumbPressed()
+void SoundChannel::holdPosition()
 {
     m_following = false;
 }
 
-// Playback goes on from where the thumb was let go; at the very end it starts again.
-void SoundChannel::onThumbReleased()
+QString SoundChannel::seek(int positionMs)
 {
     m_following = true;
     if (!m_active)
-        return;
-    int position = m_slider->value();
-    if (position >= m_slider->maximum())
-        position = 0;
-    const QString play = QString("play %1 from %2").arg(kAlias).arg(position);
-    if (const int error = m_device.send(play))
-        m_prompts.messageBox(m_device.errorText(error), "Playing ", PromptService::Buttons::Ok,
-                             PromptService::Icon::Error);
-}
-
-void SoundChannel::hideControls()
-{
-    m_stopButton->hide();
-    m_slider->hide();
+        return {};
+    const int from = positionMs >= m_lengthMs ? 0 : positionMs;
+    const int error = m_device.send(QString("play %1 from %2").arg(kAlias).arg(from));
+    return error ? m_device.errorText(error) : QString();
 }

@@ -27,14 +27,6 @@ int periodOfDay(int hour)
     return 5;
 }
 
-bool isAnnouncementSecond(int intervalIndex, int secondOfDay)
-{
-    static constexpr int kPeriodMinutes[] = {15, 30, 60};
-    if (intervalIndex < 0 || intervalIndex > 2)
-        return false;
-    return secondOfDay % (60 * kPeriodMinutes[intervalIndex]) == 0;
-}
-
 void announceTime(SoundDevice &device, const VoiceTable &table, int hour, int minute,
                   const QString &recordingPath, QObject *context, std::function<void()> spoken)
 {

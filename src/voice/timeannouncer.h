@@ -13,10 +13,6 @@ inline constexpr char kRecordingFile[] = "tolvex.wav";
 // Period of the day spoken before the hour, 0..5, from the hour 0..23.
 int periodOfDay(int hour);
 
-// Whether the time is spoken at this second: interval index 0, 1, 2 mean
-// every 15, 30, 60 minutes on the local clock; anything else never.
-bool isAnnouncementSecond(int intervalIndex, int secondOfDay);
-
 // Speaks hour:minute from the recording at recordingPath on the alias
 // "mysound": the opening phrase, the period, the hour, the quarter and
 // AM/PM, each played to its end, without blocking the caller. `spoken` runs

@@ -1,4 +1,7 @@
 #include "alarms/alarmpanel.h"
+#include "alarms/alarmringer.h"
+#include "core/duerules.h"
+#include "core/secondcatchup.h"
 #include "core/profilesettings.h"
 #include "core/profilestore.h"
 #include "sound/soundchannel.h"
@@ -12,13 +15,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-// The alarm group's controls on a real profile file; the channel plays on a recording device.
+// The alarm group's controls on a real profile file; a due alarm plays on a recording device.
 struct Panel
 {
     Panel()
@@ -58,8 +60,9 @@ struct Panel
     const AlarmControls controls{new QComboBox(&group), new QLineEdit(&group), new QLineEdit(&group),
                                  button("&Set"), button("&Play File ( Browse )"), button("Cl&ear"),
                                  button("&Alarm#")};
-    SoundChannel channel{device, time, prompts, button(""), new QSlider(&group)};
-    AlarmPanel panel{controls, settings, prompts, shell, channel};
+    SoundChannel channel{device, time};
+    AlarmPanel panel{controls, settings, prompts};
+    AlarmRinger ringer{settings, shell, channel};
 };
 
 } // namespace
@@ -168,7 +171,9 @@ private slots:
         p.settings.setAlarm(3, minutes, file);
         p.device.reply("status myalarmsound length wait", "3000");
 
-        p.panel.checkAlarms(secondOfDay);
+        const LocalTime second = LocalTime::fromWallSecond(QDate(2026, 12, 6).toJulianDay() * 86400 + secondOfDay);
+        if (const int due = dueAlarm(p.settings.alarms(), second); due >= 0)
+            p.ringer.ring(due, {0, second, Timeliness::OnTime});
 
         const QString open = QString("open \"%1\" type waveaudio alias myalarmsound buffer 6 ").arg(played);
         QCOMPARE(p.device.sent.filter("open "), played.isEmpty() ? QStringList() : QStringList{open});

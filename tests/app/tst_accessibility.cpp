@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QPointer>
 #include <QTest>
 
 // A walk over the main window and every dialog: each control (whatever takes the keyboard) has a
@@ -50,6 +51,7 @@ private slots:
     {
         QFETCH(QString, window);
         std::unique_ptr<QWidget> dialog;
+        QPointer<ReminderDialog> reminder;
         if (window == "city information")
             dialog = std::make_unique<CityInfoDialog>(m_prayers, m_clock.prompts, m_clock.time);
         else if (window == "view and edit timings")
@@ -61,13 +63,13 @@ private slots:
         else if (window == "view events")
             dialog = std::make_unique<EventViewDialog>(m_events, m_clock.prompts, m_clock.time);
         else if (window == "reminder")
-            dialog = std::make_unique<ReminderDialog>(EventRow{QDate(2026, 12, 6), 600, "Dentist", "Call first", " ", {}},
-                                                      m_clock.time, m_clock.prompts);
+            reminder = ReminderDialog::open(EventRow{QDate(2026, 12, 6), 600, "Dentist", "Call first", " ", {}},
+                                            m_clock.time, m_clock.prompts, [](auto, int) { return true; });
         else if (window == "alarm list")
             dialog = std::make_unique<AlarmListDialog>(ProfileSettings(*m_clock.profile));
         else if (window == "about")
             dialog = std::make_unique<AboutDialog>(m_links);
-        QWidget *root = dialog ? dialog.get() : m_form;
+        QWidget *root = reminder ? reminder.data() : dialog ? dialog.get() : m_form;
         QList<QWidget *> labelled;
         for (const QLabel *label : root->findChildren<QLabel *>())
             labelled << label->buddy();
@@ -89,6 +91,7 @@ private slots:
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable("unnamed: " + unnamed.join(", ")));
         QVERIFY2(otherFont.isEmpty(), qPrintable("in another font: " + otherFont.join(", ")));
+        delete reminder;
     }
 
     // Tab from the first focus, the checked interval, round the whole window: the footer is reached

@@ -1,4 +1,5 @@
 #include "app/clockmenus.h"
+#include "core/clockschedule.h"
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
 #include "app/commandids.h"
@@ -26,22 +27,12 @@
 
 namespace {
 
-using Seconds = QList<qint64>;
-
 // Sunday 2026-12-06 09:15:00 in Dhaka.
 const qint64 kMorning = 1796526900;
 const char *const kIntervalButtons[] = {"interval15Radio", "interval30Radio", "interval60Radio",
                                         "noAnnouncementRadio"};
 const QString kCityTitle = "Update Prayer Timings from City Information";
 const QStringList kFirstStartKeys{"AnnounceInterval/Interval", "Startup/LoginStartOffered"};
-
-Seconds secondsFrom(qint64 first, qint64 last)
-{
-    Seconds seconds;
-    for (qint64 s = first; s <= last; ++s)
-        seconds << s;
-    return seconds;
-}
 
 // Languages named "Bhasha" and "Angrezi", whose starters begin at 0 and 1.
 bool writeVoiceDefinition()
@@ -69,8 +60,6 @@ private slots:
         m_clock = std::make_unique<RunningClock>("/opt/My \"Clock\"/chimewise");
         QVERIFY(QDir::setCurrent(m_clock->dir.path()));
         m_clock->time.set(kMorning);
-        m_checked.clear();
-        m_checkedLocal.clear();
     }
 
     void cleanup()
@@ -120,7 +109,7 @@ private slots:
         dialog.onCommand(Command::RepairDatabases);
         QCOMPARE(status(), QString("Repairing Databases"));
         m_clock->time.advance(3600 * 15 + 45 * 60 + 59);
-        dialog.clockTick();
+        dialog.schedule().tick();
         QCOMPARE(status(), QString("Mon Dec 07 01:00:59 2026"));
         QCOMPARE(dialog.windowTitle(), QString("Chimewise 01:00:59"));
     }
@@ -163,9 +152,9 @@ private slots:
         const int chosen = clicked >= 0 ? clicked : storedInterval;
         QCOMPARE(stored("AnnounceInterval/Interval").toInt(), chosen);
 
-        dialog.clockTick();
+        dialog.schedule().tick();
         m_clock->time.advance(late ? 150 : 5);
-        dialog.clockTick();
+        dialog.schedule().tick();
         QCOMPARE(group->checkedButton(), chosen < 4 ? interval(chosen) : nullptr);
         QCOMPARE(stored("AnnounceInterval/Interval").toInt(), chosen);
         // What an announcement sends is the announcer's own test; here only how many.
@@ -213,7 +202,7 @@ private slots:
         QCOMPARE(stored("AnnounceInterval/IsEnglish").toInt(), english);
         expectLanguage(english);
         // The choice survives the tick's exchange with the controls.
-        dialog.clockTick();
+        dialog.schedule().tick();
         QCOMPARE(control<QCheckBox>("announceInEnglishCheck")->isChecked(), bool(english));
     }
 
@@ -344,84 +333,26 @@ private slots:
         QCOMPARE(rows, (QStringList{"Alarm1|12:00 AM|/sounds/wake.wav", "Alarm2||", "Alarm16||"}));
     }
 
-    void secondsAreCheckedOnceInOrder_data()
-    {
-        QTest::addColumn<Seconds>("steps"); // how far the clock moves before each tick
-        QTest::addColumn<Seconds>("checked"); // after kMorning, the start-up second
-        QTest::newRow("the timer fired twice in a second") << Seconds{0, 0} << Seconds{0};
-        QTest::newRow("seconds the busy thread skipped") << Seconds{1, 4} << secondsFrom(0, 5);
-        QTest::newRow("a gap of five minutes is caught up") << Seconds{0, 300} << secondsFrom(0, 300);
-        QTest::newRow("a longer gap runs only its last second") << Seconds{0, 301, 1} << Seconds{0, 301, 302};
-        QTest::newRow("two hours forward") << Seconds{0, 7200, 1} << Seconds{0, 7200, 7201};
-        // Seconds relived after a clock set back were checked already; far back, checking starts afresh.
-        QTest::newRow("clock set back") << Seconds{0, -600, 1, 600} << Seconds{0, 1};
-        QTest::newRow("clock set back three hours") << Seconds{0, -10800, 1} << Seconds{0, -10800, -10799};
-    }
-
-    // Each tick runs the checks of every second owed since the last one, each with its own local time.
-    void secondsAreCheckedOnceInOrder()
-    {
-        QFETCH(Seconds, steps);
-        QFETCH(Seconds, checked);
-        store("AnnounceInterval/Interval", 3); // 09:15 is spoken otherwise
-        ClockDialog &dialog = startClock();
-        recordChecks(dialog);
-        for (qint64 step : steps) {
-            m_clock->time.advance(step);
-            dialog.clockTick();
-        }
-        QList<int> local;
-        for (qint64 &second : checked) {
-            local << 9 * 3600 + 15 * 60 + second;
-            second += kMorning;
-        }
-        QCOMPARE(m_checked, checked);
-        QCOMPARE(m_checkedLocal, local);
-    }
-
-    // What follows the spoken time in its second (an alarm of that minute) and the seconds that pass
-    // while it is spoken run once it has been heard, in order; the title ticks meanwhile.
-    void checksWaitForTheSpokenTime()
+    // An alarm of the spoken minute rings once the time has been heard; the title ticks meanwhile.
+    void alarmWaitsForTheSpokenTime()
     {
         m_clock->sound.holdWaits = true;
         store("Alarms/Alarm1", 9 * 60 + 15);
         store("Alarms/Alarm1_file", "/home/u/wake.wav");
         m_clock->time.set(kMorning - 1);
         ClockDialog &dialog = startClock();
-        recordChecks(dialog);
         m_clock->time.advance(1);
-        dialog.clockTick();
+        dialog.schedule().tick();
         QCOMPARE(m_clock->sound.heldWaits(), 5);
         m_clock->time.advance(3);
-        dialog.clockTick();
+        dialog.schedule().tick();
         QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:15:03"));
-        QCOMPARE(m_checked, Seconds{kMorning - 1});
+        QCOMPARE(m_clock->sound.sent.filter("wake.wav"), QStringList());
 
         m_clock->sound.endWaits();
-        QCOMPARE(m_checked, secondsFrom(kMorning - 1, kMorning + 3));
         const qsizetype closed = m_clock->sound.sent.indexOf("close mysound wait");
         QVERIFY(closed > 0);
         QVERIFY(m_clock->sound.sent.value(closed + 1).startsWith("open \"/home/u/wake.wav\""));
-    }
-
-    void nestedTicksNeverRepeatASecond()
-    {
-        store("AnnounceInterval/Interval", 3);
-        ClockDialog &dialog = startClock();
-        bool nested = false;
-        // The first check opens a "modal window" for three seconds, in which the timer keeps ticking.
-        dialog.addSecondCheck([&](const TickSecond &s) {
-            m_checked << s.calendar;
-            if (std::exchange(nested, true))
-                return;
-            for (int i = 0; i < 3; ++i) {
-                m_clock->time.advance(1);
-                dialog.clockTick();
-            }
-        });
-        m_clock->time.advance(2);
-        dialog.clockTick();
-        QCOMPARE(m_checked, secondsFrom(kMorning, kMorning + 5));
     }
 
     void windowCommands_data()
@@ -573,14 +504,6 @@ private:
     {
         QSettings(iniPath(), QSettings::IniFormat).setValue(key, value);
     }
-    void recordChecks(ClockDialog &dialog)
-    {
-        dialog.addSecondCheck([this](const TickSecond &s) {
-            m_checked << s.calendar;
-            m_checkedLocal << s.local.secondOfDay();
-        });
-    }
-
     // Closes every modal dialog the action opens, keeping their titles; each is read before.
     QStringList modalDialogsOpenedBy(const std::function<void()> &action,
                                      const std::function<void(QWidget *)> &read = [](QWidget *) {})
@@ -602,8 +525,6 @@ private:
     const ScopedTimeZone m_zone{"Asia/Dhaka"};
     const QString m_previousDir = QDir::currentPath();
     std::unique_ptr<RunningClock> m_clock;
-    Seconds m_checked;
-    QList<int> m_checkedLocal;
 };
 
 QTEST_MAIN(TestClockDialog)

@@ -1,4 +1,5 @@
 #include "app/clockmenus.h"
+#include "core/clockschedule.h"
 #include "app/clocktray.h"
 #include "app/runningclock.h"
 #include "sound/soundchannel.h"
@@ -61,7 +62,7 @@ private slots:
         }
         sound.reply("status myalarmsound mode wait", "playing");
         time.advance(1);
-        dialog.clockTick();
+        dialog.schedule().tick();
 
         QVERIFY(dialog.tray().isRinging());
         QCOMPARE(trayMenu->actions().first()->text(), "Stop sound");
@@ -82,7 +83,7 @@ private slots:
 
         sound.reply("status myalarmsound mode wait", "stopped");
         time.advance(1);
-        dialog.clockTick();
+        dialog.schedule().tick();
         QVERIFY(!dialog.tray().isRinging());
         QCOMPARE(trayMenu->actions().first()->text(), "E&xit");
         QTRY_VERIFY(log().contains(QString("CloseNotification %1").arg(id)));
@@ -96,7 +97,7 @@ private slots:
         clock->sound.failCommandsStartingWith("open");
         for (int second = 0; second < SoundChannel::kOpenAttempts; ++second) {
             clock->time.advance(1);
-            clock->dialog->clockTick();
+            clock->dialog->schedule().tick();
             QCOMPARE(clock->dialog->windowTitle(), QString("Chimewise 07:00:%1").arg(second, 2, 10, QChar('0')));
             QCOMPARE(clock->sound.sent.filter("open ").size(), second + 1);
         }

@@ -20,6 +20,11 @@ EventRow dated(const QDate &day, int time, const QDate &remindDay, int remindAt)
     return {day, time, {}, {}, " ", {remindDay, remindAt}, 5, 0};
 }
 
+LocalTime answeredAt(const QDate &day, int minutes, int second = 0)
+{
+    return LocalTime::fromWallSecond(day.toJulianDay() * 86400 + minutes * 60 + second);
+}
+
 } // namespace
 
 class TestEventRules : public QObject
@@ -38,11 +43,14 @@ private slots:
         QTest::newRow("interval 0") << advanceReminder({kDay, at(9, 45)}, 0) << ReminderTime{kDay, at(9, 45)};
         QTest::newRow("advance to 1440 stays") << advanceReminder({kDay, 1435}, 5) << ReminderTime{kDay, 1440};
         QTest::newRow("advance past midnight") << advanceReminder({kDay, 1438}, 5) << ReminderTime{kNext, 3};
-        // Shown at 09:45 (advanced to 09:50), open 3 minutes, OK with 10: 09:45 + 10 + 3.
-        QTest::newRow("snooze") << snoozeReminder({kDay, at(9, 50)}, 5, 10, 3) << ReminderTime{kDay, at(9, 58)};
-        QTest::newRow("snooze 15 at 23:50") << snoozeReminder({kDay, 1435}, 5, 15, 0) << ReminderTime{kNext, 5};
-        QTest::newRow("snooze 0 back over midnight") << snoozeReminder({kNext, 3}, 5, 0, 0) << ReminderTime{kDay, 1438};
-        QTest::newRow("open a whole day") << snoozeReminder({kDay, 600}, 5, 5, 1440) << ReminderTime{kNext, 600};
+        // Shown at 09:45, answered 3 minutes later with 10: 09:48 + 10.
+        QTest::newRow("snooze") << snoozeReminder(answeredAt(kDay, at(9, 48), 40), 10) << ReminderTime{kDay, at(9, 58)};
+        QTest::newRow("snooze 15 at 23:50") << snoozeReminder(answeredAt(kDay, 1430), 15) << ReminderTime{kNext, 5};
+        QTest::newRow("snooze to midnight is the next day's") << snoozeReminder(answeredAt(kDay, 1435), 5)
+                                                               << ReminderTime{kNext, 0};
+        // A pop-up shown at 23:48 and answered eleven minutes later, after midnight.
+        QTest::newRow("late answer counts from itself") << snoozeReminder(answeredAt(kNext, 0), 3)
+                                                         << ReminderTime{kNext, 3};
     }
 
     void reminderArithmetic()
@@ -86,6 +94,34 @@ private slots:
         QFETCH(int, now);
         QFETCH(bool, due);
         QCOMPARE(isReminderDue(row, today, now), due);
+    }
+
+    void missedReminders_data()
+    {
+        QTest::addColumn<EventRow>("row");
+        QTest::addColumn<bool>("missed");
+        QTest::addColumn<ReminderTime>("cameDue");
+        // The minutes 09:00..09:30 were never checked.
+        QTest::newRow("reminded and passed meanwhile") << dated(kDay, at(9, 20), kDay, at(9, 5)) << true
+                                                       << ReminderTime{kDay, at(9, 5)};
+        QTest::newRow("reminded before, passed meanwhile") << dated(kDay, at(9, 20), kDay, at(8, 50)) << true
+                                                           << ReminderTime{kDay, at(9, 0)};
+        QTest::newRow("still to come: it is reminded late") << dated(kDay, at(9, 40), kDay, at(9, 5)) << false
+                                                             << ReminderTime{};
+        QTest::newRow("passed before the gap") << dated(kDay, at(8, 55), kDay, at(8, 50)) << false << ReminderTime{};
+        QTest::newRow("reminder after the event") << dated(kDay, at(9, 10), kDay, at(9, 15)) << false
+                                                   << ReminderTime{};
+    }
+
+    void missedReminders()
+    {
+        QFETCH(EventRow, row);
+        QFETCH(bool, missed);
+        QFETCH(ReminderTime, cameDue);
+        const auto due = missedReminder(row, {kDay, at(9, 0)}, {kDay, at(9, 30)});
+        QCOMPARE(due.has_value(), missed);
+        if (missed)
+            QCOMPARE(*due, cameDue);
     }
 
     void texts()

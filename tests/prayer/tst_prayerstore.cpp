@@ -1,23 +1,20 @@
+#include "core/duerules.h"
+#include "core/secondcatchup.h"
 #include "naamaztestdb.h"
-#include "prayer/prayercall.h"
 #include "prayer/prayerschedule.h"
+#include "prayer/todayprayertimes.h"
 #include "sound/soundchannel.h"
 #include "support/recordingsounddevice.h"
-#include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
-
-#include <QPushButton>
-#include <QSlider>
 
 namespace {
 
-constexpr int kThursday = 4;
-constexpr int kFriday = 5;
-constexpr int kToday = 340; // 2026-12-06
+const QDate kThursday(2026, 12, 3);
+const QDate kFriday(2026, 12, 4);
 
-LocalTime at(int dayOfYear, int weekday, int secondOfDay)
+LocalTime at(const QDate &day, int secondOfDay)
 {
-    return LocalTime{2026, 12, 6, weekday, dayOfYear, secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60};
+    return LocalTime::fromWallSecond(day.toJulianDay() * 86400 + secondOfDay);
 }
 
 } // namespace
@@ -32,8 +29,7 @@ private slots:
     {
         m_db = std::make_unique<NaamazTestDb>();
         m_device = RecordingSoundDevice();
-        m_channel = std::make_unique<SoundChannel>(m_device, m_time, m_prompts, new QPushButton(&m_controls),
-                                                    new QSlider(&m_controls));
+        m_channel = std::make_unique<SoundChannel>(m_device, m_time);
     }
 
     void onePrayerColumnComesFromTheList_data()
@@ -110,7 +106,7 @@ private slots:
         if (database == "no table")
             db.drop("Naamaz");
         const PrayerTimes before = times(1, 2, 3, 4, 5, 6);
-        TodayPrayerTimes today = before;
+        PrayerTimes today = before;
         const DbResult<bool> loaded = loadTodayPrayerTimes(db.source(), day, today);
         QCOMPARE(loaded.ok(), database != "no table");
         QCOMPARE(loaded.ok() && loaded.value(), expected != PrayerTimes{});
@@ -120,68 +116,50 @@ private slots:
 
     void prayerCall_data()
     {
-        QTest::addColumn<int>("weekday");
-        QTest::addColumn<int>("jumma");    // as stored
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<int>("fajr");     // as stored
+        QTest::addColumn<int>("jumma");
         QTest::addColumn<int>("second");   // of the day
-        QTest::addColumn<int>("prayer");   // due, or -1
-        QTest::addColumn<QString>("file"); // the call that sounds
+        QTest::addColumn<QString>("file"); // the call that sounds, if any
         // Fajr 05:20, Zohor 12:10, Asr 15:03, Magreb 17:23, Isha 18:43, Jumma 13:00
-        const int fajr = PrayerTimes::Fajr, zohor = PrayerTimes::Zohor, jumma = PrayerTimes::Jumma;
-        QTest::newRow("Fajr") << kThursday << 780 << 320 * 60 << fajr << "FAazan.WAV";
-        QTest::newRow("a second after Fajr") << kThursday << 780 << 320 * 60 + 1 << -1 << "";
-        QTest::newRow("Thursday at Zohor") << kThursday << 780 << 730 * 60 << zohor << "Aazan.WAV";
-        QTest::newRow("Thursday at Jumma") << kThursday << 780 << 780 * 60 << -1 << "";
-        QTest::newRow("Friday at Zohor") << kFriday << 780 << 730 * 60 << -1 << "";
-        QTest::newRow("Friday at Jumma") << kFriday << 780 << 780 * 60 << jumma << "Aazan.WAV";
-        QTest::newRow("Friday, Jumma empty: at Zohor") << kFriday << 0 << 730 * 60 << jumma << "Aazan.WAV";
-        QTest::newRow("Friday, Jumma on Asr: the first") << kFriday << 903 << 903 * 60 << int(PrayerTimes::Asr)
-                                                         << "Aazan.WAV";
-        QTest::newRow("Isha") << kFriday << 780 << 1123 * 60 << int(PrayerTimes::Isha) << "Aazan.WAV";
+        QTest::newRow("Fajr") << kThursday << 320 << 780 << 320 * 60 << "FAazan.WAV";
+        QTest::newRow("a second after Fajr") << kThursday << 320 << 780 << 320 * 60 + 1 << "";
+        QTest::newRow("a stored 0 never rings at midnight") << kThursday << 0 << 780 << 0 << "";
+        QTest::newRow("Thursday at Zohor") << kThursday << 320 << 780 << 730 * 60 << "Aazan.WAV";
+        QTest::newRow("Thursday at Jumma") << kThursday << 320 << 780 << 780 * 60 << "";
+        QTest::newRow("Friday at Zohor") << kFriday << 320 << 780 << 730 * 60 << "";
+        QTest::newRow("Friday at Jumma") << kFriday << 320 << 780 << 780 * 60 << "Aazan.WAV";
+        QTest::newRow("Friday, Jumma empty: at Zohor") << kFriday << 320 << 0 << 730 * 60 << "Aazan.WAV";
+        QTest::newRow("Isha") << kFriday << 320 << 780 << 1123 * 60 << "Aazan.WAV";
     }
 
+    // The day's stored times decide; the call plays on the channel without a slider.
     void prayerCall()
     {
-        QFETCH(int, weekday);
+        QFETCH(QDate, day);
+        QFETCH(int, fajr);
         QFETCH(int, jumma);
         QFETCH(int, second);
-        QFETCH(int, prayer);
         QFETCH(QString, file);
-        m_db->fill(kToday, kToday, times(320, 730, 903, 1043, 1123, jumma));
+        m_db->fill(day.dayOfYear(), day.dayOfYear(), times(fajr, 730, 903, 1043, 1123, jumma));
         PrayerSchedule schedule(m_db->source(), *m_channel);
-        schedule.loadToday(at(kToday, weekday, 5));
-        QCOMPARE(duePrayer(schedule.today(), second, weekday), prayer);
-
-        schedule.checkPrayerCall(at(kToday, weekday, second));
-        if (file.isEmpty()) {
-            QVERIFY(m_device.sent.isEmpty());
+        const std::optional<PrayerTimes> stored = schedule.timesOn(day);
+        QVERIFY(stored);
+        const int prayer = duePrayer(*stored, at(day, second));
+        QCOMPARE(prayer >= 0, !file.isEmpty());
+        if (prayer < 0)
             return;
-        }
+        schedule.call(prayer, {0, at(day, second), Timeliness::OnTime});
         QCOMPARE(m_device.sent.size(), 3); // open, time format, play: no length, no slider
         QVERIFY2(m_device.sent.first().contains("/" + file + "\" type waveaudio alias myalarmsound"),
                  qPrintable(m_device.sent.first()));
         QVERIFY(m_channel->active());
     }
 
-    void midnightReloadsAndPlaysNothing()
-    {
-        const PrayerTimes tomorrow = times(0, 731, 904, 1044, 1124, 781);
-        m_db->fill(kToday, kToday, times(320, 730, 903, 1043, 1123, 780));
-        m_db->fill(kToday + 1, kToday + 1, tomorrow);
-        PrayerSchedule schedule(m_db->source(), *m_channel);
-        schedule.loadToday(at(kToday, 0, 5));
-
-        schedule.checkPrayerCall(at(kToday + 1, 1, 0));
-
-        QCOMPARE(schedule.today(), tomorrow);
-        QVERIFY(m_device.sent.isEmpty());
-    }
-
 private:
     std::unique_ptr<NaamazTestDb> m_db;
     RecordingSoundDevice m_device;
     VirtualTimeSource m_time;
-    ScriptedPrompts m_prompts;
-    QWidget m_controls;
     std::unique_ptr<SoundChannel> m_channel;
 };
 

@@ -2,13 +2,10 @@
 #include "sound/soundchannel.h"
 #include "sound/wavewriter.h"
 #include "support/recordingsounddevice.h"
-#include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
 
 #include <QElapsedTimer>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,33 +15,30 @@ const QString kWake = "/home/u/My Alarms/wake.wav";
 const QString kOpen = "open \"/home/u/My Alarms/wake.wav\" type waveaudio alias myalarmsound buffer 6 ";
 const QString kClose = "close myalarmsound wait";
 
-// The dialog's Stop button and slider, hidden as the form has them, on a channel whose
-// device plays a sound of 2500 ms.
-struct Dialog
+ChannelSound alarm(const QString &path, bool showPosition = true, const QString &ringing = QString())
 {
-    Dialog()
-    {
-        stop->hide();
-        slider->hide();
-        slider->setRange(0, 777);
-        device.reply("status myalarmsound length wait", "2500");
-    }
+    return {path, "&Stop Alarm", 1000, showPosition, ringing, 0};
+}
+
+// A channel on a device that plays a sound of 2500 ms, with what it says of itself.
+struct Channel
+{
+    Channel() { device.reply("status myalarmsound length wait", "2500"); }
 
     // Starts the alarm and forgets the commands it took.
     void start()
     {
-        channel.startChannelSound(kWake, "&Stop Alarm", 1000, true);
+        channel.startChannelSound(alarm(kWake));
         QVERIFY(channel.active());
         device.sent.clear();
     }
 
-    QWidget window;
-    QPushButton *stop = new QPushButton(&window);
-    QSlider *slider = new QSlider(Qt::Horizontal, &window);
     RecordingSoundDevice device;
     VirtualTimeSource time;
-    ScriptedPrompts prompts;
-    SoundChannel channel{device, time, prompts, stop, slider};
+    SoundChannel channel{device, time};
+    QSignalSpy started{&channel, &SoundChannel::ringingStarted};
+    QSignalSpy ended{&channel, &SoundChannel::ringingEnded};
+    QSignalSpy lost{&channel, &SoundChannel::soundLost};
 };
 
 } // namespace
@@ -80,107 +74,83 @@ private slots:
         QFETCH(int, refusals);
         QFETCH(bool, showPosition);
         QFETCH(QStringList, sent);
-        const bool started = failing.isEmpty() || (failing == "open" && refusals < SoundChannel::kOpenAttempts);
-        Dialog d;
-        QSignalSpy lost(&d.channel, &SoundChannel::soundLost);
+        const bool played = failing.isEmpty() || (failing == "open" && refusals < SoundChannel::kOpenAttempts);
+        Channel c;
         if (refusals)
-            d.device.failCommandsStartingWith(failing, refusals);
-        d.channel.startChannelSound(kWake, "&Stop Alarm", 1000, showPosition);
-        QCOMPARE(d.device.sent.count(kOpen), 1);
-        d.time.advanceMs(999);
-        QCOMPARE(d.device.sent.count(kOpen), 1);
-        d.time.advance(60);
-        QCOMPARE(d.device.sent, sent);
-        QCOMPARE(d.channel.active(), started);
-        QCOMPARE(d.stop->isHidden(), !started);
-        QCOMPARE(d.slider->isHidden(), !(started && showPosition));
-        if (started) {
-            QCOMPARE(d.stop->text(), "&Stop Alarm");
-            QCOMPARE(d.slider->maximum(), showPosition ? 2500 : 777);
-        }
-        QCOMPARE(lost.size(), int(!started));
-        if (!started)
-            QCOMPARE(lost.first(), QVariantList({"Could not play " + kWake, "wake.wav. The device failed with code 263"}));
+            c.device.failCommandsStartingWith(failing, refusals);
+        c.channel.startChannelSound(alarm(kWake, showPosition));
+        QCOMPARE(c.device.sent.count(kOpen), 1);
+        c.time.advanceMs(999);
+        QCOMPARE(c.device.sent.count(kOpen), 1);
+        c.time.advance(60);
+        QCOMPARE(c.device.sent, sent);
+        QCOMPARE(c.channel.active(), played);
+        // What rings, the Stop caption and the slider's range (-1: none).
+        if (played)
+            QCOMPARE(c.started.takeFirst(), QVariantList({"wake.wav", "&Stop Alarm", showPosition ? 2500 : -1}));
+        QCOMPARE(c.lost.size(), int(!played));
+        if (!played)
+            QCOMPARE(c.lost.first(), QVariantList({"Could not play " + kWake, "wake.wav. The device failed with code 263"}));
     }
 
     void pollClosesOnlyAnEndedSound_data()
     {
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("stopFirst");
         QTest::addColumn<bool>("failClose");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("playing") << "playing" << false << false << false;
-        QTest::newRow("stopped") << "stopped" << false << false << true;
-        QTest::newRow("Stop leaves the controls until the poll") << "" << true << false << true;
-        QTest::newRow("failed close is shown") << "stopped" << false << true << true;
+        QTest::newRow("playing") << "playing" << false << false;
+        QTest::newRow("stopped") << "stopped" << false << true;
+        QTest::newRow("failed close is told") << "stopped" << true << true;
     }
 
     void pollClosesOnlyAnEndedSound()
     {
         QFETCH(QString, mode);
-        QFETCH(bool, stopFirst);
         QFETCH(bool, failClose);
         QFETCH(bool, closed);
-        Dialog d;
-        d.start();
-        if (stopFirst) {
-            d.stop->click();
-            QCOMPARE(d.device.sent, QStringList({"stop myalarmsound wait"}));
-            QVERIFY(!d.stop->isHidden());
-        }
-        if (failClose) {
-            d.device.failCommandsStartingWith("close");
-            d.prompts.expectMessage(d.device.errorText(RecordingSoundDevice::kFailure), "Chimewise");
-        }
-        d.device.reply("status myalarmsound mode wait", mode);
-        d.channel.pollChannel();
-        QVERIFY(d.prompts.allShown());
-        QCOMPARE(d.channel.active(), !closed);
-        QCOMPARE(d.stop->isHidden(), closed);
-        QCOMPARE(d.slider->isHidden(), closed);
-        QCOMPARE(d.device.sent.contains(kClose), closed);
+        Channel c;
+        c.start();
+        QSignalSpy failed(&c.channel, &SoundChannel::deviceFailed);
+        if (failClose)
+            c.device.failCommandsStartingWith("close");
+        c.device.reply("status myalarmsound mode wait", mode);
+        c.channel.pollChannel();
+        QCOMPARE(c.channel.active(), !closed);
+        QCOMPARE(c.ended.size(), int(closed));
+        QCOMPARE(c.device.sent.contains(kClose), closed);
+        QCOMPARE(failed.size(), int(failClose));
     }
 
-    void trackingMovesTheSlider()
-    {
-        Dialog d;
-        d.start();
-        d.device.reply("status myalarmsound position wait", "1234");
-        d.channel.trackChannelPosition();
-        QCOMPARE(d.slider->value(), 1234);
-        d.device.failCommandsStartingWith("status myalarmsound position");
-        d.channel.trackChannelPosition();
-        QCOMPARE(d.slider->value(), 1234);
-    }
-
-    void releasingTheThumbSeeks_data()
+    // The position is told while the user leaves the thumb alone; letting it go seeks there,
+    // from the start at the right end.
+    void thumbSeeks_data()
     {
         QTest::addColumn<int>("thumb");
         QTest::addColumn<QString>("play");
         QTest::addColumn<bool>("fails");
         QTest::newRow("middle") << 1200 << "play myalarmsound from 1200" << false;
         QTest::newRow("right end starts again") << 2500 << "play myalarmsound from 0" << false;
-        QTest::newRow("failed seek is shown") << 100 << "play myalarmsound from 100" << true;
+        QTest::newRow("failed seek is told") << 100 << "play myalarmsound from 100" << true;
     }
 
-    void releasingTheThumbSeeks()
+    void thumbSeeks()
     {
         QFETCH(int, thumb);
         QFETCH(QString, play);
         QFETCH(bool, fails);
-        Dialog d;
-        d.start();
-        if (fails) {
-            d.device.failCommandsStartingWith("play");
-            d.prompts.expectMessage(d.device.errorText(RecordingSoundDevice::kFailure), "Playing ");
-        }
-        d.slider->setSliderDown(true);
-        QVERIFY(!d.channel.following());
-        d.slider->setValue(thumb);
-        d.slider->setSliderDown(false);
-        QVERIFY(d.channel.following());
-        QCOMPARE(d.device.sent, QStringList({play}));
-        QVERIFY(d.prompts.allShown());
+        Channel c;
+        c.start();
+        QSignalSpy position(&c.channel, &SoundChannel::positionChanged);
+        c.device.reply("status myalarmsound position wait", "1234");
+        c.channel.holdPosition();
+        c.channel.trackChannelPosition();
+        QCOMPARE(position.size(), 0);
+        if (fails)
+            c.device.failCommandsStartingWith("play");
+        QCOMPARE(c.channel.seek(thumb), fails ? c.device.errorText(RecordingSoundDevice::kFailure) : QString());
+        QCOMPARE(c.device.sent, QStringList({play}));
+        c.channel.trackChannelPosition();
+        QCOMPARE(position.takeFirst(), QVariantList({1234}));
     }
 
     // Through the real sound layer: whatever a file name holds, the sound opens
@@ -202,10 +172,10 @@ private slots:
         QString reason;
         QVERIFY2(WaveWriter::write(dir.filePath(name), RecordingFormat(), QByteArray(1000, '\x90'), &reason),
                  qPrintable(reason));
-        Dialog d;
+        VirtualTimeSource time;
         SdlSoundDevice device;
-        SoundChannel channel(device, d.time, d.prompts, d.stop, d.slider);
-        channel.startChannelSound(dir.filePath(name), "&Stop Alarm", 1000, true);
+        SoundChannel channel(device, time);
+        channel.startChannelSound(alarm(dir.filePath(name)));
         QVERIFY(channel.active());
     }
 
@@ -215,11 +185,14 @@ private slots:
         QTest::addColumn<int>("waited"); // seconds from the last one's time to the first poll
         QTest::addColumn<bool>("stopped"); // else each plays to its end
         QTest::addColumn<int>("missed"); // how many after the first are given up without ringing
+        QTest::addColumn<int>("dueEarlier"); // seconds before it was handed over that the last one came due
         const QStringList three{"Prayer call — Fajr", "Alarm 1 — 05:00 AM", "Event — Dentist"};
-        QTest::newRow("an alarm and an event due while the prayer call plays") << three << 0 << false << 0;
-        QTest::newRow("Stop starts the next") << three << 0 << true << 0;
-        QTest::newRow("ten minutes' wait still rings") << three.mid(1) << 600 << true << 0;
-        QTest::newRow("a longer wait is missed") << three.mid(1) << 601 << true << 1;
+        QTest::newRow("an alarm and an event due while the prayer call plays") << three << 0 << false << 0 << 0;
+        QTest::newRow("Stop starts the next") << three << 0 << true << 0 << 0;
+        QTest::newRow("ten minutes' wait still rings") << three.mid(1) << 600 << true << 0 << 0;
+        QTest::newRow("a longer wait is missed") << three.mid(1) << 601 << true << 1 << 0;
+        // Caught up after a sleep: the wait counts from when it came due.
+        QTest::newRow("late sound waits less") << three.mid(1) << 300 << true << 1 << 301;
     }
 
     // Through the real sound layer (silent driver): each sound starts in the poll that closes the
@@ -230,25 +203,27 @@ private slots:
         QFETCH(int, waited);
         QFETCH(bool, stopped);
         QFETCH(int, missed);
+        QFETCH(int, dueEarlier);
         QTemporaryDir dir;
-        Dialog d;
+        VirtualTimeSource time(1796493605);
         SdlSoundDevice device;
-        SoundChannel channel(device, d.time, d.prompts, d.stop, d.slider);
+        SoundChannel channel(device, time);
         QStringList heard;
         connect(&channel, &SoundChannel::ringingStarted, [&](const QString &what) { heard << what; });
         connect(&channel, &SoundChannel::ringingEnded, [&] { heard << "ended"; });
         connect(&channel, &SoundChannel::soundLost, [&](const QString &summary) { heard << summary; });
         for (const QString &what : sounds) {
-            d.time.advance(what == sounds.first() ? 0 : 1);
-            channel.startChannelSound(clip(dir, stopped ? 5000 : 100), "&Stop", 1000, true, what);
+            time.advance(what == sounds.first() ? 0 : 1);
+            const qint64 due = time.now() - (what == sounds.last() ? dueEarlier : 0);
+            channel.startChannelSound({clip(dir, stopped ? 5000 : 100), "&Stop", 1000, true, what, due});
         }
-        d.time.advance(waited);
+        time.advance(waited);
         QElapsedTimer played;
         played.start();
         // The loop ends once the channel is idle after a poll.
         do {
             if (stopped)
-                d.stop->click();
+                channel.stopChannelSound();
             else
                 QTest::qWait(20);
             channel.pollChannel();
@@ -259,7 +234,6 @@ private slots:
         for (const QString &what : sounds.mid(1 + missed))
             expected << what << "ended";
         QCOMPARE(heard, expected);
-        QVERIFY(d.stop->isHidden());
         QVERIFY(stopped || played.elapsed() >= 100 * sounds.size());
     }
 

@@ -16,6 +16,12 @@ void VirtualTimeSource::advanceMs(qint64 milliseconds)
     m_ms = until;
 }
 
+void VirtualTimeSource::sleep(qint64 seconds)
+{
+    m_sleptMs += seconds * 1000;
+    advance(seconds);
+}
+
 qint64 VirtualTimeSource::fromLocal(int year, int month, int day, int hour, int minute, int second)
 {
     std::tm tm{};

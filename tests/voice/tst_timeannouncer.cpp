@@ -160,13 +160,6 @@ private slots:
         QVERIFY(std::all_of(first + expected.size(), samples.cend(), [](float f) { return f == 0; }));
     }
 
-    // The interval buttons are indexes 0 (15 min) to 2 (60 min); a stored index outside them speaks never.
-    void announcementSeconds()
-    {
-        QVERIFY(isAnnouncementSecond(0, 0));
-        QVERIFY(!isAnnouncementSecond(-1, 82800));
-    }
-
     void recognisesTheSayOption()
     {
         QVERIFY(isSayCommand({"chimewise", "--say", "09:15"}));

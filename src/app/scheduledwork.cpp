@@ -1,0 +1,85 @@
+#include "app/scheduledwork.h"
+
+#include "alarms/alarmringer.h"
+#include "app/ringingnotice.h"
+#include "core/clockschedule.h"
+#include "core/datafiles.h"
+#include "events/eventreminders.h"
+#include "power/logindpower.h"
+#include "power/sleeptimer.h"
+#include "prayer/prayerschedule.h"
+#include "sound/soundchannel.h"
+#include "voice/timeannouncer.h"
+
+namespace {
+
+void connectSounds(ClockSchedule &schedule, const ScheduleOwners &o, QObject *context)
+{
+    ClockSchedule *s = &schedule;
+    QObject::connect(s, &ClockSchedule::announcementDue, context, [s, o, context](const TickSecond &second) {
+        // The checks of this second run once the time has been spoken, the window live meanwhile.
+        s->hold();
+        announceTime(o.sound, o.voice.current(), second.local.hour, second.local.minute,
+                     DataFiles::find(kRecordingFile, false), context, [s] { s->resume(); });
+    });
+    QObject::connect(s, &ClockSchedule::prayerCallDue, context, [s, o](int prayer, const TickSecond &second) {
+        if (second.missed())
+            s->noteMissed(second.local, PrayerSchedule::missedName(prayer, second.local.hour * 60 + second.local.minute));
+        else
+            o.prayers.call(prayer, second);
+    });
+    QObject::connect(s, &ClockSchedule::channelCheckDue, context, [o] {
+        if (o.channel.active())
+            o.channel.pollChannel();
+    });
+    QObject::connect(s, &ClockSchedule::alarmDue, context, [s, o](int slot, const TickSecond &second) {
+        if (second.missed())
+            s->noteMissed(second.local, o.alarms.name(slot));
+        else
+            o.alarms.ring(slot, second);
+    });
+}
+
+void connectReminders(ClockSchedule &schedule, const ScheduleOwners &o, QObject *context)
+{
+    ClockSchedule *s = &schedule;
+    QObject::connect(s, &ClockSchedule::remindersDue, &o.reminders, &EventReminders::checkEventReminders);
+    QObject::connect(s, &ClockSchedule::remindersMissed, context, [s, o](const LocalTime &from, const LocalTime &to) {
+        for (const EventReminders::Missed &missed : o.reminders.missedBetween(from, to))
+            s->noteMissed(missed.due, missed.name);
+    });
+    QObject::connect(&o.reminders, &EventReminders::failed, context, [o](const QString &error) {
+        o.notice.report("The event reminders could not be read",
+                        error + "\nThe clock tries again in a few seconds.");
+    });
+}
+
+// The machine is never stopped late: after a sleep the user is at it again.
+void connectSleepTimer(ClockSchedule &schedule, const ScheduleOwners &o, QObject *context)
+{
+    ClockSchedule *s = &schedule;
+    QObject::connect(&o.sleepTimer, &SleepTimer::armedAt, s, &ClockSchedule::setShutdownMinute);
+    QObject::connect(s, &ClockSchedule::shutdownDue, context, [s, o](const TickSecond &second) {
+        if (second.onTime())
+            o.sleepTimer.shutDown();
+        else
+            s->noteMissed(second.local, o.sleepTimer.name());
+    });
+    QObject::connect(&o.sleepTimer, &SleepTimer::refused, context,
+                     [o](const QString &why) { o.notice.report("The machine was not stopped", why); });
+    QObject::connect(&o.power, &LogindPower::preparingForSleep, s, &ClockSchedule::noteSleep);
+}
+
+} // namespace
+
+void connectScheduledWork(ClockSchedule &schedule, const ScheduleOwners &owners, QObject *context)
+{
+    connectSounds(schedule, owners, context);
+    connectReminders(schedule, owners, context);
+    connectSleepTimer(schedule, owners, context);
+    QObject::connect(&schedule, &ClockSchedule::missedWhileAway, context,
+                     [o = owners](const QStringList &what, bool slept) {
+                         o.notice.report(slept ? "Missed while the computer slept" : "Missed while the clock was stopped",
+                                         what.join(", "));
+                     });
+}

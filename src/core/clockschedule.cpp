@@ -1,0 +1,194 @@
+#include "core/clockschedule.h"
+
+#include "core/duerules.h"
+#include "core/profilesettings.h"
+
+#include <algorithm>
+
+namespace {
+
+// The wall clock ran this much further than the monotonic clock between
+// two ticks: the machine was suspended.
+constexpr qint64 kSleptMs = 5000;
+
+} // namespace
+
+ClockSchedule::ClockSchedule(TimeSource &time, const ProfileSettings &settings, QObject *parent)
+    : QObject(parent)
+    , m_time(time)
+    , m_settings(settings)
+    , m_catchUp(time.now() - 1)
+    , m_lastTickCalendar(time.now())
+    , m_lastTickMonotonicMs(time.monotonicMs())
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &ClockSchedule::tick);
+}
+
+void ClockSchedule::start()
+{
+    reloadPrayerTimes();
+    m_timer.start(1000);
+}
+
+void ClockSchedule::tick()
+{
+    const qint64 now = m_time.now();
+    const qint64 monotonic = m_time.monotonicMs();
+    if ((now - m_lastTickCalendar) * 1000 - (monotonic - m_lastTickMonotonicMs) > kSleptMs)
+        m_slept = true;
+    m_lastTickCalendar = now;
+    m_lastTickMonotonicMs = monotonic;
+
+    const LocalTime local = TimeSource::toLocal(now);
+    emit timeShown(local);
+    runOwed();
+    emit tickEnded(local);
+}
+
+void ClockSchedule::resume()
+{
+    m_held = false;
+    // Inside a run the loop under way goes on by itself.
+    if (!m_running)
+        runOwed();
+}
+
+void ClockSchedule::runOwed()
+{
+    if (m_running)
+        return;
+    m_running = true;
+    const qint64 now = m_time.now();
+    while (!m_held) {
+        if (!m_second) {
+            m_second = m_catchUp.takeNext(now);
+            if (!m_second)
+                break;
+            m_nextCheck = 0;
+        }
+        if (m_nextCheck == std::size(kChecks)) {
+            m_second.reset();
+            continue;
+        }
+        // A copy: the check may hold, and the run go on later from the next check.
+        const TickSecond second = *m_second;
+        (this->*kChecks[m_nextCheck++])(second);
+    }
+    m_running = false;
+    if (!m_held) {
+        endMissedMinutes();
+        reportMissed();
+    }
+}
+
+// A spoken time caught up late would tell a time that is no longer true.
+void ClockSchedule::checkAnnouncement(const TickSecond &second)
+{
+    if (second.onTime() && isAnnouncementDue(m_settings.interval(), second.local))
+        emit announcementDue(second);
+}
+
+void ClockSchedule::checkPrayerCall(const TickSecond &second)
+{
+    const int prayer = duePrayer(prayerTimesOn(second.local.date()), second.local);
+    if (prayer >= 0)
+        emit prayerCallDue(prayer, second);
+}
+
+void ClockSchedule::checkChannel(const TickSecond &second)
+{
+    if (!second.missed())
+        emit channelCheckDue();
+}
+
+void ClockSchedule::checkAlarms(const TickSecond &second)
+{
+    const int slot = dueAlarm(m_settings.alarms(), second.local);
+    if (slot >= 0)
+        emit alarmDue(slot, second);
+}
+
+// The reminders decide from the stored rows which are due; of missed
+// minutes they need only the span, once.
+void ClockSchedule::checkReminders(const TickSecond &second)
+{
+    if (!areRemindersDue(second.local))
+        return;
+    if (second.missed()) {
+        if (!m_missedMinutesFrom)
+            m_missedMinutesFrom = second.local;
+        m_missedMinutesTo = second.local;
+        return;
+    }
+    endMissedMinutes();
+    emit remindersDue(second);
+}
+
+void ClockSchedule::checkShutdown(const TickSecond &second)
+{
+    if (isShutdownDue(m_shutdownMinute, second.local))
+        emit shutdownDue(second);
+}
+
+void ClockSchedule::endMissedMinutes()
+{
+    if (const auto from = std::exchange(m_missedMinutesFrom, std::nullopt))
+        emit remindersMissed(*from, m_missedMinutesTo);
+}
+
+void ClockSchedule::noteMissed(const LocalTime &due, const QString &what)
+{
+    m_missed.emplace_back(due.wallSecond(), what);
+}
+
+void ClockSchedule::reportMissed()
+{
+    if (!m_missed.empty()) {
+        std::stable_sort(m_missed.begin(), m_missed.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        QStringList what;
+        for (const auto &[due, item] : m_missed)
+            what << item;
+        m_missed.clear();
+        emit missedWhileAway(what, m_slept);
+    }
+    m_slept = false;
+}
+
+void ClockSchedule::noteSleep(bool sleeping)
+{
+    if (sleeping)
+        return;
+    m_slept = true;
+    tick();
+}
+
+void ClockSchedule::setPrayerDays(PrayerDays days)
+{
+    m_prayerDays = std::move(days);
+}
+
+void ClockSchedule::reloadPrayerTimes()
+{
+    m_prayerDay = QDate();
+    prayerTimesOn(TimeSource::toLocal(m_time.now()).date());
+}
+
+// A day without stored times keeps the times held before.
+const PrayerTimes &ClockSchedule::prayerTimesOn(const QDate &day)
+{
+    if (day != m_prayerDay) {
+        m_prayerDay = day;
+        if (m_prayerDays) {
+            if (const std::optional<PrayerTimes> stored = m_prayerDays(day))
+                m_prayerTimes = *stored;
+        }
+    }
+    return m_prayerTimes;
+}
+
+void ClockSchedule::setShutdownMinute(TimeOfDay minute)
+{
+    m_shutdownMinute = minute;
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "core/minuteofday.h"
+#include "core/prayertimes.h"
+#include "core/secondcatchup.h"
+
+#include <QDate>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class ProfileSettings;
+class TimeSource;
+
+// The heart of the clock: once a second it decides what has fallen due and
+// says so; its owners act (the channel plays, the pop-up shows, logind is
+// asked). Every second owed since the last tick is checked, oldest first,
+// in this order: the spoken time, the prayer call, the channel's end, the
+// alarms, at second 0 of each minute the reminders, then the sleep timer.
+// Each tick first shows the time and ends with what follows the sound and
+// the face. Nothing here waits: an owner that needs the rest of its second
+// to wait (the spoken time) holds the checks and resumes them later.
+//
+// What fell due while the machine slept or the clock was stopped rings late
+// when it is at most ten minutes old; anything older is only named, in one
+// report at the end of the tick. The time is spoken only on time.
+class ClockSchedule : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The prayer times stored for a day, if it has any.
+    using PrayerDays = std::function<std::optional<PrayerTimes>(const QDate &day)>;
+
+    ClockSchedule(TimeSource &time, const ProfileSettings &settings, QObject *parent = nullptr);
+
+    // Ticks every second from now on. The start-up second is owed too.
+    void start();
+    // What the timer runs: everything owed up to now.
+    void tick();
+
+    void setPrayerDays(PrayerDays days);
+    // The times of the day of the newest second checked.
+    const PrayerTimes &prayerTimes() const { return m_prayerTimes; }
+    // Read again once the stored times have changed.
+    void reloadPrayerTimes();
+    void setShutdownMinute(TimeOfDay minute); // kNoTime: the sleep timer is not armed
+
+    // The rest of this second, and the seconds after it, wait for resume().
+    void hold() { m_held = true; }
+    void resume();
+
+    // An owner names what fell due too long ago to ring, for the report.
+    void noteMissed(const LocalTime &due, const QString &what);
+    // logind's PrepareForSleep: on waking, the owed seconds run at once.
+    void noteSleep(bool sleeping);
+
+signals:
+    void timeShown(const LocalTime &now);
+    void announcementDue(const TickSecond &second);
+    void prayerCallDue(int prayer, const TickSecond &second);
+    void channelCheckDue();
+    void alarmDue(int slot, const TickSecond &second);
+    void remindersDue(const TickSecond &second);
+    // The whole minutes from `from` to `to` were missed: their owner names
+    // what came due in them and will not come again.
+    void remindersMissed(const LocalTime &from, const LocalTime &to);
+    void shutdownDue(const TickSecond &second);
+    void tickEnded(const LocalTime &now);
+    // In the order it came due; `slept`: the machine was suspended.
+    void missedWhileAway(const QStringList &what, bool slept);
+
+private:
+    using Check = void (ClockSchedule::*)(const TickSecond &);
+
+    void runOwed();
+    void checkAnnouncement(const TickSecond &second);
+    void checkPrayerCall(const TickSecond &second);
+    void checkChannel(const TickSecond &second);
+    void checkAlarms(const TickSecond &second);
+    void checkReminders(const TickSecond &second);
+    void checkShutdown(const TickSecond &second);
+    void endMissedMinutes();
+    void reportMissed();
+    const PrayerTimes &prayerTimesOn(const QDate &day);
+
+    static constexpr Check kChecks[] = {
+        &ClockSchedule::checkAnnouncement, &ClockSchedule::checkPrayerCall, &ClockSchedule::checkChannel,
+        &ClockSchedule::checkAlarms,       &ClockSchedule::checkReminders,  &ClockSchedule::checkShutdown,
+    };
+
+    TimeSource &m_time;
+    const ProfileSettings &m_settings;
+    QTimer m_timer;
+    SecondCatchUp m_catchUp;
+    std::optional<TickSecond> m_second; // the second whose checks are under way
+    std::size_t m_nextCheck = 0;
+    bool m_held = false;
+    bool m_running = false;
+
+    PrayerDays m_prayerDays;
+    QDate m_prayerDay;
+    PrayerTimes m_prayerTimes;
+    TimeOfDay m_shutdownMinute = kNoTime;
+
+    std::optional<LocalTime> m_missedMinutesFrom;
+    LocalTime m_missedMinutesTo;
+    std::vector<std::pair<qint64, QString>> m_missed; // wall second due, what
+    bool m_slept = false;
+    qint64 m_lastTickCalendar = 0;
+    qint64 m_lastTickMonotonicMs = 0;
+};

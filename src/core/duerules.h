@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/minuteofday.h"
+#include "core/prayertimes.h"
+#include "core/profilesettings.h"
+#include "core/timesource.h"
+
+// What falls due at one checked second, decided from its local date and
+// time alone; none of these reads the clock.
+
+// Interval index 0, 1, 2: every 15, 30, 60 minutes on the local clock;
+// anything else never.
+bool isAnnouncementDue(int intervalIndex, const LocalTime &second);
+
+// The prayer whose time falls on this second, or -1. On a Friday Jumma is
+// called instead of Zohor; on the other days Jumma is passed over. The
+// first in the order Fajr .. Jumma wins.
+int duePrayer(const PrayerTimes &times, const LocalTime &second);
+
+// The lowest alarm slot whose time falls on this second, or -1.
+int dueAlarm(const AlarmSlots &alarms, const LocalTime &second);
+
+// The reminders are looked for at second 0 of every minute.
+inline bool areRemindersDue(const LocalTime &second)
+{
+    return second.second == 0;
+}
+
+// The sleep timer stops the machine at second 0 of its armed minute.
+inline bool isShutdownDue(TimeOfDay armedMinute, const LocalTime &second)
+{
+    return ringsAt(armedMinute, second.secondOfDay());
+}

@@ -1,0 +1,199 @@
+#include "core/clockschedule.h"
+#include "core/profilesettings.h"
+#include "core/profilestore.h"
+#include "support/scopedtimezone.h"
+#include "support/virtualtimesource.h"
+
+#include <QDateTime>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+QString at(const LocalTime &t)
+{
+    return QString::asprintf("%02d-%02d %02d:%02d:%02d", t.month, t.day, t.hour, t.minute, t.second);
+}
+
+QString timeliness(const TickSecond &s)
+{
+    return s.onTime() ? "on time" : s.missed() ? "missed" : "late";
+}
+
+// Fajr at 00:10 on even days and 00:12 on odd ones; Zohor at 12:00; Isha at 01:30.
+std::optional<PrayerTimes> storedTimes(const QDate &day)
+{
+    return PrayerTimes{{day.day() % 2 ? 12 : 10, 720, 0, 0, 90, 0}};
+}
+
+} // namespace
+
+// The schedule on the virtual clock: what it says is due, in which order and how late; the test
+// acts as the owners do, naming what came too late.
+class TestClockSchedule : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void whatIsDue_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("startUtc");
+        QTest::addColumn<int>("interval"); // of the spoken time
+        QTest::addColumn<QStringList>("steps"); // "+N" seconds on, "sleep N", "away N": on without a tick, "wake": logind says so
+        QTest::addColumn<QStringList>("kinds"); // what of the log is compared
+        QTest::addColumn<QStringList>("said");
+        const QByteArray dhaka = "Asia/Dhaka";
+        const QStringList sounds{"alarm", "prayer", "announce", "shutdown", "missed"};
+        QTest::newRow("alarm on its second") << dhaka << "2026-12-07 00:59:58" << 3 << QStringList{"+1", "+1", "+1"}
+                                             << sounds << QStringList{"alarm 1 12-07 07:00:00 on time"};
+        QTest::newRow("a three-minute stop rings it late")
+            << dhaka << "2026-12-07 00:59:00" << 3 << QStringList{"+180"} << sounds
+            << QStringList{"alarm 1 12-07 07:00:00 late"};
+        QTest::newRow("asleep 40 minutes: missed and told")
+            << dhaka << "2026-12-07 00:50:30" << 3 << QStringList{"sleep 2400"} << QStringList{"missed", "reminders"}
+            << QStringList{"reminders missed 12-07 06:51:00..12-07 07:20:00", "reminders 12-07 07:21:00 late",
+                           "reminders 12-07 07:22:00 late", "reminders 12-07 07:23:00 late",
+                           "reminders 12-07 07:24:00 late", "reminders 12-07 07:25:00 late",
+                           "reminders 12-07 07:26:00 late", "reminders 12-07 07:27:00 late",
+                           "reminders 12-07 07:28:00 late", "reminders 12-07 07:29:00 late",
+                           "reminders 12-07 07:30:00 late", "missed while asleep: Alarm 1"};
+        QTest::newRow("stopped for hours: told in the order due")
+            << dhaka << "2026-12-06 17:50:00" << 3 << QStringList{"+48000"} << QStringList{"missed"}
+            << QStringList{"missed while stopped: Fajr, Isha, Alarm 3, Alarm 1, Zohor, Alarm 2"};
+        QTest::newRow("logind wakes it: told as asleep")
+            << dhaka << "2026-12-07 00:50:00" << 3 << QStringList{"away 3600", "wake"} << QStringList{"missed"}
+            << QStringList{"missed while asleep: Alarm 1"};
+        QTest::newRow("gap over midnight: the new day's times")
+            << dhaka << "2026-12-06 17:55:00" << 3 << QStringList{"+900", "+120"} << QStringList{"prayer"}
+            << QStringList{"prayer 0 12-07 00:12:00 on time"};
+        QTest::newRow("two sounds in one second, in order")
+            << dhaka << "2026-12-07 05:59:59" << 3 << QStringList{"+1"} << sounds
+            << QStringList{"prayer 1 12-07 12:00:00 on time", "alarm 2 12-07 12:00:00 on time"};
+        QTest::newRow("spoken on time") << dhaka << "2026-12-07 03:14:59" << 0 << QStringList{"+1"} << sounds
+                                        << QStringList{"announce 12-07 09:15:00"};
+        QTest::newRow("never spoken late") << dhaka << "2026-12-07 03:14:59" << 0 << QStringList{"+60"} << sounds
+                                           << QStringList{};
+        QTest::newRow("a shutdown caught up is late")
+            << dhaka << "2026-12-07 17:29:00" << 3 << QStringList{"+180"} << sounds
+            << QStringList{"shutdown 12-07 23:30:00 late"};
+        QTest::newRow("London autumn: 01:30 once")
+            << QByteArray("Europe/London") << "2026-10-25 00:29:59" << 3 << QStringList{"+1", "+3600", "+1"}
+            << QStringList{"prayer"} << QStringList{"prayer 4 10-25 01:30:00 on time"};
+        QTest::newRow("London spring: 01:30 at the jump")
+            << QByteArray("Europe/London") << "2026-03-29 00:59:59" << 3 << QStringList{"+1"} << QStringList{"prayer"}
+            << QStringList{"prayer 4 03-29 01:30:00 on time"};
+        QTest::newRow("New York spring: 02:30 at the jump")
+            << QByteArray("America/New_York") << "2026-03-08 06:59:59" << 3 << QStringList{"+1"} << sounds
+            << QStringList{"alarm 3 03-08 02:30:00 on time"};
+    }
+
+    void whatIsDue()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, startUtc);
+        QFETCH(int, interval);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, kinds);
+        QFETCH(QStringList, said);
+        const ScopedTimeZone pinned(zone.constData());
+        QDateTime start = QDateTime::fromString(startUtc, "yyyy-MM-dd hh:mm:ss");
+        start.setTimeZone(QTimeZone::utc());
+        m_time.set(start.toSecsSinceEpoch());
+        ClockSchedule schedule(m_time, settings({{"Alarm1", 420}, {"Alarm2", 720}, {"Alarm3", 150}}, interval));
+        schedule.setPrayerDays(storedTimes);
+        schedule.setShutdownMinute(23 * 60 + 30);
+        QStringList log;
+        listen(schedule, log);
+        schedule.tick();
+        for (const QString &step : steps) {
+            if (step == "wake") {
+                schedule.noteSleep(false);
+                continue;
+            }
+            const qint64 seconds = step.section(' ', -1).toLongLong();
+            step.startsWith("sleep") ? m_time.sleep(seconds) : m_time.advance(seconds);
+            if (!step.startsWith("away"))
+                schedule.tick();
+        }
+        log.removeIf([&kinds](const QString &line) { return !kinds.contains(line.section(' ', 0, 0)); });
+        QCOMPARE(log, said);
+    }
+
+    // What follows the spoken time in its second, and the seconds that pass while it is spoken,
+    // wait until it has been heard; the time is shown meanwhile.
+    void spokenTimeHoldsTheRest()
+    {
+        const ScopedTimeZone pinned("Asia/Dhaka");
+        m_time.set(VirtualTimeSource::fromLocal(2026, 12, 7, 9, 14, 59));
+        ClockSchedule schedule(m_time, settings({{"Alarm1", 9 * 60 + 15}, {"Alarm2", 9 * 60 + 16}}));
+        QStringList log;
+        listen(schedule, log);
+        connect(&schedule, &ClockSchedule::announcementDue, &schedule, &ClockSchedule::hold);
+        connect(&schedule, &ClockSchedule::timeShown, [&log](const LocalTime &now) { log << "shown " + at(now); });
+        m_time.advance(1);
+        schedule.tick();
+        m_time.advance(62);
+        schedule.tick();
+        QCOMPARE(log, QStringList({"shown 12-07 09:15:00", "announce 12-07 09:15:00",
+                                   "shown 12-07 09:16:02"}));
+        log.clear();
+        schedule.resume();
+        QCOMPARE(log.filter("alarm"), QStringList({"alarm 1 12-07 09:15:00 on time", "alarm 2 12-07 09:16:00 on time"}));
+    }
+
+private:
+    // Alarm times by key, every one with a file.
+    ProfileSettings &settings(const QList<std::pair<QString, int>> &alarms, int interval = 0)
+    {
+        m_store = ProfileStore::openIniFile(m_dir.filePath(QString("%1.conf").arg(++m_profiles)));
+        m_store->writeInt("AnnounceInterval", "Interval", interval);
+        for (const auto &[key, minutes] : alarms) {
+            m_store->writeInt("Alarms", key, minutes);
+            m_store->writeText("Alarms", key + "_file", "/a.wav");
+        }
+        m_settings.emplace(*m_store);
+        m_settings->load();
+        return *m_settings;
+    }
+
+    // The owners' part: each due thing is logged; what came too late is named for the report.
+    static void listen(ClockSchedule &s, QStringList &log)
+    {
+        static const char *const prayers[] = {"Fajr", "Zohor", "Asr", "Magreb", "Isha", "Jumma"};
+        connect(&s, &ClockSchedule::announcementDue, [&log](const TickSecond &t) { log << "announce " + at(t.local); });
+        connect(&s, &ClockSchedule::prayerCallDue, [&log, &s](int prayer, const TickSecond &t) {
+            log << QString("prayer %1 %2 %3").arg(prayer).arg(at(t.local), timeliness(t));
+            if (t.missed())
+                s.noteMissed(t.local, prayers[prayer]);
+        });
+        connect(&s, &ClockSchedule::alarmDue, [&log, &s](int slot, const TickSecond &t) {
+            log << QString("alarm %1 %2 %3").arg(slot + 1).arg(at(t.local), timeliness(t));
+            if (t.missed())
+                s.noteMissed(t.local, QString("Alarm %1").arg(slot + 1));
+        });
+        connect(&s, &ClockSchedule::remindersDue,
+                [&log](const TickSecond &t) { log << QString("reminders %1 %2").arg(at(t.local), timeliness(t)); });
+        connect(&s, &ClockSchedule::remindersMissed, [&log](const LocalTime &from, const LocalTime &to) {
+            log << QString("reminders missed %1..%2").arg(at(from), at(to));
+        });
+        connect(&s, &ClockSchedule::shutdownDue, [&log, &s](const TickSecond &t) {
+            log << QString("shutdown %1 %2").arg(at(t.local), timeliness(t));
+            if (t.missed())
+                s.noteMissed(t.local, "Shutdown");
+        });
+        connect(&s, &ClockSchedule::missedWhileAway, [&log](const QStringList &what, bool slept) {
+            log << QString("missed while %1: %2").arg(slept ? "asleep" : "stopped", what.join(", "));
+        });
+    }
+
+    QTemporaryDir m_dir;
+    int m_profiles = 0;
+    std::unique_ptr<ProfileStore> m_store;
+    std::optional<ProfileSettings> m_settings;
+    VirtualTimeSource m_time;
+};
+
+QTEST_MAIN(TestClockSchedule)
+#include "tst_clockschedule.moc"

@@ -74,6 +74,14 @@ void fitCheckBoxTexts(QWidget *surface)
     }
 }
 
+// A dialog opened from a menu blocks the clock's own window only: a
+// reminder's pop-up that opens meanwhile can still be answered.
+int runBesideThePopups(QDialog &&dialog)
+{
+    dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec();
+}
+
 // Only a changed value is written, so that a tick never moves the cursor
 // of a field the user is typing in.
 void setText(QLineEdit *edit, const QString &text)
@@ -244,7 +252,7 @@ void ClockDialog::registerCommands()
         {Command::Minimize, [this] { hideWindow(); }},
         {Command::RepairDatabases, [this] { m_statusLine = kRepairing; writeControls(); }},
         {Command::ClearAllAlarms, [this] { m_alarms->clearAllAlarms(); }},
-        {Command::ViewAlarms, [this] { AlarmListDialog(m_settings).exec(); }},
+        {Command::ViewAlarms, [this] { runBesideThePopups(AlarmListDialog(m_settings, this)); }},
         {Command::EnablePrayerCall, [this] {
              m_prayerCallEnabled = m_prayerCallEnabled ? 0 : 1;
              m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);
@@ -262,13 +270,13 @@ void ClockDialog::registerCommands()
         {Command::TimingsByCity, [this] { runPrayerDialog<CityInfoDialog>(); }},
         {Command::AddEvent, [this] {
              const EventStore store(m_data);
-             EventAddDialog(store, m_prompts, m_time, m_sound, this).exec();
+             runBesideThePopups(EventAddDialog(store, m_prompts, m_time, m_sound, this));
          }},
         {Command::ViewEvents, [this] {
              const EventStore store(m_data);
-             EventViewDialog(store, m_prompts, m_time, this).exec();
+             runBesideThePopups(EventViewDialog(store, m_prompts, m_time, this));
          }},
-        {Command::About, [this] { AboutDialog(*m_links, this).exec(); }},
+        {Command::About, [this] { runBesideThePopups(AboutDialog(*m_links, this)); }},
         {Command::WebBrowser, [this] { m_links->openWebBrowser(); }},
         {Command::Help, [this] { m_links->openHelp(); }},
         {Command::StartAtLogin, [this] { flipLoginStart(); }},
@@ -297,8 +305,7 @@ void ClockDialog::onPrayerCallSetting()
 template <typename Dialog>
 void ClockDialog::runPrayerDialog()
 {
-    Dialog dialog(m_prayerStore, m_prompts, m_time, this);
-    dialog.exec();
+    runBesideThePopups(Dialog(m_prayerStore, m_prompts, m_time, this));
     m_schedule->reloadPrayerTimes();
 }
 

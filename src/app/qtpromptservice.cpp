@@ -1,5 +1,6 @@
 #include "app/qtpromptservice.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -44,8 +45,15 @@ PromptService::Answer toAnswer(int button)
 PromptService::Answer QtPromptService::messageBox(const QString &text, const QString &caption,
                                                   Buttons buttons, Icon icon)
 {
-    QMessageBox box(toMessageIcon(icon), caption, text, toStandardButtons(buttons), m_owner);
+    QMessageBox box(toMessageIcon(icon), caption, text, toStandardButtons(buttons), parentWindow());
+    box.setWindowModality(Qt::WindowModal);
     return toAnswer(box.exec());
+}
+
+QWidget *QtPromptService::parentWindow() const
+{
+    QWidget *active = QApplication::activeWindow();
+    return active ? active : m_owner;
 }
 
 QString QtPromptService::openFile(const FileChoice &choice)
@@ -60,7 +68,8 @@ QString QtPromptService::saveFile(const FileChoice &choice)
 
 QString QtPromptService::chooseFile(const FileChoice &choice, bool forSaving)
 {
-    QFileDialog dialog(m_owner);
+    QFileDialog dialog(parentWindow());
+    dialog.setWindowModality(Qt::WindowModal);
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters(choice.filter));

@@ -6,7 +6,9 @@
 
 class QWidget;
 
-// The prompts as Qt dialogs, owned by the main window.
+// The prompts as Qt dialogs, over the window the user is at (the main window
+// when none is active). Each blocks that window alone: a reminder's pop-up
+// that opens meanwhile can still be answered.
 class QtPromptService final : public PromptService
 {
 public:
@@ -24,6 +26,7 @@ public:
 
 private:
     QString chooseFile(const FileChoice &choice, bool forSaving);
+    QWidget *parentWindow() const;
 
     QWidget *m_owner;
 };

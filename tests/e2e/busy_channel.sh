@@ -11,24 +11,8 @@ needs="faketime /usr/bin/python3"
 source "$(dirname "$0")/desktop.sh"
 export SDL_AUDIODRIVER=disk
 
-# wave <file> <seconds> <byte>: 8-bit mono at 8000 Hz, every sample that byte,
-# so that the device's float output tells the two alarms apart (0.25, -0.25).
-wave() {
-  /usr/bin/python3 -c 'import sys, wave
-w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(1); w.setframerate(8000)
-w.writeframes(bytes([int(sys.argv[3])]) * (8000 * int(sys.argv[2])))' "$@"
-}
 wave "$scratch/long.wav" 62 160
 wave "$scratch/short.wav" 3 96
-
-# The disk driver truncates its file at every device open: it writes into a
-# pipe instead, whose reader notes when each piece arrived.
-record() {
-  /usr/bin/python3 -c 'import os, sys, time
-with open(sys.argv[1], "wb") as out, open(sys.argv[2], "w") as log:
-    while chunk := os.read(0, 65536):
-        out.write(chunk); log.write("%f %d\n" % (time.monotonic(), out.tell())); log.flush()' "$@"
-}
 
 start_tray_host
 
@@ -70,11 +54,7 @@ print("first alarm %d samples, second %d samples, %.2f s apart" % (len(first), l
 sys.exit(not (len(first) == 62 * 8000 and len(second) == 3 * 8000 and second[0] > first[-1] and gap < 2))
 EOF
 
-/usr/bin/python3 -m dbusmock --template notification_daemon -l "$scratch/notified.log" >/dev/null 2>&1 &
-pids+=($!)
-wait_for 10 /usr/bin/python3 -c 'import dbus, sys
-sys.exit(not dbus.SessionBus().name_has_owner("org.freedesktop.Notifications"))' ||
-  fail "the notification daemon did not start"
+notification_daemon "$scratch/notified.log"
 started=$(date +%s%N)
 clock 07:01:57 "Alarm1=422
 Alarm1_file=$scratch/gone.wav"

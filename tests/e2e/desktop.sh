@@ -42,3 +42,31 @@ start_tray_host() {
   wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
   sleep 0.3
 }
+
+# wave <file> <seconds> <byte>: 8-bit mono at 8000 Hz, every sample that byte,
+# so that the device's float output tells sounds apart (160: 0.25, 96: -0.25).
+wave() {
+  /usr/bin/python3 -c 'import sys, wave
+w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(1); w.setframerate(8000)
+w.writeframes(bytes([int(sys.argv[3])]) * (8000 * int(sys.argv[2])))' "$@"
+}
+
+# record <out> <log>: SDL's disk driver truncates its file at every device
+# open, so it writes into a pipe instead (SDL_DISKAUDIOFILE=/proc/self/fd/3),
+# whose reader notes when (seconds since 1970) each piece arrived.
+record() {
+  /usr/bin/python3 -c 'import os, sys, time
+with open(sys.argv[1], "wb") as out, open(sys.argv[2], "w") as log:
+    while chunk := os.read(0, 65536):
+        out.write(chunk); log.write("%f %d\n" % (time.time(), out.tell())); log.flush()' "$@"
+}
+
+# notification_daemon <log>: a notification service that logs each call,
+# prefixed with the (real) seconds since 1970.
+notification_daemon() {
+  /usr/bin/python3 -m dbusmock --template notification_daemon -l "$1" >/dev/null 2>&1 &
+  pids+=($!)
+  wait_for 10 /usr/bin/python3 -c 'import dbus, sys
+sys.exit(not dbus.SessionBus().name_has_owner("org.freedesktop.Notifications"))' ||
+    fail "the notification daemon did not start"
+}

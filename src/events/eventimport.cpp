@@ -128,7 +128,8 @@ std::optional<ImportedEvent> importedEvent(const CalendarEntry &entry, const Imp
     row.date = entry.date;
     row.time = entry.minutes;
     row.title = cut(summary, kTitleLength);
-    QString message = entry.description;
+    // Some programs write a description of a lone line break.
+    QString message = entry.description.trimmed().isEmpty() ? QString() : entry.description;
     if (row.title != summary || message.isEmpty())
         message = message.isEmpty() ? summary : summary + "\n" + message;
     row.message = cut(message, kColumnLength);

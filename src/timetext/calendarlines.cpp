@@ -48,29 +48,44 @@ bool isNameCharacter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
 }
 
-// The upper-cased name of "NAME[;PARAM=…]:VALUE", or empty when the line has another shape.
+// Where the value of "NAME[;PARAM=…]:VALUE" begins: after the first colon
+// outside quotes. -1 when there is none.
+qsizetype valueStart(const QByteArray &line)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == ':' && !quoted)
+            return i + 1;
+    }
+    return -1;
+}
+
+// The upper-cased name, or empty when the line has another shape.
 QByteArray nameOf(const QByteArray &line)
 {
     qsizetype end = 0;
     while (end < line.size() && isNameCharacter(line[end]))
         ++end;
-    if (end == 0 || end == line.size() || (line[end] != ':' && line[end] != ';')
-        || line.indexOf(':', end) < 0)
+    if (end == 0 || end == line.size() || (line[end] != ':' && line[end] != ';') || valueStart(line) < 0)
         return {};
     return line.left(end).toUpper();
 }
 
 bool isUtf8(const QByteArray &line)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = decoder(line);
-    return !decoder.hasError();
+    return !decoder.hasError() && !line.contains('\0');
 }
 
-// Names libical does not know are passed over, as the standard asks of readers.
+// Names libical does not know are passed over, as the standard asks of
+// readers; so are empty values, which programs write for texts they leave blank.
 bool valueReadable(const QByteArray &name, const QByteArray &line)
 {
-    if (icalproperty_string_to_kind(name.constData()) == ICAL_NO_PROPERTY)
+    if (icalproperty_string_to_kind(name.constData()) == ICAL_NO_PROPERTY
+        || line.mid(valueStart(line)).trimmed().isEmpty())
         return true;
     icalproperty *property = icalproperty_new_from_string(line.constData());
     if (!property)
@@ -93,17 +108,16 @@ QString lineAt(int number)
 QString checkLine(const ContentLine &line, QList<Open> &open, bool &calendarSeen)
 {
     const QString where = lineAt(line.number);
+    if (!calendarSeen && line.text.trimmed().toUpper() != "BEGIN:VCALENDAR")
+        return where + " is not the beginning of a calendar (BEGIN:VCALENDAR)";
     if (!isUtf8(line.text))
         return where + " is not UTF-8 text";
     const QByteArray name = nameOf(line.text);
     if (name.isEmpty())
         return where + " is not a calendar line: " + quoted(line.text);
-    const QByteArray value = line.text.mid(line.text.indexOf(':') + 1).trimmed().toUpper();
-    if (open.isEmpty() && !(name == "BEGIN" && value == "VCALENDAR")) {
-        if (!calendarSeen)
-            return where + " is not the beginning of a calendar (BEGIN:VCALENDAR)";
+    const QByteArray value = line.text.mid(valueStart(line.text)).trimmed().toUpper();
+    if (open.isEmpty() && !(name == "BEGIN" && value == "VCALENDAR"))
         return where + " lies outside the calendar";
-    }
     if (name == "BEGIN") {
         open << Open{value, line.number};
         calendarSeen = true;

@@ -62,6 +62,7 @@ private:
 
 Start EventReader::localStart(icaltimetype time, icaltimezone *zone) const
 {
+    time = icaltime_normalize(time); // "T240000" is the next day's midnight, not a minute 1440
     if (time.is_date) {
         const QDate date(time.year, time.month, time.day);
         return {date, m_from.allDayMinutes, localMoment(date, m_from.allDayMinutes)};

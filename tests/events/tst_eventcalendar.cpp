@@ -5,6 +5,7 @@
 #include "events/calendarimport.h"
 #include "events/evententry.h"
 #include "events/eventexport.h"
+#include "support/calendarcheck.h"
 #include "support/scopedtimezone.h"
 #include "support/scriptedprompts.h"
 #include "sound/wavewriter.h"
@@ -14,7 +15,6 @@
 #include <QTextStream>
 #include <QUrl>
 
-#include <libical/ical.h>
 
 using namespace CalendarFixtures;
 
@@ -272,15 +272,6 @@ private:
         for (const EventRow &row : stored.value())
             rows << described(row);
         return rows;
-    }
-
-    // What libical's restriction check and parser find wrong in a calendar.
-    static int libicalErrors(const QByteArray &text)
-    {
-        icalcomponent *calendar = icalparser_parse_string(text.constData());
-        const int errors = icalrestriction_check(calendar) ? icalcomponent_count_errors(calendar) : -1;
-        icalcomponent_free(calendar);
-        return errors;
     }
 
     static QByteArrayList uids(const QByteArray &text)

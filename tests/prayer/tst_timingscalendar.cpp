@@ -2,6 +2,7 @@
 
 #include "prayer/timingscalendar.h"
 #include "prayer/timingsexportdialog.h"
+#include "support/calendarcheck.h"
 #include "support/scopedtimezone.h"
 #include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
@@ -47,6 +48,9 @@ private slots:
         const CalendarOutcome outcome =
             exportPrayerTimings(path, m_db.store(), QDate(2026, 3, 12), QDate(2026, 3, 15), kNow);
         QCOMPARE(outcome.text, "13 prayer times exported to " + path);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(libicalErrors(written.readAll()), 0);
         QCOMPARE(eventsIn(path), (QStringList{
             "", "2026-03-12 05:00 Fajr", "2026-03-12 12:10 Zohor", "2026-03-12 15:50 Asr", "2026-03-12 18:10 Magreb",
             "2026-03-12 19:30 Isha", "2026-03-13 04:59 Fajr", "2026-03-13 12:11 Jumma", "2026-03-13 15:51 Asr",

@@ -155,7 +155,7 @@ CalendarOutcome importEventCalendar(const QString &path, const EventStore &store
     const ImportMoment moment{local.date(), local.hour * 60 + local.minute, settings.allDayMinutes};
     const CalendarReading reading = readCalendar(text, {moment.today, moment.nowMinutes, moment.allDayMinutes});
     if (!reading.error.isEmpty())
-        return {false, notImported(path, reading.error)};
+        return {false, notImported(path, reading.error) + " Save it again from the program it comes from."};
     Import import(store, settings, moment);
     const DbStatus stored = import.store(reading.entries);
     if (!stored.ok())

@@ -138,7 +138,8 @@ private slots:
         const CalendarOutcome outcome = importEventCalendar(path, m_db->store(), m_settings, kNow);
         qInfo().noquote() << QTest::currentDataTag() << "->" << outcome.text;
         QVERIFY(!outcome.done);
-        QCOMPARE(outcome.text, path + " could not be imported: " + reason + ". Nothing was stored.");
+        QCOMPARE(outcome.text, path + " could not be imported: " + reason
+                                   + ". Nothing was stored. Save it again from the program it comes from.");
         QCOMPARE(storedRows(), QStringList());
     }
 
@@ -236,7 +237,8 @@ private slots:
         const QString broken = write("notes.ics", "Dear diary\n");
         QCOMPARE(runImportCommand(broken, m_db->store(), m_settings, kNow, outStream, errStream), 1);
         QCOMPARE(err, broken + " could not be imported: Line 1 is not the beginning of a calendar "
-                               "(BEGIN:VCALENDAR). Nothing was stored.\n");
+                               "(BEGIN:VCALENDAR). Nothing was stored. Save it again from the program "
+                               "it comes from.\n");
         QCOMPARE(runExportCommand(m_dir.filePath("none.ics"), m_db->store(), kNow, outStream, errStream), 1);
         QVERIFY(err.endsWith("There are no events to export.\n"));
         QCOMPARE(out, QString());

@@ -1,7 +1,6 @@
 #include "calendarfixtures.h"
 #include "eventtestdb.h"
 
-#include "events/calendarcommands.h"
 #include "events/calendarimport.h"
 #include "events/evententry.h"
 #include "events/eventexport.h"
@@ -12,7 +11,6 @@
 #include "support/virtualtimesource.h"
 
 #include <QFileInfo>
-#include <QTextStream>
 #include <QUrl>
 
 
@@ -228,27 +226,6 @@ private slots:
         const QString restored = elsewhere.rows(QDate(2026, 3, 12)).value(0).playFile;
         QCOMPARE(restored, m_settings.memoFolder + "/chime.wav");
         QCOMPARE(read(restored), recording);
-    }
-
-    void commandLine()
-    {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        const QString broken = write("notes.ics", "Dear diary\n");
-        QCOMPARE(runImportCommand(broken, m_db->store(), m_settings, kNow, outStream, errStream), 1);
-        QCOMPARE(err, broken + " could not be imported: Line 1 is not the beginning of a calendar "
-                               "(BEGIN:VCALENDAR). Nothing was stored. Save it again from the program "
-                               "it comes from.\n");
-        QCOMPARE(runExportCommand(m_dir.filePath("none.ics"), m_db->store(), kNow, outStream, errStream), 1);
-        QVERIFY(err.endsWith("There are no events to export.\n"));
-        QCOMPARE(out, QString());
-
-        QCOMPARE(runImportCommand(write("web.ics", webCalendar()), m_db->store(), m_settings, kNow, outStream,
-                                  errStream), 0);
-        QCOMPARE(out, "2 events imported; 1 repeats: its next time was imported\n");
-        const QString exported = m_dir.filePath("all.ics");
-        QCOMPARE(runExportCommand(exported, m_db->store(), kNow, outStream, errStream), 0);
-        QVERIFY(out.endsWith("2 events exported to " + exported + "\n"));
     }
 
 private:

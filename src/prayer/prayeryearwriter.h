@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/dbresult.h"
-#include "prayer/prayerastronomy.h"
+#include "prayer/storedyear.h"
 
 #include <functional>
 
@@ -12,6 +12,5 @@ class PrayerStore;
 // table on one session: an empty table gets new rows, a partly filled one
 // gets the days it lacks and then every day's five times. Jumma is never
 // written. `progress` is told each day number once it is written.
-DbStatus writePrayerYear(const PrayerStore &store, DbSession &session,
-                         const PrayerCalcParams &params, const PrayerTimeTable &table,
+DbStatus writePrayerYear(const PrayerStore &store, DbSession &session, const StoredYear &year,
                          const std::function<void(int day)> &progress);

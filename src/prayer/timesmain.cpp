@@ -1,6 +1,7 @@
 // chimewise-times: prints a year of prayer times as the yearly generation stores them.
 #include "core/timesource.h"
 #include "prayer/timesarguments.h"
+#include "prayer/yearsummary.h"
 
 #include <QStringList>
 
@@ -19,10 +20,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "chimewise-times: %s\n%s\n", qPrintable(parsed.error), kTimesUsage);
         return 2;
     }
-    const PrayerCalcParams &params = parsed.request->params;
-    const QStringList lines = formatTimesTable(params, computePrayerYear(params),
-                                               parsed.request->clock);
-    for (const QString &line : lines)
+    const StoredYear year = computeStoredYear(parsed.request->spec);
+    for (const QString &line : formatTimesTable(year, parsed.request->clock))
         std::printf("%s\n", qPrintable(line));
+    if (const QString summary = adjustedDaysSummary(year); !summary.isEmpty())
+        std::fprintf(stderr, "chimewise-times: %s\n", qPrintable(summary));
     return 0;
 }

@@ -38,6 +38,7 @@ const QList<Item> kMenuBar = {
             {"Set Aa&zan Timings", Command::SetPrayerTimings, {}},
             {"&View and Edit Timings ", Command::EditPrayerTimings, {}},
             {"&Timings by City info", Command::TimingsByCity, {}},
+            {"&Alerts and Hijri Date", Command::PrayerAlerts, {}},
         }},
         {"Event &Schedules\tCtrl+S", 0, {
             {"&Add A New Event\tCtrl+A", Command::AddEvent, {}},

@@ -19,5 +19,6 @@ enum : int {
     WebBrowser = 32790,
     Help = 32792,
     StartAtLogin = 32793, // a new command: the autostart entry
+    PrayerAlerts = 32810, // a new command: the alerts before each prayer and the Hijri date
 };
 } // namespace Command

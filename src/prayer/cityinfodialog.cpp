@@ -84,10 +84,10 @@ CityInfoDialog::~CityInfoDialog() = default;
 
 void CityInfoDialog::initCityDialog()
 {
-    if (!databaseExists(m_store.dataSource())) {
+    if (!databaseExists(m_store.dataSource()))
         showStatus("Database not found. Creating Database");
-        reportDbError(createDatabase(m_store.dataSource()), m_prompts);
-    }
+    // Also gives a database of an older clock the columns it lacks, before anything is written.
+    reportDbError(createDatabase(m_store.dataSource()), m_prompts);
     fillCityList();
     if (loadSelectedCity())
         writeControls();
@@ -154,6 +154,20 @@ void CityInfoDialog::onZoneChosen()
         m_ui->longitudeDirectionList->setCurrentText(m_settings.longitudeDirection);
         m_ui->latitudeDirectionList->setCurrentText(m_settings.latitudeDirection);
     }
+}
+
+void CityInfoDialog::onFiqhChosen()
+{
+    m_settings.fiqhText = m_ui->fiqhList->currentText();
+    m_settings.ratioIndex = ratioForFiqh(m_settings.fiqhText);
+    m_ui->ratioList->setCurrentIndex(m_settings.ratioIndex);
+}
+
+void CityInfoDialog::onRatioChosen()
+{
+    m_settings.ratioIndex = m_ui->ratioList->currentIndex();
+    m_settings.fiqhText = fiqhForRatio(m_settings.ratioIndex);
+    m_ui->fiqhList->setCurrentText(m_settings.fiqhText);
 }
 
 bool CityInfoDialog::generatePrayerYear()
@@ -265,6 +279,8 @@ bool CityInfoDialog::readZone()
                                                         .arg(typedZone));
         return false;
     }
+    if (!s.zoneName.isEmpty())
+        s.timeZone = standardHours(s, TimeSource::toLocal(m_time.now()).year);
     return true;
 }
 

@@ -85,7 +85,7 @@ PrayerYearSpec toYearSpec(const CitySettings &settings, int year)
 QString gmtText(double hours)
 {
     const int minutes = int(std::lround(std::fabs(hours) * 60.0));
-    QString text = QString("GMT%1%2").arg(hours < 0 ? u'-' : u'+').arg(minutes / 60);
+    QString text = QString("GMT%1%2").arg(QChar(hours < 0 ? u'-' : u'+')).arg(minutes / 60);
     if (minutes % 60 != 0)
         text += QString::asprintf(":%02d", minutes % 60);
     return text;

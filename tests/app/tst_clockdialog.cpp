@@ -220,7 +220,7 @@ private slots:
         QTest::newRow("box on, database there") << 0 << 0 << true << none << 1;
         QTest::newRow("box off, no database") << 1 << 0 << false << none << 0;
         QTest::newRow("menu off, no database") << 1 << int(Command::EnablePrayerCall) << false << none << 0;
-        // The batch and edit dialogs open only while the call is on.
+        // The batch and edit dialogs open only while the call is on; they are greyed while it is off.
         QTest::newRow("batch, call on") << 1 << int(Command::SetPrayerTimings) << true
                                         << QStringList{"Update Prayer Time in Batch"} << 1;
         QTest::newRow("batch, call off") << 0 << int(Command::SetPrayerTimings) << true << none << 0;
@@ -248,12 +248,16 @@ private slots:
         QVERIFY(box->isEnabled());
         QCOMPARE(box->isChecked(), bool(storedOn));
         if (command == Command::EditPrayerTimings && callOn) // it opens on 1 January
-            m_clock->prompts.expectMessage("Can not update\nEmpty records", "Database Operation");
+            m_clock->prompts.expectMessage("This day has no times yet: type them and press Update to store them.",
+                                           "Database Operation");
 
         QCOMPARE(modalDialogsOpenedBy([&] { command ? dialog.onCommand(command) : box->click(); }), opened);
         QCOMPARE(stored("AnnounceInterval/Aazan_Announce").toInt(), callOn);
         QCOMPARE(box->isChecked(), bool(callOn));
         QCOMPARE(dialog.menus().isChecked(Command::EnablePrayerCall), bool(callOn));
+        // With the call off the two commands that would do nothing are greyed.
+        QCOMPARE(dialog.menus().isEnabled(Command::SetPrayerTimings), bool(callOn));
+        QCOMPARE(dialog.menus().isEnabled(Command::EditPrayerTimings), bool(callOn));
         QCOMPARE(databaseExists(m_clock->data), databaseThere || !opened.isEmpty());
     }
 

@@ -32,11 +32,10 @@ QString timeLeft(int seconds)
 // midnight shows as the clock will read then.
 QString timesText(const PrayerTimes &today, int weekday)
 {
+    const int noon = weekday == kFriday ? PrayerTimes::Jumma : PrayerTimes::Zohor;
     QStringList parts;
-    for (int prayer = PrayerTimes::Fajr; prayer < PrayerTimes::Count; ++prayer) {
-        const bool friday = weekday == kFriday;
-        if ((prayer == PrayerTimes::Zohor && friday) || (prayer == PrayerTimes::Jumma && !friday))
-            continue;
+    for (const int prayer : {int(PrayerTimes::Fajr), noon, int(PrayerTimes::Asr), int(PrayerTimes::Magreb),
+                             int(PrayerTimes::Isha)}) {
         if (const int minute = fallsAtMinute(today, prayer); minute >= 0)
             parts << prayerName(prayer) + u' ' + clock(minute);
     }

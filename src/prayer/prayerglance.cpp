@@ -39,7 +39,7 @@ QString timesText(const PrayerTimes &today, int weekday)
         if (const int minute = fallsAtMinute(today, prayer); minute >= 0)
             parts << prayerName(prayer) + u' ' + clock(minute);
     }
-    return parts.join("  ");
+    return parts.join(u' ');
 }
 
 } // namespace

@@ -10,7 +10,7 @@ struct LocalTime;
 // Today's prayers at a glance, for the tray tip and the window.
 struct PrayerGlance
 {
-    QString times; // "Fajr 05:11  Zohor 12:02  Asr 15:36  Magreb 17:40  Isha 19:00"
+    QString times; // "Fajr 05:11 Zohor 12:02 Asr 15:36 Magreb 17:40 Isha 19:00"
     QString next;  // "Asr 15:36 — in 1 h 12 min"
     QString hijri; // "17 Ramadan 1447 AH"
 

@@ -45,7 +45,7 @@ private slots:
         QTest::addColumn<PrayerRows>("rows");
         QTest::addColumn<LocalTime>("now");
         QTest::addColumn<QString>("tip");
-        const QString times = "Fajr 05:11  Zohor 12:02  Asr 15:36  Magreb 17:40  Isha 19:00";
+        const QString times = "Fajr 05:11 Zohor 12:02 Asr 15:36 Magreb 17:40 Isha 19:00";
         const PrayerRows plain{kDay, kDay, kDay};
         QTest::newRow("before Asr") << plain << at(kThursday, 14, 24) << "Asr 15:36 — in 1 h 12 min (" + times + ")";
         QTest::newRow("part of a minute counts") << plain << at(kThursday, 15, 35, 30)
@@ -54,13 +54,13 @@ private slots:
                                                      << "Fajr 05:11 — in 8 h (" + times + ")";
         QTest::newRow("Friday: Jumma for Zohor")
             << plain << at(5, 9, 0)
-            << "Jumma 13:00 — in 4 h (Fajr 05:11  Jumma 13:00  Asr 15:36  Magreb 17:40  Isha 19:00)";
+            << "Jumma 13:00 — in 4 h (Fajr 05:11 Jumma 13:00 Asr 15:36 Magreb 17:40 Isha 19:00)";
         QTest::newRow("tonight's Isha past midnight")
             << PrayerRows{kDay, withIsha(18), kDay} << at(kThursday, 20, 0)
-            << "Isha 00:18 — in 4 h 18 min (Fajr 05:11  Zohor 12:02  Asr 15:36  Magreb 17:40  Isha 00:18)";
+            << "Isha 00:18 — in 4 h 18 min (Fajr 05:11 Zohor 12:02 Asr 15:36 Magreb 17:40 Isha 00:18)";
         QTest::newRow("last night's Isha still to come")
             << PrayerRows{withIsha(18), withIsha(20), kDay} << at(kThursday, 0, 8)
-            << "Isha 00:18 — in 10 min (Fajr 05:11  Zohor 12:02  Asr 15:36  Magreb 17:40  Isha 00:20)";
+            << "Isha 00:18 — in 10 min (Fajr 05:11 Zohor 12:02 Asr 15:36 Magreb 17:40 Isha 00:20)";
         QTest::newRow("no times stored") << PrayerRows{} << at(kThursday, 9, 0) << "";
     }
 

@@ -146,7 +146,7 @@ void CityInfoDialog::onZoneChosen()
     if (zone == m_settings.zoneName)
         return;
     m_settings.zoneName = zone;
-    m_settings.timeZone = standardHours(m_settings, TimeSource::toLocal(m_time.now()).year);
+    m_settings.timeZone = standardHours(m_settings, currentYear());
     writeZone();
     // A place not saved yet starts on the directions its zone suggests.
     if (m_ui->cityCombo->findText(m_ui->cityCombo->currentText().trimmed()) < 0) {
@@ -179,7 +179,7 @@ bool CityInfoDialog::generatePrayerYear()
         FieldInput(m_prompts).refuse(m_ui->timeZoneEdit, "Illegal Time Zone Value");
         return false;
     }
-    const int year = TimeSource::toLocal(m_time.now()).year;
+    const int year = currentYear();
     const StoredYear stored = computeStoredYear(toYearSpec(m_settings, year));
     if (!confirmGeneration(year, int(stored.days.size())))
         return false;
@@ -280,7 +280,7 @@ bool CityInfoDialog::readZone()
         return false;
     }
     if (!s.zoneName.isEmpty())
-        s.timeZone = standardHours(s, TimeSource::toLocal(m_time.now()).year);
+        s.timeZone = standardHours(s, currentYear());
     return true;
 }
 
@@ -345,6 +345,11 @@ void CityInfoDialog::writeMethod()
     const auto spins = offsetSpins(ui);
     for (int i = 0; i < 5; ++i)
         spins[i]->setValue(s.offsets[i]);
+}
+
+int CityInfoDialog::currentYear() const
+{
+    return TimeSource::toLocal(m_time.now()).year;
 }
 
 void CityInfoDialog::showStatus(const QString &text)

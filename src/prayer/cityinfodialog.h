@@ -52,6 +52,7 @@ private:
     // The warnings and the question a generation puts first; false: do not go on.
     bool confirmGeneration(int year, int days);
     void suggestZone();
+    int currentYear() const; // the year a generation writes
     // Without a range (infinite bounds) only a number is asked for.
     void showStatus(const QString &text);
     void closeAsCancelled();

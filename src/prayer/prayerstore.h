@@ -34,7 +34,7 @@ struct CityRecord
     int byRatio = 0;         // 0 Asr by fiqh, 1 by shadow ratio
     int ratioIndex = 0;      // 0 means shadow factor 1, 1 means factor 2
     // Kept by the columns a database made before them gains with these values.
-    QString zoneName;        // IANA zone, e.g. "Asia/Dhaka"; empty: timeZone and daylightSaving
+    QString zoneName{};      // IANA zone, e.g. "Asia/Dhaka"; empty: timeZone and daylightSaving
     QString preset = "custom"; // a CalcPreset key
     int highLatitude = 0;    // a HighLatitudeRule
     std::array<int, 5> offsets{}; // minutes added to Fajr, Zohor, Asr, Magreb, Isha, -30..30

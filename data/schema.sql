@@ -15,7 +15,12 @@ CREATE TABLE Naamaz (
 );
 
 -- One row per saved place; read by column position. Coordinates are texts
--- such as "90 25 E"; the numbers are all double precision.
+-- such as "90 25 E"; the numbers up to Ratio are all double precision.
+-- ZoneName is an IANA zone ("Asia/Dhaka"; empty: TimeZone and HasDayLt),
+-- Preset a calculation method ("mwl", ..., "custom": FajrByInterval and
+-- FajrDepr), HighLat 0 by latitude, 1 middle of the night, 2 its seventh,
+-- 3 the twilight angle; the offsets are minutes added to each prayer.
+-- A database made before these columns gains them with these defaults.
 CREATE TABLE CITY (
   City VARCHAR(35) NOT NULL,
   longitude VARCHAR(7),
@@ -26,7 +31,15 @@ CREATE TABLE CITY (
   TimeZone DOUBLE,
   HasDayLt DOUBLE,
   ByRatio DOUBLE,
-  Ratio DOUBLE
+  Ratio DOUBLE,
+  ZoneName VARCHAR(64) DEFAULT '',
+  Preset VARCHAR(16) DEFAULT 'custom',
+  HighLat INTEGER DEFAULT 0,
+  FajrOffset INTEGER DEFAULT 0,
+  ZohorOffset INTEGER DEFAULT 0,
+  AsrOffset INTEGER DEFAULT 0,
+  MagrebOffset INTEGER DEFAULT 0,
+  IshaOffset INTEGER DEFAULT 0
 );
 CREATE INDEX CityByName ON CITY (City);
 

@@ -27,11 +27,13 @@
 #include "core/timesource.h"
 #include "timetext/clocktext.h"
 #include "prayer/cityinfodialog.h"
+#include "prayer/prayeralertdialog.h"
 #include "prayer/prayerbatchdialog.h"
 #include "prayer/prayereditdialog.h"
 #include "prayer/timingsexportdialog.h"
 #include "power/logindpower.h"
 #include "power/sleeptimer.h"
+#include "prayer/prayerglance.h"
 #include "prayer/prayerschedule.h"
 #include "browser/aboutdialog.h"
 #include "browser/browserlauncher.h"
@@ -41,6 +43,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -143,6 +146,13 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setMenuBar(m_menus->menuBar());
     layout->addWidget(m_surface);
+    m_prayerLine = new QLabel(this);
+    m_prayerLine->setObjectName("prayerLine");
+    m_prayerLine->setFont(m_surface->font());
+    m_prayerLine->setAlignment(Qt::AlignCenter);
+    m_prayerLine->setContentsMargins(0, 2, 0, 4);
+    m_prayerLine->hide(); // until there are times to show
+    layout->addWidget(m_prayerLine);
 
     connectControls();
     connectRinging();
@@ -214,12 +224,14 @@ void ClockDialog::connectControls()
 // told of the same way.
 void ClockDialog::connectRinging()
 {
-    connect(m_channel, &SoundChannel::ringingStarted, this, [this](const QString &what) {
+    const auto started = [this](const QString &what, const QString &, int, bool notice) {
         m_tray->showRinging();
-        m_notice->show(what);
+        if (notice)
+            m_notice->show(what);
         if (isActiveWindow())
             m_ui->stopSoundButton->setFocus();
-    });
+    };
+    connect(m_channel, &SoundChannel::ringingStarted, this, started);
     connect(m_channel, &SoundChannel::ringingEnded, this, [this] {
         m_tray->endRinging();
         m_notice->withdraw();
@@ -261,7 +273,7 @@ void ClockDialog::registerCommands()
              m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);
              onPrayerCallSetting();
          }},
-        // Allowed only while the prayer call is on; otherwise silently ignored.
+        // Offered only while the prayer call is on (updateMenuChecks greys them).
         {Command::SetPrayerTimings, [this] {
              if (m_prayerCallEnabled)
                  runPrayerDialog<PrayerBatchDialog>();
@@ -271,6 +283,7 @@ void ClockDialog::registerCommands()
                  runPrayerDialog<PrayerEditDialog>();
          }},
         {Command::TimingsByCity, [this] { runPrayerDialog<CityInfoDialog>(); }},
+        {Command::PrayerAlerts, [this] { runBesideThePopups(PrayerAlertDialog(m_settings, this)); }},
         {Command::AddEvent, [this] {
              const EventStore store(m_data);
              runBesideThePopups(EventAddDialog(store, m_prompts, m_time, m_sound, this));
@@ -370,6 +383,10 @@ void ClockDialog::showTime(const LocalTime &now)
     m_credit1 = kCreditIdea; // whatever was typed there goes within a second
     m_credit2 = kCreditVoice;
     writeControls();
+    const PrayerGlance prayers = prayerGlance(m_schedule->prayerRows(), now, m_settings.hijriAdjustment());
+    m_prayerLine->setText(prayers.windowLines());
+    m_prayerLine->setVisible(!m_prayerLine->text().isEmpty());
+    m_prayerTip = prayers.tipLine();
     updateTitleAndTip(now.hour, now.minute, now.second);
 }
 
@@ -377,7 +394,7 @@ void ClockDialog::updateTitleAndTip(int hour, int minute, int second)
 {
     const QString title = formatTitleText(m_titleBase, hour, minute, second);
     setWindowTitle(title);
-    m_tray->setTip(title);
+    m_tray->setTip(m_prayerTip.isEmpty() ? title : title + u'\n' + m_prayerTip);
 }
 
 void ClockDialog::flipLanguage()
@@ -403,6 +420,8 @@ void ClockDialog::updateMenuChecks()
 {
     m_menus->setChecked(Command::ToggleLanguage, m_english);
     m_menus->setChecked(Command::EnablePrayerCall, m_prayerCallEnabled);
+    m_menus->setEnabled(Command::SetPrayerTimings, m_prayerCallEnabled);
+    m_menus->setEnabled(Command::EditPrayerTimings, m_prayerCallEnabled);
     m_menus->setChecked(Command::StartAtLogin, m_loginStart.isOn());
 }
 

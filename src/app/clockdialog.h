@@ -32,6 +32,7 @@ class PrayerSchedule;
 class PromptService;
 class ProfileStore;
 class QButtonGroup;
+class QLabel;
 class RingingNotice;
 class ShellOpener;
 class SoundDevice;
@@ -138,6 +139,8 @@ private:
     bool m_placed = false;
 
     QString m_titleBase;
+    QLabel *m_prayerLine = nullptr; // today's prayers under the surface
+    QString m_prayerTip;            // and as the tip's second line
 
     // Exchanged with the controls, both ways, every second.
     QString m_credit1;

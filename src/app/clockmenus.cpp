@@ -39,6 +39,7 @@ const QList<Item> kMenuBar = {
             {"&View and Edit Timings ", Command::EditPrayerTimings, {}},
             {"&Timings by City info", Command::TimingsByCity, {}},
             {"Export Timings…", Command::ExportTimings, {}},
+            {"&Alerts and Hijri Date", Command::PrayerAlerts, {}},
         }},
         {"Event &Schedules\tCtrl+S", 0, {
             {"&Add A New Event\tCtrl+A", Command::AddEvent, {}},

@@ -66,7 +66,10 @@ void ClockTray::remove()
 
 void ClockTray::setTip(const QString &tip)
 {
-    m_icon->setToolTip(tip.left(kMaxTipLength));
+    QStringList lines = tip.split(u'\n');
+    for (QString &line : lines)
+        line.truncate(kMaxTipLineLength);
+    m_icon->setToolTip(lines.join(u'\n'));
 }
 
 bool ClockTray::isPresent() const

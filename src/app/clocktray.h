@@ -15,7 +15,9 @@ class ClockTray : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int kMaxTipLength = 63;
+    // Each line of the tip; the desktops' tips (X11 and StatusNotifierItem)
+    // take several lines of any length, but a line should stay readable.
+    static constexpr int kMaxTipLineLength = 127;
 
     ClockTray(const QIcon &icon, QMenu *popup, QObject *parent = nullptr);
 

@@ -23,5 +23,6 @@ enum : int {
     ImportCalendar = 32794,
     ExportCalendar = 32795,
     ExportTimings = 32796,
+    PrayerAlerts = 32810, // a new command: the alerts before each prayer and the Hijri date
 };
 } // namespace Command

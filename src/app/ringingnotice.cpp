@@ -19,15 +19,16 @@ QDBusMessage notificationCall(const char *method)
     return QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
 }
 
-// Critical, without a timeout: it stays until closed.
+// Lasting: critical, without a timeout, so it stays until closed; else
+// normal, for the desktop's usual time.
 QDBusMessage notifyCall(uint replaces, const QString &summary, const QString &body,
-                        const QStringList &actions)
+                        const QStringList &actions, bool lasting = true)
 {
     QDBusMessage notify = notificationCall("Notify");
-    const QVariantMap hints{{"urgency", QVariant::fromValue(uchar(2))},
+    const QVariantMap hints{{"urgency", QVariant::fromValue(uchar(lasting ? 2 : 1))},
                             {"desktop-entry", QStringLiteral("chimewise")}};
     notify << QStringLiteral("Chimewise") << replaces << QStringLiteral("chimewise") << summary << body
-           << actions << hints << 0;
+           << actions << hints << (lasting ? 0 : -1);
     return notify;
 }
 
@@ -66,12 +67,22 @@ void RingingNotice::withdraw()
 
 void RingingNotice::report(const QString &summary, const QString &detail)
 {
+    notifyOnce(summary, detail, true);
+}
+
+void RingingNotice::tell(const QString &summary)
+{
+    notifyOnce(summary, QString(), false);
+}
+
+void RingingNotice::notifyOnce(const QString &summary, const QString &detail, bool lasting)
+{
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         m_tray.showMessage(summary, detail);
         return;
     }
-    auto *call = new QDBusPendingCallWatcher(bus.asyncCall(notifyCall(0, summary, detail, {})), this);
+    auto *call = new QDBusPendingCallWatcher(bus.asyncCall(notifyCall(0, summary, detail, {}, lasting)), this);
     connect(call, &QDBusPendingCallWatcher::finished, this,
             [this, summary, detail](QDBusPendingCallWatcher *finished) {
                 finished->deleteLater();

@@ -20,6 +20,8 @@ public:
     void withdraw();
     // A notification of its own, kept until the user dismisses it.
     void report(const QString &summary, const QString &detail);
+    // A notification of its own that goes after the desktop's usual time.
+    void tell(const QString &summary);
 
 signals:
     void stopRequested();
@@ -29,6 +31,7 @@ private slots:
     void onClosed(uint id, uint reason);
 
 private:
+    void notifyOnce(const QString &summary, const QString &detail, bool lasting);
     void listen();
     void onNotified(QDBusPendingCallWatcher *call, const QString &what);
     void showInTray(const QString &what);

@@ -28,6 +28,12 @@ void connectSounds(ClockSchedule &schedule, const ScheduleOwners &o, QObject *co
         else
             o.prayers.call(prayer, second);
     });
+    QObject::connect(s, &ClockSchedule::prayerAlertDue, context,
+                     [o](int prayer, int minutesLeft, int prayerMinute, const TickSecond &second) {
+                         const QString alert = PrayerSchedule::alertText(prayer, minutesLeft, prayerMinute);
+                         o.notice.tell(alert);
+                         o.prayers.chime(alert, second);
+                     });
     QObject::connect(s, &ClockSchedule::channelCheckDue, context, [o] {
         if (o.channel.active())
             o.channel.pollChannel();

@@ -91,9 +91,23 @@ void ClockSchedule::checkAnnouncement(const TickSecond &second)
 
 void ClockSchedule::checkPrayerCall(const TickSecond &second)
 {
-    const int prayer = duePrayer(prayerTimesOn(second.local.date()), second.local);
+    const int prayer = duePrayer(prayerRowsOn(second.local.date()), second.local);
     if (prayer >= 0)
         emit prayerCallDue(prayer, second);
+}
+
+// An alert caught up after its prayer began, or long ago, would only
+// mislead: the call itself rings or is named.
+void ClockSchedule::checkPrayerAlert(const TickSecond &second)
+{
+    if (second.missed())
+        return;
+    const auto due = duePrayerAlert(prayerRowsOn(second.local.date()), m_settings.prayerAlerts(), second.local);
+    if (!due)
+        return;
+    const qint64 left = qint64(due->minute) * 60 - second.local.secondOfDay() - (m_time.now() - second.calendar);
+    if (left > 0)
+        emit prayerAlertDue(due->prayer, int((left + 59) / 60), due->minute, second);
 }
 
 void ClockSchedule::checkChannel(const TickSecond &second)
@@ -172,20 +186,22 @@ void ClockSchedule::setPrayerDays(PrayerDays days)
 void ClockSchedule::reloadPrayerTimes()
 {
     m_prayerDay = QDate();
-    prayerTimesOn(TimeSource::toLocal(m_time.now()).date());
+    prayerRowsOn(TimeSource::toLocal(m_time.now()).date());
 }
 
-// A day without stored times keeps the times held before.
-const PrayerTimes &ClockSchedule::prayerTimesOn(const QDate &day)
+// A day without stored times keeps the times held before; its neighbours have none then.
+const PrayerRows &ClockSchedule::prayerRowsOn(const QDate &day)
 {
     if (day != m_prayerDay) {
         m_prayerDay = day;
         if (m_prayerDays) {
             if (const std::optional<PrayerTimes> stored = m_prayerDays(day))
-                m_prayerTimes = *stored;
+                m_prayerRows.today = *stored;
+            m_prayerRows.before = m_prayerDays(day.addDays(-1)).value_or(PrayerTimes{});
+            m_prayerRows.after = m_prayerDays(day.addDays(1)).value_or(PrayerTimes{});
         }
     }
-    return m_prayerTimes;
+    return m_prayerRows;
 }
 
 void ClockSchedule::setShutdownMinute(TimeOfDay minute)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/minuteofday.h"
+#include "core/prayermoments.h"
 #include "core/prayertimes.h"
 #include "core/secondcatchup.h"
 
@@ -19,8 +20,9 @@ class TimeSource;
 // The heart of the clock: once a second it decides what has fallen due and
 // says so; its owners act (the channel plays, the pop-up shows, logind is
 // asked). Every second owed since the last tick is checked, oldest first,
-// in this order: the spoken time, the prayer call, the channel's end, the
-// alarms, at second 0 of each minute the reminders, then the sleep timer.
+// in this order: the spoken time, the prayer call, the alert before a
+// prayer, the channel's end, the alarms, at second 0 of each minute the
+// reminders, then the sleep timer.
 // Each tick first shows the time and ends with what follows the sound and
 // the face. Nothing here waits: an owner that needs the rest of its second
 // to wait (the spoken time) holds the checks and resumes them later.
@@ -44,8 +46,8 @@ public:
     void tick();
 
     void setPrayerDays(PrayerDays days);
-    // The times of the day of the newest second checked.
-    const PrayerTimes &prayerTimes() const { return m_prayerTimes; }
+    // The times of the day of the newest second checked, and of the days either side.
+    const PrayerRows &prayerRows() const { return m_prayerRows; }
     // Read again once the stored times have changed.
     void reloadPrayerTimes();
     void setShutdownMinute(TimeOfDay minute); // kNoTime: the sleep timer is not armed
@@ -63,6 +65,10 @@ signals:
     void timeShown(const LocalTime &now);
     void announcementDue(const TickSecond &second);
     void prayerCallDue(int prayer, const TickSecond &second);
+    // `minutesLeft` before the prayer at `prayerMinute` (from the second's
+    // midnight; 1440 or more: past the next). Never for a missed second, nor
+    // once the prayer has begun.
+    void prayerAlertDue(int prayer, int minutesLeft, int prayerMinute, const TickSecond &second);
     void channelCheckDue();
     void alarmDue(int slot, const TickSecond &second);
     void remindersDue(const TickSecond &second);
@@ -80,17 +86,19 @@ private:
     void runOwed();
     void checkAnnouncement(const TickSecond &second);
     void checkPrayerCall(const TickSecond &second);
+    void checkPrayerAlert(const TickSecond &second);
     void checkChannel(const TickSecond &second);
     void checkAlarms(const TickSecond &second);
     void checkReminders(const TickSecond &second);
     void checkShutdown(const TickSecond &second);
     void endMissedMinutes();
     void reportMissed();
-    const PrayerTimes &prayerTimesOn(const QDate &day);
+    const PrayerRows &prayerRowsOn(const QDate &day);
 
     static constexpr Check kChecks[] = {
-        &ClockSchedule::checkAnnouncement, &ClockSchedule::checkPrayerCall, &ClockSchedule::checkChannel,
-        &ClockSchedule::checkAlarms,       &ClockSchedule::checkReminders,  &ClockSchedule::checkShutdown,
+        &ClockSchedule::checkAnnouncement, &ClockSchedule::checkPrayerCall, &ClockSchedule::checkPrayerAlert,
+        &ClockSchedule::checkChannel,      &ClockSchedule::checkAlarms,     &ClockSchedule::checkReminders,
+        &ClockSchedule::checkShutdown,
     };
 
     TimeSource &m_time;
@@ -104,7 +112,7 @@ private:
 
     PrayerDays m_prayerDays;
     QDate m_prayerDay;
-    PrayerTimes m_prayerTimes;
+    PrayerRows m_prayerRows;
     TimeOfDay m_shutdownMinute = kNoTime;
 
     std::optional<LocalTime> m_missedMinutesFrom;

@@ -1,11 +1,5 @@
 #include "core/duerules.h"
 
-namespace {
-
-constexpr int kFriday = 5;
-
-} // namespace
-
 bool isAnnouncementDue(int intervalIndex, const LocalTime &second)
 {
     static constexpr int kPeriodMinutes[] = {15, 30, 60};
@@ -14,17 +8,27 @@ bool isAnnouncementDue(int intervalIndex, const LocalTime &second)
     return second.secondOfDay() % (60 * kPeriodMinutes[intervalIndex]) == 0;
 }
 
-int duePrayer(const PrayerTimes &times, const LocalTime &second)
+int duePrayer(const PrayerRows &rows, const LocalTime &second)
 {
-    const bool friday = second.weekday == kFriday;
-    for (int prayer = PrayerTimes::Fajr; prayer < PrayerTimes::Count; ++prayer) {
-        if ((prayer == PrayerTimes::Zohor && friday) || (prayer == PrayerTimes::Jumma && !friday))
-            continue;
-        // A 0 means no time: it never rings, not even at midnight.
-        if (times.minutes[prayer] > 0 && ringsAt(times.minutes[prayer], second.secondOfDay()))
-            return prayer;
+    // A 0 means no time: it never rings, not even at midnight.
+    for (const PrayerMoment &moment : prayerMoments(rows, second.weekday)) {
+        if (moment.minute >= 0 && ringsAt(moment.minute, second.secondOfDay()))
+            return moment.prayer;
     }
     return -1;
+}
+
+std::optional<PrayerMoment> duePrayerAlert(const PrayerRows &rows, const PrayerAlerts &alerts,
+                                           const LocalTime &second)
+{
+    if (second.second != 0)
+        return std::nullopt;
+    for (const PrayerMoment &moment : prayerMoments(rows, second.weekday)) {
+        const int before = alerts[moment.prayer == PrayerTimes::Jumma ? PrayerTimes::Zohor : moment.prayer];
+        if (before > 0 && (moment.minute - before) * 60 == second.secondOfDay())
+            return moment;
+    }
+    return std::nullopt;
 }
 
 int dueAlarm(const AlarmSlots &alarms, const LocalTime &second)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/minuteofday.h"
+#include "core/prayermoments.h"
 #include "core/prayertimes.h"
 #include "core/profilesettings.h"
 #include "core/timesource.h"
@@ -12,10 +13,16 @@
 // anything else never.
 bool isAnnouncementDue(int intervalIndex, const LocalTime &second);
 
-// The prayer whose time falls on this second, or -1. On a Friday Jumma is
-// called instead of Zohor; on the other days Jumma is passed over. The
-// first in the order Fajr .. Jumma wins.
-int duePrayer(const PrayerTimes &times, const LocalTime &second);
+// The prayer whose time falls on this second, or -1: the second's own day's
+// times, and the Magreb or Isha of the evening before when it is past
+// midnight. On a Friday Jumma is called instead of Zohor; on the other days
+// Jumma is passed over. The first in the order Fajr .. Jumma wins.
+int duePrayer(const PrayerRows &rows, const LocalTime &second);
+
+// The prayer whose alert falls on this second (its minutes before it, Jumma
+// taking Zohor's), if any; the prayer may be past the next midnight.
+std::optional<PrayerMoment> duePrayerAlert(const PrayerRows &rows, const PrayerAlerts &alerts,
+                                           const LocalTime &second);
 
 // The lowest alarm slot whose time falls on this second, or -1.
 int dueAlarm(const AlarmSlots &alarms, const LocalTime &second);

@@ -22,3 +22,7 @@ struct PrayerTimes
     int operator[](Index i) const { return minutes[i]; }
     bool operator==(const PrayerTimes &) const = default;
 };
+
+// Minutes before Fajr, Zohor, Asr, Magreb and Isha that an alert is given
+// (Jumma takes Zohor's); 0: none.
+using PrayerAlerts = std::array<int, 5>;

@@ -2,6 +2,19 @@
 
 #include "core/profilestore.h"
 
+#include <algorithm>
+
+namespace {
+
+const char *const kAlertPrayers[] = {"Fajr", "Zohor", "Asr", "Magreb", "Isha"};
+
+int inRange(int value, int limit)
+{
+    return value >= -limit && value <= limit ? value : 0;
+}
+
+} // namespace
+
 ProfileSettings::ProfileSettings(ProfileStore &store)
     : m_store(store)
 {
@@ -22,6 +35,11 @@ void ProfileSettings::load()
 
     m_isEnglish = m_store.readInt(AnnounceInterval, IsEnglish, 0);
     m_prayerCallOn = m_store.readInt(AnnounceInterval, AazanAnnounce, 1);
+    for (int i = 0; i < int(m_prayerAlerts.size()); ++i) {
+        const int minutes = m_store.readInt(Prayer, QString(AlertPrefix) + kAlertPrayers[i], 0);
+        m_prayerAlerts[i] = std::max(0, inRange(minutes, kMaxAlertMinutes));
+    }
+    m_hijriAdjustment = inRange(m_store.readInt(Prayer, HijriAdjust, 0), kMaxHijriAdjustment);
 }
 
 void ProfileSettings::setInterval(int index)
@@ -108,4 +126,17 @@ int ProfileSettings::readAllDayReminder() const
     constexpr int kNine = 9 * 60;
     const int minutes = m_store.readInt(ProfileKey::Events, ProfileKey::AllDayReminder, kNine);
     return minutes >= 0 && minutes < 1440 ? minutes : kNine;
+}
+
+void ProfileSettings::setPrayerAlerts(const PrayerAlerts &alerts)
+{
+    m_prayerAlerts = alerts;
+    for (int i = 0; i < int(alerts.size()); ++i)
+        m_store.writeInt(ProfileKey::Prayer, QString(ProfileKey::AlertPrefix) + kAlertPrayers[i], alerts[i]);
+}
+
+void ProfileSettings::setHijriAdjustment(int days)
+{
+    m_hijriAdjustment = days;
+    m_store.writeInt(ProfileKey::Prayer, ProfileKey::HijriAdjust, days);
 }

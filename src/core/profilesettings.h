@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/prayertimes.h"
+
 #include <QString>
 
 #include <array>
@@ -23,6 +25,10 @@ inline constexpr char Startup[] = "Startup";
 inline constexpr char LoginStartOffered[] = "LoginStartOffered";
 inline constexpr char Events[] = "Events";
 inline constexpr char AllDayReminder[] = "AllDayReminder";
+inline constexpr char Prayer[] = "Prayer";
+inline constexpr char HijriAdjust[] = "HijriAdjust"; // days, -2..2
+// "AlertFajr" .. "AlertIsha": minutes before the prayer, 0..120.
+inline constexpr char AlertPrefix[] = "Alert";
 } // namespace ProfileKey
 
 inline constexpr int kAlarmSlots = 16;
@@ -87,10 +93,20 @@ public:
     int readAllDayReminder() const;
     void setLoginStartOffered();
 
+    static constexpr int kMaxAlertMinutes = 120;
+    static constexpr int kMaxHijriAdjustment = 2;
+    // A stored value outside its range reads as 0.
+    const PrayerAlerts &prayerAlerts() const { return m_prayerAlerts; }
+    void setPrayerAlerts(const PrayerAlerts &alerts);
+    int hijriAdjustment() const { return m_hijriAdjustment; }
+    void setHijriAdjustment(int days);
+
 private:
     ProfileStore &m_store;
     int m_interval = 0;
     std::array<AlarmEntry, kAlarmSlots> m_alarms;
     int m_isEnglish = 0;
     int m_prayerCallOn = 1;
+    PrayerAlerts m_prayerAlerts{};
+    int m_hijriAdjustment = 0;
 };

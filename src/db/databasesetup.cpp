@@ -23,5 +23,6 @@ DbStatus createDatabase(const DataSource &source)
 {
     // An embedded file that is not there yet is made whole by opening it.
     DbSession session(source);
-    return session.createMissingTables();
+    const DbStatus tables = session.createMissingTables();
+    return tables.ok() ? session.addMissingColumns() : tables;
 }

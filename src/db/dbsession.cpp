@@ -13,6 +13,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace {
 
 // Another program holding the file locked keeps the window this long at
@@ -241,6 +243,32 @@ DbStatus DbSession::createMissingTables()
     }
     if (inTransaction && !db.commit())
         return failure(db.lastError());
+    return {};
+}
+
+DbStatus DbSession::addMissingColumns()
+{
+    if (!m_openStatus.ok())
+        return m_openStatus;
+    const QSqlDatabase db = database();
+    const QStringList present = db.tables();
+    for (const QString &statement : schemaStatements()) {
+        const QString table = schemaTableOf(statement);
+        // The table as the database spells it: a server may fold names to lower case.
+        const auto stored = std::find_if(present.cbegin(), present.cend(), [&table](const QString &name) {
+            return name.compare(table, Qt::CaseInsensitive) == 0;
+        });
+        if (!statement.startsWith("CREATE TABLE", Qt::CaseInsensitive) || stored == present.cend())
+            continue;
+        const QSqlRecord fields = db.record(*stored);
+        for (const SchemaColumn &column : schemaColumnsOf(statement)) {
+            if (fields.contains(column.name))
+                continue;
+            const DbStatus added = execute(QString("ALTER TABLE %1 ADD COLUMN %2").arg(table, column.definition));
+            if (!added.ok())
+                return added;
+        }
+    }
     return {};
 }
 

@@ -51,6 +51,9 @@ public:
     QStringList missingTables() const;
     // Creates them with their indexes, all or none.
     DbStatus createMissingTables();
+    // Adds to the tables there the columns of data/schema.sql they lack, with
+    // the schema's defaults; the values already stored stay as they are.
+    DbStatus addMissingColumns();
 
     // For callers that keep their own queries on this connection.
     QSqlDatabase database() const;

@@ -36,3 +36,31 @@ QStringList schemaTables()
     }
     return tables;
 }
+
+QList<SchemaColumn> schemaColumnsOf(const QString &statement)
+{
+    const qsizetype open = statement.indexOf(u'(');
+    const qsizetype close = statement.lastIndexOf(u')');
+    QList<SchemaColumn> columns;
+    if (open < 0 || close < open)
+        return columns;
+    // Commas inside a type's parentheses do not end a column.
+    int depth = 0;
+    QString current;
+    const auto take = [&columns](const QString &definition) {
+        const QString trimmed = definition.simplified();
+        if (!trimmed.isEmpty())
+            columns << SchemaColumn{trimmed.section(u' ', 0, 0), trimmed};
+    };
+    for (const QChar c : statement.mid(open + 1, close - open - 1)) {
+        depth += c == u'(' ? 1 : c == u')' ? -1 : 0;
+        if (c == u',' && depth == 0) {
+            take(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    take(current);
+    return columns;
+}

@@ -8,11 +8,14 @@
 #include "core/timesource.h"
 #include "prayer/prayerstore.h"
 #include "prayer/prayeryearwriter.h"
+#include "prayer/yearsummary.h"
+#include "prayer/zonelist.h"
 #include "ui_cityinfodialog.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +36,21 @@ QString number(double value)
     return QString::number(value, 'g', 10);
 }
 
+std::array<QSpinBox *, 5> offsetSpins(const Ui::CityInfoDialogForm &ui)
+{
+    return {ui.fajrOffsetSpin, ui.zohorOffsetSpin, ui.asrOffsetSpin, ui.magrebOffsetSpin, ui.ishaOffsetSpin};
+}
+
+int presetIndex(const QString &key)
+{
+    const std::vector<CalcPreset> &presets = calcPresets();
+    for (int i = 0; i < int(presets.size()); ++i) {
+        if (presets[i].key == key)
+            return i;
+    }
+    return int(presets.size()) - 1;
+}
+
 } // namespace
 
 CityInfoDialog::CityInfoDialog(const PrayerStore &store, PromptService &prompts,
@@ -45,7 +63,16 @@ CityInfoDialog::CityInfoDialog(const PrayerStore &store, PromptService &prompts,
 {
     m_ui->setupUi(this);
     m_ui->cityCombo->lineEdit()->setMaxLength(35);
+    fillZoneList(m_ui->zoneCombo);
+    for (const CalcPreset &preset : calcPresets())
+        m_ui->presetList->addItem(preset.name);
     connect(m_ui->cityCombo, &QComboBox::activated, this, [this] { loadSelectedCity(); });
+    connect(m_ui->zoneCombo, &QComboBox::activated, this, &CityInfoDialog::onZoneChosen);
+    connect(m_ui->zoneCombo->lineEdit(), &QLineEdit::editingFinished, this, &CityInfoDialog::onZoneChosen);
+    connect(m_ui->presetList, &QComboBox::activated, this, [this] {
+        readMethod();
+        writeMethod();
+    });
     connect(m_ui->fiqhList, &QComboBox::activated, this, &CityInfoDialog::onFiqhChosen);
     connect(m_ui->ratioList, &QComboBox::activated, this, &CityInfoDialog::onRatioChosen);
     connect(m_ui->generateButton, &QPushButton::clicked, this, [this] { generatePrayerYear(); });
@@ -57,10 +84,10 @@ CityInfoDialog::~CityInfoDialog() = default;
 
 void CityInfoDialog::initCityDialog()
 {
-    if (!databaseExists(m_store.dataSource())) {
+    if (!databaseExists(m_store.dataSource()))
         showStatus("Database not found. Creating Database");
-        reportDbError(createDatabase(m_store.dataSource()), m_prompts);
-    }
+    // Also gives a database of an older clock the columns it lacks, before anything is written.
+    reportDbError(createDatabase(m_store.dataSource()), m_prompts);
     fillCityList();
     if (loadSelectedCity())
         writeControls();
@@ -100,7 +127,33 @@ bool CityInfoDialog::loadSelectedCity()
     else
         m_settings.fiqhText = kHanafi;
     writeControls();
+    if (record.value())
+        suggestZone();
     return true;
+}
+
+// A city saved before zones were kept follows the fixed April to October rule.
+void CityInfoDialog::suggestZone()
+{
+    if (m_settings.zoneName.isEmpty())
+        showStatus(QString("Choose the zone of %1, so that its summer time follows the zone's own rules.")
+                       .arg(m_settings.city));
+}
+
+void CityInfoDialog::onZoneChosen()
+{
+    const QString zone = knownZone(m_ui->zoneCombo, m_ui->zoneCombo->currentText());
+    if (zone == m_settings.zoneName)
+        return;
+    m_settings.zoneName = zone;
+    m_settings.timeZone = standardHours(m_settings, currentYear());
+    writeZone();
+    // A place not saved yet starts on the directions its zone suggests.
+    if (m_ui->cityCombo->findText(m_ui->cityCombo->currentText().trimmed()) < 0) {
+        startDirections(m_settings);
+        m_ui->longitudeDirectionList->setCurrentText(m_settings.longitudeDirection);
+        m_ui->latitudeDirectionList->setCurrentText(m_settings.latitudeDirection);
+    }
 }
 
 void CityInfoDialog::onFiqhChosen()
@@ -122,21 +175,46 @@ bool CityInfoDialog::generatePrayerYear()
     if (!readControls())
         return false;
     writeControls();
-    if (!timeZoneAllowed(m_settings.timeZone)) {
+    if (m_settings.zoneName.isEmpty() && !timeZoneAllowed(m_settings.timeZone)) {
         FieldInput(m_prompts).refuse(m_ui->timeZoneEdit, "Illegal Time Zone Value");
         return false;
     }
-    const PrayerCalcParams params = toCalcParams(m_settings, TimeSource::toLocal(m_time.now()).year);
-    const PrayerTimeTable table = computePrayerYear(params);
+    const int year = currentYear();
+    const StoredYear stored = computeStoredYear(toYearSpec(m_settings, year));
+    if (!confirmGeneration(year, int(stored.days.size())))
+        return false;
     saveCity();
 
     DbSession session = m_store.openSession();
-    const DbStatus written = writePrayerYear(m_store, session, params, table, [this](int day) {
+    const DbStatus written = writePrayerYear(m_store, session, stored, [this](int day) {
         showStatus(QString::asprintf("Processing Record %d", day));
         if (day % 32 == 0)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
-    return reportDbError(written, m_prompts);
+    if (!reportDbError(written, m_prompts))
+        return false;
+    if (const QString summary = adjustedDaysSummary(stored); !summary.isEmpty())
+        m_prompts.messageBox(summary + ".", "Chimewise", PromptService::Buttons::Ok, PromptService::Icon::Information);
+    return true;
+}
+
+bool CityInfoDialog::confirmGeneration(int year, int days)
+{
+    if (m_settings.city.trimmed().isEmpty()) {
+        FieldInput(m_prompts).refuse(m_ui->cityCombo, "Type the name of the city first: its settings are kept under it.");
+        return false;
+    }
+    const auto ask = [this](const QString &question) {
+        return m_prompts.messageBox(question, "Chimewise", PromptService::Buttons::YesNo, PromptService::Icon::Question)
+               == PromptService::Answer::Yes;
+    };
+    if (const QString mismatch = zoneMismatch(m_settings, year); !mismatch.isEmpty() && !ask(mismatch + "\n\nGenerate the times anyway?"))
+        return false;
+    DbSession session = m_store.openSession();
+    const DbResult<bool> hasRows = m_store.anyDayRows(session);
+    if (!reportDbError(hasRows, m_prompts))
+        return false;
+    return !hasRows.value() || ask(QString("Replace the prayer times of all %1 days of %2?").arg(days).arg(year));
 }
 
 void CityInfoDialog::saveCity()
@@ -185,6 +263,36 @@ bool CityInfoDialog::readControls()
     s.byRatio = ui.ratioRadio->isChecked() ? 1 : 0;
     s.fiqhText = ui.fiqhList->currentText();
     s.ratioIndex = ui.ratioList->currentIndex();
+    return readZone() && readMethod();
+}
+
+bool CityInfoDialog::readZone()
+{
+    CitySettings &s = m_settings;
+    const Ui::CityInfoDialogForm &ui = *m_ui;
+    const QString typedZone = ui.zoneCombo->currentText().trimmed();
+    s.zoneName = knownZone(ui.zoneCombo, typedZone);
+    if (!typedZone.isEmpty() && s.zoneName.isEmpty()) {
+        FieldInput(m_prompts).refuse(ui.zoneCombo, QString("There is no zone named \"%1\". Type part of the name, "
+                                                            "such as Dhaka or London, and pick it from the list; or "
+                                                            "leave it empty to use the offset and the daylight box.")
+                                                        .arg(typedZone));
+        return false;
+    }
+    if (!s.zoneName.isEmpty())
+        s.timeZone = standardHours(s, currentYear());
+    return true;
+}
+
+bool CityInfoDialog::readMethod()
+{
+    CitySettings &s = m_settings;
+    const Ui::CityInfoDialogForm &ui = *m_ui;
+    s.preset = calcPresets()[std::max(0, ui.presetList->currentIndex())].key;
+    s.highLatitude = std::max(0, ui.highLatitudeList->currentIndex());
+    const auto spins = offsetSpins(ui);
+    for (int i = 0; i < 5; ++i)
+        s.offsets[i] = spins[i]->value();
     return true;
 }
 
@@ -210,6 +318,38 @@ void CityInfoDialog::writeControls()
     ui.ratioRadio->setChecked(s.byRatio != 0);
     ui.fiqhList->setCurrentIndex(ui.fiqhList->findText(s.fiqhText));
     ui.ratioList->setCurrentIndex(s.ratioIndex == 0 || s.ratioIndex == 1 ? s.ratioIndex : -1);
+    writeZone();
+    writeMethod();
+}
+
+// With a zone, its rules give the offset and the summer time.
+void CityInfoDialog::writeZone()
+{
+    const CitySettings &s = m_settings;
+    Ui::CityInfoDialogForm &ui = *m_ui;
+    ui.zoneCombo->setCurrentIndex(std::max(0, ui.zoneCombo->findText(s.zoneName)));
+    ui.zoneCombo->setEditText(s.zoneName);
+    ui.timeZoneEdit->setText(number(s.timeZone));
+    ui.timeZoneEdit->setEnabled(s.zoneName.isEmpty());
+    ui.daylightCheck->setEnabled(s.zoneName.isEmpty());
+}
+
+// With a preset, its angles replace the custom method's.
+void CityInfoDialog::writeMethod()
+{
+    const CitySettings &s = m_settings;
+    Ui::CityInfoDialogForm &ui = *m_ui;
+    ui.presetList->setCurrentIndex(presetIndex(s.preset));
+    ui.fajrGroup->setEnabled(presetByKey(s.preset).isCustom());
+    ui.highLatitudeList->setCurrentIndex(s.highLatitude);
+    const auto spins = offsetSpins(ui);
+    for (int i = 0; i < 5; ++i)
+        spins[i]->setValue(s.offsets[i]);
+}
+
+int CityInfoDialog::currentYear() const
+{
+    return TimeSource::toLocal(m_time.now()).year;
 }
 
 void CityInfoDialog::showStatus(const QString &text)

@@ -32,7 +32,8 @@ public:
     bool loadSelectedCity();
     void onFiqhChosen();
     void onRatioChosen();
-    // False when nothing was written: a value to correct, or a database error.
+    // False when nothing was written: a value to correct, a question
+    // answered No, or a database error.
     bool generatePrayerYear();
     void saveCity();
 
@@ -42,7 +43,16 @@ public:
 
 private:
     bool readControls();
+    bool readZone();
+    bool readMethod();
     void writeControls();
+    void writeZone();
+    void writeMethod();
+    void onZoneChosen();
+    // The warnings and the question a generation puts first; false: do not go on.
+    bool confirmGeneration(int year, int days);
+    void suggestZone();
+    int currentYear() const; // the year a generation writes
     // Without a range (infinite bounds) only a number is asked for.
     void showStatus(const QString &text);
     void closeAsCancelled();

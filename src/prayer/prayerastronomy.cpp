@@ -168,14 +168,23 @@ struct Observer
     double sinLatitude;
     double cosLatitude;
     double cosSunriseZenith;
-    double cosTwilightZenith;
+    double cosFajrZenith;
+    double cosIshaZenith;
+    double cosMagrebZenith;
     double reduction; // reductionFactor()
 };
+
+double cosDepression(double degrees)
+{
+    return std::cos((90.0 + degrees) * kDegToRad);
+}
 
 Observer observerOf(const PrayerCalcParams &params, const SolarYearConstants &sun)
 {
     return {std::sin(params.latitude), std::cos(params.latitude), std::cos(kSunriseZenith),
-            std::cos((90.0 + params.fajrAngle) * kDegToRad), reductionFactor(sun)};
+            cosDepression(params.fajrAngle), cosDepression(params.ishaAngle),
+            params.magrebAngle > 0.0 ? cosDepression(params.magrebAngle) : std::cos(kSunriseZenith),
+            reductionFactor(sun)};
 }
 
 // solarEventTime() with the cosine of the zenith distance, the observer's
@@ -224,9 +233,12 @@ PrayerTimeTable::Row computeDay(const PrayerCalcParams &params, const SolarYearC
     updateEstimate(est.sunrise, sunrise, kSunriseDefault);
     const double asr = eventTime(params, sun, observer, day, noonAngles, cosAsr, est.asr, SunSide::Evening);
     updateEstimate(est.asr, asr, kAsrDefault);
-    const double magreb = eventTime(params, sun, observer, day, noonAngles, observer.cosSunriseZenith, est.sunset,
+    const double sunset = eventTime(params, sun, observer, day, noonAngles, observer.cosSunriseZenith, est.sunset,
                                     SunSide::Evening);
-    updateEstimate(est.sunset, magreb, kSunsetDefault);
+    updateEstimate(est.sunset, sunset, kSunsetDefault);
+    const double magreb = params.magrebAngle > 0.0
+        ? eventTime(params, sun, observer, day, noonAngles, observer.cosMagrebZenith, est.sunset, SunSide::Evening)
+        : sunset;
 
     double fajr = 0.0;
     double isha = 0.0;
@@ -234,13 +246,13 @@ PrayerTimeTable::Row computeDay(const PrayerCalcParams &params, const SolarYearC
         fajr = est.sunrise - params.intervalHours;
         isha = est.sunset + params.intervalHours;
     } else {
-        fajr = eventTime(params, sun, observer, day, noonAngles, observer.cosTwilightZenith, est.fajr, SunSide::Morning);
+        fajr = eventTime(params, sun, observer, day, noonAngles, observer.cosFajrZenith, est.fajr, SunSide::Morning);
         updateEstimate(est.fajr, fajr, kFajrDefault);
-        isha = eventTime(params, sun, observer, day, noonAngles, observer.cosTwilightZenith, est.isha, SunSide::Evening);
+        isha = eventTime(params, sun, observer, day, noonAngles, observer.cosIshaZenith, est.isha, SunSide::Evening);
         updateEstimate(est.isha, isha, kIshaDefault);
     }
     return {float(fajr), float(sunrise), float(noon.clockHours), float(asr), float(magreb),
-            float(isha)};
+            float(isha), float(sunset)};
 }
 
 } // namespace
@@ -321,30 +333,5 @@ PrayerTimeTable computePrayerYear(const PrayerCalcParams &params)
         noon = sunAnglesNear(sun, noon, noonTime(params, i + 1));
         table.rows[i] = computeDay(params, sun, observer, i + 1, noon, est);
     }
-
-    const DayRange summer = daylightSavingDays(params.year, params.daylightSaving);
-    for (int day = summer.first; day <= summer.last && day <= table.dayCount; ++day)
-        for (float &value : table.rows[day - 1])
-            value += 1.0f;
     return table;
-}
-
-int toStoredMinutes(const PrayerCalcParams &params, const PrayerTimeTable::Row &row,
-                    PrayerColumn prayer)
-{
-    const auto at = [&row](PrayerColumn c) { return double(row[int(c)]); };
-    const auto unusable = [](double v) { return v > 360.0 || v < 0.0; };
-    double v = at(prayer);
-    if (params.fajrMethod == FajrMethod::ByMaxInterval) {
-        const double limit = params.intervalHours;
-        if (prayer == PrayerColumn::Fajr
-            && (unusable(v) || at(PrayerColumn::Sunrise) - v > limit))
-            v = at(PrayerColumn::Sunrise) - limit;
-        if (prayer == PrayerColumn::Isha
-            && (unusable(v) || v - at(PrayerColumn::Magreb) > limit))
-            v = at(PrayerColumn::Magreb) + limit;
-    }
-    if (unusable(v))
-        v = 0.0;
-    return short(v * 60.0 + 0.5);
 }

@@ -13,9 +13,11 @@ struct PrayerCalcParams
     double longitudeWest = 0.0;   // radians, positive west of Greenwich
     double latitude = 0.0;        // radians, positive north
     double timeZone = 0.0;        // hours east of GMT, -12..12
-    bool daylightSaving = false;  // one hour later on the summer days
+    bool daylightSaving = false;  // one hour later on the summer days (applied by computeStoredYear)
     FajrMethod fajrMethod = FajrMethod::ByAngle;
-    double fajrAngle = 18.0;      // degrees below the horizon, Fajr and Isha
+    double fajrAngle = 18.0;      // degrees below the horizon at Fajr
+    double ishaAngle = 18.0;      // at Isha; the same as Fajr's but in some presets
+    double magrebAngle = 0.0;     // degrees below the horizon at Magreb; 0: at sunset
     double intervalHours = 0.0;
     double shadowFactor = 1.0;    // Asr shadow factor, 1 or 2
 };
@@ -36,7 +38,7 @@ struct SolarYearConstants
 // The Sun crosses a given zenith distance twice a day; say which crossing is meant.
 enum class SunSide { Morning, Evening };
 
-enum class PrayerColumn { Fajr = 0, Sunrise, Zohor, Asr, Magreb, Isha };
+enum class PrayerColumn { Fajr = 0, Sunrise, Zohor, Asr, Magreb, Isha, Sunset };
 
 // Sun never reaches the asked depression that day.
 inline constexpr double kNoSolarTime = 10000000.0;
@@ -53,10 +55,11 @@ struct DayRange
     int last = 0;
 };
 
-// Row i is day number i + 1; values in hours of local clock time.
+// Row i is day number i + 1; values in hours of local standard time, 0..24,
+// or kNoSolarTime.
 struct PrayerTimeTable
 {
-    using Row = std::array<float, 6>; // indexed by PrayerColumn
+    using Row = std::array<float, 7>; // indexed by PrayerColumn
     std::array<Row, 366> rows{};
     int dayCount = 365;               // 366 in a leap year
 };
@@ -70,7 +73,5 @@ double solarEventTime(const PrayerCalcParams &params, const SolarYearConstants &
                       double zenith, double estimate, SunSide side);
 // First Sunday in April to the Saturday before the last Sunday in October.
 DayRange daylightSavingDays(int year, bool daylightSaving);
+// Standard time throughout: the summer shift is computeStoredYear's.
 PrayerTimeTable computePrayerYear(const PrayerCalcParams &params);
-// Whole minutes since midnight as stored for one prayer; 0 for no time.
-int toStoredMinutes(const PrayerCalcParams &params, const PrayerTimeTable::Row &row,
-                    PrayerColumn prayer);

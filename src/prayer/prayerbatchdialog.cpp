@@ -6,6 +6,8 @@
 #include "prayer/prayerstore.h"
 #include "ui_prayerbatchdialog.h"
 
+#include <QLocale>
+
 PrayerBatchDialog::PrayerBatchDialog(const PrayerStore &store, PromptService &prompts,
                                  const TimeSource &time, QWidget *parent)
     : QDialog(parent)
@@ -81,10 +83,22 @@ void PrayerBatchDialog::applyBatch()
         warn(m_prompts, "Please check your Day and Month figures.", "Error in data period");
         return;
     }
-    writeBatch(*period, start);
+    const auto mode = m_mode < 0 ? BatchMode::Fixed : BatchMode(m_mode);
+    const QList<BatchDay> days = batchDays(*period, start, mode, m_step, m_calendar.daysInYear());
+    if (const std::optional<BatchDay> outside = firstOutsideTheDay(days)) {
+        const QDate date = QDate(m_calendar.year(), 1, 1).addDays(outside->dayNumber - 1);
+        warn(m_prompts,
+             QString("On %1 the time would be %2 minutes from midnight, outside the day. Choose another time or a "
+                     "smaller step; nothing was written.")
+                 .arg(QLocale::c().toString(date, "d MMMM"))
+                 .arg(outside->minutes),
+             "Time Value");
+        return;
+    }
+    writeBatch(*period, days);
 }
 
-void PrayerBatchDialog::writeBatch(BatchPeriod period, TimeOfDay start)
+void PrayerBatchDialog::writeBatch(BatchPeriod period, const QList<BatchDay> &days)
 {
     DbSession session = m_store.openSession();
     const auto rows = m_store.selectDayRange(session, period.first, period.last);
@@ -92,15 +106,15 @@ void PrayerBatchDialog::writeBatch(BatchPeriod period, TimeOfDay start)
         return;
     // An empty period means a table not filled yet: give it a row for every
     // day of any year. Otherwise only days of the period that lack one.
-    const auto added = rows.value().isEmpty()
+    const bool across = period.last < period.first;
+    const auto added = rows.value().isEmpty() || across
         ? m_store.insertMissingDays(session, 1, PrayerStore::LastDay)
         : m_store.insertMissingDays(session, period.first, period.last);
     if (!reportDbError(added, m_prompts))
         return;
 
     const QString column = m_ui->prayerList->itemText(m_prayerIndex);
-    const auto mode = m_mode < 0 ? BatchMode::Fixed : BatchMode(m_mode);
-    for (const BatchDay &day : batchDays(period, start, mode, m_step)) {
+    for (const BatchDay &day : days) {
         if (!reportDbError(m_store.updateOnePrayer(session, column, day.minutes, day.dayNumber),
                            m_prompts)) {
             return;

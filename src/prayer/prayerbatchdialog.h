@@ -33,7 +33,7 @@ private:
     // outside its range; the batch then stops rather than use older values.
     bool readControls();
     void writeControls();
-    void writeBatch(BatchPeriod period, TimeOfDay start);
+    void writeBatch(BatchPeriod period, const QList<BatchDay> &days);
     void setStatus(const QString &text);
 
     const PrayerStore &m_store;

@@ -75,7 +75,10 @@ bool PrayerEditDialog::showDay(int dayOfMonth)
     if (!reportDbError(row, m_prompts))
         return false;
     if (!row.value()) {
-        warn(m_prompts, "Can not update\nEmpty records", "Database Operation");
+        // The fields would otherwise still show the day shown before.
+        m_times.fill(QString());
+        warn(m_prompts, "This day has no times yet: type them and press Update to store them.",
+             "Database Operation");
         return false;
     }
     for (int i = 0; i < int(m_times.size()); ++i)
@@ -122,5 +125,7 @@ void PrayerEditDialog::updateDay()
         return;
 
     DbSession session = m_store.openSession();
-    reportDbError(m_store.updateDayRow(session, day, times), m_prompts);
+    const DbResult<int> added = m_store.insertMissingDays(session, day, day);
+    if (reportDbError(added, m_prompts))
+        reportDbError(m_store.updateDayRow(session, day, times), m_prompts);
 }

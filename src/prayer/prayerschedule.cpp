@@ -11,6 +11,14 @@
 namespace {
 
 constexpr int kRetryPauseMs = 1000;
+// A few soft strokes; people may put their own under this name where the clock starts.
+const char kAlertChimeFile[] = "PrayerAlert.WAV";
+
+// "05:11": hours and minutes on the 24-hour clock.
+QString clockText(int minutes)
+{
+    return QString::asprintf("%02d:%02d", minutes / 60, minutes % 60);
+}
 
 } // namespace
 
@@ -36,8 +44,23 @@ void PrayerSchedule::call(int prayer, const TickSecond &second)
                                  false, "Prayer call — " + prayerName(prayer), second.calendar});
 }
 
+void PrayerSchedule::chime(const QString &alert, const TickSecond &second)
+{
+    ChannelSound sound{DataFiles::find(kAlertChimeFile, true), "&Stop Aazan", kRetryPauseMs, false, alert,
+                       second.calendar};
+    sound.notice = false;
+    m_channel.startChannelSound(sound);
+}
+
 QString PrayerSchedule::missedName(int prayer, int minutes)
 {
-    return QString("%1 — %2:%3").arg(prayerName(prayer)).arg(minutes / 60, 2, 10, QChar('0'))
-        .arg(minutes % 60, 2, 10, QChar('0'));
+    return QString("%1 — %2").arg(prayerName(prayer), clockText(minutes));
+}
+
+QString PrayerSchedule::alertText(int prayer, int minutesLeft, int prayerMinute)
+{
+    return QString("%1 in %2 %3 — %4")
+        .arg(prayerName(prayer))
+        .arg(minutesLeft)
+        .arg(minutesLeft == 1 ? "minute" : "minutes", clockText(prayerMinute % (24 * 60)));
 }

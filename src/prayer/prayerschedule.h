@@ -23,8 +23,12 @@ public:
     std::optional<PrayerTimes> timesOn(const QDate &day) const;
 
     void call(int prayer, const TickSecond &second);
+    // The short chime before a prayer; its owner tells the desktop alertText().
+    void chime(const QString &alert, const TickSecond &second);
     // "Fajr — 05:11", as a missed call is named.
     static QString missedName(int prayer, int minutes);
+    // "Asr in 10 minutes — 15:36"; the minute may lie past midnight (1440 or more).
+    static QString alertText(int prayer, int minutesLeft, int prayerMinute);
 
 private:
     const DataSource &m_source;

@@ -30,6 +30,10 @@ const char *const DeleteCityStatement = "DELETE FROM CITY WHERE City =?";
 const char *const InsertCityStatement =
     "INSERT INTO CITY (City, longitude, Latitude, FajrByInterval, FajrDepr, Interval, TimeZone, "
     "HasDayLt, ByRatio, Ratio )  VALUES ( ?, ?, ?, ?, ?, ?, ?, ?, ?, ? ); ";
+const char *const SaveCityMethodStatement =
+    "UPDATE CITY SET ZoneName = ?, Preset = ?, HighLat = ?, FajrOffset = ?, ZohorOffset = ?, AsrOffset = ?, "
+    "MagrebOffset = ?, IshaOffset = ? WHERE City = ?";
+constexpr int kMaxOffset = 30;
 
 // Times are read as text, so an empty field reads as 0.
 PrayerDayRow readDayRow(const QSqlRecord &row)
@@ -68,6 +72,13 @@ CityRecord readCity(const QSqlRecord &row)
     city.daylightSaving = truncated(row.value(7));
     city.byRatio = truncated(row.value(8));
     city.ratioIndex = truncated(row.value(9));
+    // A row of a database not yet given these columns reads as the defaults.
+    city.zoneName = row.value(10).toString().trimmed();
+    if (const QString preset = row.value(11).toString().trimmed(); !preset.isEmpty())
+        city.preset = preset;
+    city.highLatitude = truncated(row.value(12));
+    for (int i = 0; i < 5; ++i)
+        city.offsets[i] = std::clamp(truncated(row.value(13 + i)), -kMaxOffset, kMaxOffset);
     return city;
 }
 
@@ -208,8 +219,16 @@ DbStatus PrayerStore::deleteCity(DbSession &session, const QString &city) const
 
 DbStatus PrayerStore::insertCity(DbSession &session, const CityRecord &record) const
 {
-    return session.execute(InsertCityStatement,
-                           {record.city, record.longitude, record.latitude, double(record.fajrMethod),
-                            record.fajrAngle, record.interval, record.timeZone, record.daylightSaving,
-                            record.byRatio, double(record.ratioIndex)});
+    const DbStatus inserted =
+        session.execute(InsertCityStatement,
+                        {record.city, record.longitude, record.latitude, double(record.fajrMethod),
+                         record.fajrAngle, record.interval, record.timeZone, record.daylightSaving,
+                         record.byRatio, double(record.ratioIndex)});
+    if (!inserted.ok())
+        return inserted;
+    QVariantList method{record.zoneName, record.preset, record.highLatitude};
+    for (const int minutes : record.offsets)
+        method << minutes;
+    method << record.city;
+    return session.execute(SaveCityMethodStatement, method);
 }

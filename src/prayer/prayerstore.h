@@ -33,6 +33,11 @@ struct CityRecord
     int daylightSaving = 0;  // 0 or 1
     int byRatio = 0;         // 0 Asr by fiqh, 1 by shadow ratio
     int ratioIndex = 0;      // 0 means shadow factor 1, 1 means factor 2
+    // Kept by the columns a database made before them gains with these values.
+    QString zoneName{};      // IANA zone, e.g. "Asia/Dhaka"; empty: timeZone and daylightSaving
+    QString preset = "custom"; // a CalcPreset key
+    int highLatitude = 0;    // a HighLatitudeRule
+    std::array<int, 5> offsets{}; // minutes added to Fajr, Zohor, Asr, Magreb, Isha, -30..30
 
     bool operator==(const CityRecord &) const = default;
 };
@@ -76,6 +81,7 @@ public:
     DbResult<std::optional<CityRecord>> loadCity(DbSession &session, const QString &city) const;
     DbResult<bool> cityExists(DbSession &session, const QString &city) const;
     DbStatus deleteCity(DbSession &session, const QString &city) const;
+    // The row with every column, the zone, method and offsets included.
     DbStatus insertCity(DbSession &session, const CityRecord &record) const;
 
     static const QStringList &prayerColumns();

@@ -1,5 +1,7 @@
 #include "prayer/timesarguments.h"
 
+#include "prayer/calcpreset.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
@@ -20,8 +22,8 @@ std::optional<double> parseNumber(const QString &text, double low, double high)
 
 const QStringList &valueOptions()
 {
-    static const QStringList options{"--lat", "--lon", "--tz", "--method", "--angle",
-                                     "--interval", "--asr", "--year", "--ics"};
+    static const QStringList options{"--lat", "--lon", "--tz", "--zone", "--preset", "--method", "--angle",
+                                     "--interval", "--high-lat", "--offsets", "--asr", "--year", "--ics"};
     return options;
 }
 
@@ -48,33 +50,35 @@ QString collect(const QStringList &arguments, QHash<QString, QString> &values)
         }
         values.insert(name, value);
     }
-    for (const char *required : {"--lat", "--lon", "--tz"})
+    for (const char *required : {"--lat", "--lon"})
         if (!values.contains(required))
             return QString(required) + ": required";
+    if (values.contains("--zone") == values.contains("--tz"))
+        return "--zone: give either --zone NAME or --tz HOURS";
+    if (values.contains("--zone") && values.contains("--dst"))
+        return "--dst: the zone's own rules give its summer time; leave --dst out";
     return {};
 }
 
-QString fill(const QHash<QString, QString> &values, int currentYear, TimesRequest &request)
+QString fillZone(const QHash<QString, QString> &values, PrayerYearSpec &spec)
 {
-    PrayerCalcParams &p = request.params;
-    const auto latitude = parseCoordinate(values["--lat"], 90, u'N', u'S');
-    if (!latitude)
-        return "--lat: expected degrees 0-90, minutes 0-59 and N or S, e.g. 23:43N";
-    const auto longitude = parseCoordinate(values["--lon"], 180, u'W', u'E');
-    if (!longitude)
-        return "--lon: expected degrees 0-180, minutes 0-59 and E or W, e.g. 90:25E";
+    if (values.contains("--zone")) {
+        spec.zone = QTimeZone(values["--zone"].toUtf8());
+        if (!spec.zone.isValid())
+            return "--zone: unknown zone; give an IANA name such as Asia/Dhaka or Europe/London";
+        return {};
+    }
     const auto zone = parseNumber(values["--tz"], -12, 12);
     if (!zone)
         return "--tz: expected hours from -12 to 12, e.g. 6 or 5.5";
-    p.latitude = *latitude * kDegToRad;
-    p.longitudeWest = *longitude * kDegToRad;
-    p.timeZone = *zone;
-    p.daylightSaving = values.contains("--dst");
-    request.clock = values.contains("--clock");
-    request.calendarFile = values.value("--ics");
-    if (values.contains("--ics") && request.calendarFile.isEmpty())
-        return "--ics: expected the name of the calendar file to write";
+    spec.params.timeZone = *zone;
+    spec.params.daylightSaving = values.contains("--dst");
+    return {};
+}
 
+// The custom method: one angle for Fajr and Isha, or an interval.
+QString fillCustomMethod(const QHash<QString, QString> &values, PrayerCalcParams &p)
+{
     static const QHash<QString, FajrMethod> methods{{"angle", FajrMethod::ByAngle},
                                                     {"interval", FajrMethod::ByInterval},
                                                     {"maxinterval", FajrMethod::ByMaxInterval}};
@@ -85,11 +89,81 @@ QString fill(const QHash<QString, QString> &values, int currentYear, TimesReques
     const auto angle = parseNumber(values.value("--angle", "18"), 0, 30);
     if (!angle)
         return "--angle: expected degrees from 0 to 30";
-    p.fajrAngle = *angle;
+    p.fajrAngle = p.ishaAngle = *angle;
     const auto interval = parseNumber(values.value("--interval", "0"), 0, 60);
     if (!interval)
         return "--interval: expected minutes from 0 to 60";
     p.intervalHours = *interval / 60.0;
+    return {};
+}
+
+QString fillMethod(const QHash<QString, QString> &values, PrayerYearSpec &spec)
+{
+    const QString key = values.value("--preset", CalcPreset::kCustomKey);
+    const CalcPreset &preset = presetByKey(key);
+    if (preset.key != key)
+        return "--preset: expected one of mwl, egypt, karachi, ummalqura, dubai, isna, kuwait, qatar, "
+               "singapore, tehran, turkey or custom";
+    if (!preset.isCustom()) {
+        for (const char *custom : {"--method", "--angle", "--interval"})
+            if (values.contains(custom))
+                return QString(custom) + ": only with --preset custom; the preset sets its own";
+    }
+    if (const QString error = fillCustomMethod(values, spec.params); !error.isEmpty())
+        return error;
+    applyPreset(preset, spec);
+
+    static const QHash<QString, HighLatitudeRule> rules{{"middle", HighLatitudeRule::MiddleOfNight},
+                                                        {"seventh", HighLatitudeRule::SeventhOfNight},
+                                                        {"twilight", HighLatitudeRule::TwilightAngle}};
+    if (values.contains("--high-lat")) {
+        if (!rules.contains(values["--high-lat"]))
+            return "--high-lat: expected middle, seventh or twilight";
+        spec.highLatitude = rules[values["--high-lat"]];
+    }
+    return {};
+}
+
+// Five whole minutes, -30..30, for Fajr, Zohor, Asr, Magreb and Isha.
+QString fillOffsets(const QHash<QString, QString> &values, PrayerYearSpec &spec)
+{
+    if (!values.contains("--offsets"))
+        return {};
+    const QStringList parts = values["--offsets"].split(u',');
+    const QString wrong = "--offsets: expected five minutes from -30 to 30 for Fajr, Zohor, Asr, Magreb "
+                          "and Isha, e.g. 2,1,0,3,0";
+    if (parts.size() != 5)
+        return wrong;
+    for (int i = 0; i < 5; ++i) {
+        bool ok = false;
+        const int minutes = parts[i].trimmed().toInt(&ok);
+        if (!ok || minutes < -30 || minutes > 30)
+            return wrong;
+        spec.minutes[i] += minutes;
+    }
+    return {};
+}
+
+QString fill(const QHash<QString, QString> &values, int currentYear, TimesRequest &request)
+{
+    PrayerYearSpec &spec = request.spec;
+    PrayerCalcParams &p = spec.params;
+    const auto latitude = parseCoordinate(values["--lat"], 90, u'N', u'S');
+    if (!latitude)
+        return "--lat: expected degrees 0-90, minutes 0-59 and N or S, e.g. 23:43N";
+    const auto longitude = parseCoordinate(values["--lon"], 180, u'W', u'E');
+    if (!longitude)
+        return "--lon: expected degrees 0-180, minutes 0-59 and E or W, e.g. 90:25E";
+    p.latitude = *latitude * kDegToRad;
+    p.longitudeWest = *longitude * kDegToRad;
+    request.clock = values.contains("--clock");
+    request.calendarFile = values.value("--ics");
+    if (values.contains("--ics") && request.calendarFile.isEmpty())
+        return "--ics: expected the name of the calendar file to write";
+    for (const auto part : {fillZone, fillMethod, fillOffsets}) {
+        if (const QString error = part(values, spec); !error.isEmpty())
+            return error;
+    }
     const QString asr = values.value("--asr", "1");
     if (asr != "1" && asr != "2")
         return "--asr: expected 1 or 2";
@@ -134,17 +208,12 @@ TimesParseResult parseTimesArguments(const QStringList &arguments, int currentYe
     return {request, {}};
 }
 
-QStringList formatTimesTable(const PrayerCalcParams &params, const PrayerTimeTable &table,
-                             bool clock)
+QStringList formatTimesTable(const StoredYear &year, bool clock)
 {
-    static constexpr PrayerColumn stored[] = {PrayerColumn::Fajr, PrayerColumn::Zohor,
-                                              PrayerColumn::Asr, PrayerColumn::Magreb,
-                                              PrayerColumn::Isha};
     QStringList lines{"day,fajr,zohor,asr,magreb,isha"};
-    for (int i = 0; i < table.dayCount; ++i) {
+    for (int i = 0; i < year.days.size(); ++i) {
         QString line = QString::number(i + 1);
-        for (PrayerColumn prayer : stored) {
-            const int minutes = toStoredMinutes(params, table.rows[i], prayer);
+        for (const int minutes : year.days[i]) {
             line += u',';
             line += clock ? QString::asprintf("%02d:%02d", minutes / 60, minutes % 60)
                           : QString::number(minutes);

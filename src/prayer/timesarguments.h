@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prayer/prayerastronomy.h"
+#include "prayer/storedyear.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +10,7 @@
 // What chimewise-times is asked to print.
 struct TimesRequest
 {
-    PrayerCalcParams params;
+    PrayerYearSpec spec;
     bool clock = false; // "HH:MM" instead of minutes
     QString calendarFile; // --ics: the year as a calendar file instead of the table
 };
@@ -31,10 +31,10 @@ std::optional<double> parseCoordinate(const QString &text, int maxDegrees, QChar
                                       QChar negative);
 
 // The header and one line per day of the year, as the generation stores them.
-QStringList formatTimesTable(const PrayerCalcParams &params, const PrayerTimeTable &table,
-                             bool clock);
+QStringList formatTimesTable(const StoredYear &year, bool clock);
 
 inline constexpr const char *kTimesUsage =
-    "usage: chimewise-times --lat 23:43N --lon 90:25E --tz 6 [--dst]"
-    " [--method angle|interval|maxinterval] [--angle 18] [--interval MIN]"
-    " [--asr 1|2] [--year YYYY] [--clock] [--ics FILE]";
+    "usage: chimewise-times --lat 23:43N --lon 90:25E (--zone Asia/Dhaka | --tz 6 [--dst])\n"
+    "       [--preset mwl|egypt|karachi|ummalqura|dubai|isna|kuwait|qatar|singapore|tehran|turkey|custom]\n"
+    "       [--method angle|interval|maxinterval] [--angle 18] [--interval MIN] (with --preset custom)\n"
+    "       [--high-lat middle|seventh|twilight] [--offsets F,Z,A,M,I] [--asr 1|2] [--year YYYY] [--clock] [--ics FILE]";

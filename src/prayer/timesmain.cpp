@@ -2,6 +2,7 @@
 #include "core/timesource.h"
 #include "prayer/timesarguments.h"
 #include "prayer/timingscalendar.h"
+#include "prayer/yearsummary.h"
 
 #include <QStringList>
 
@@ -20,17 +21,17 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "chimewise-times: %s\n%s\n", qPrintable(parsed.error), kTimesUsage);
         return 2;
     }
-    const PrayerCalcParams &params = parsed.request->params;
-    const PrayerTimeTable year = computePrayerYear(params);
+    const StoredYear year = computeStoredYear(parsed.request->spec);
     if (!parsed.request->calendarFile.isEmpty()) {
         const QString fault = saveCalendarFile(parsed.request->calendarFile,
-                                               writeCalendar(yearEntries(params, year), clock.now()));
+                                               writeCalendar(yearEntries(year), clock.now()));
         if (!fault.isEmpty())
             std::fprintf(stderr, "chimewise-times: %s\n", qPrintable(fault));
         return fault.isEmpty() ? 0 : 1;
     }
-    const QStringList lines = formatTimesTable(params, year, parsed.request->clock);
-    for (const QString &line : lines)
+    for (const QString &line : formatTimesTable(year, parsed.request->clock))
         std::printf("%s\n", qPrintable(line));
+    if (const QString summary = adjustedDaysSummary(year); !summary.isEmpty())
+        std::fprintf(stderr, "chimewise-times: %s\n", qPrintable(summary));
     return 0;
 }

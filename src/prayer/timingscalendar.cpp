@@ -1,5 +1,6 @@
 #include "prayer/timingscalendar.h"
 
+#include "core/prayermoments.h"
 #include "db/databasesetup.h"
 #include "prayer/prayercall.h"
 #include "prayer/prayerstore.h"
@@ -38,16 +39,18 @@ QList<CalendarEntry> prayerEntries(const QDate &day, const PrayerTimes &times)
     const bool friday = day.dayOfWeek() == Qt::Friday;
     const int noon = friday ? PrayerTimes::Jumma : PrayerTimes::Zohor;
     QList<CalendarEntry> entries;
+    PrayerTimes called = times;
+    called[PrayerTimes::Jumma] = times.fridayTime();
     for (int prayer : {int(PrayerTimes::Fajr), noon, int(PrayerTimes::Asr), int(PrayerTimes::Magreb),
                        int(PrayerTimes::Isha)}) {
-        const int minutes = prayer == PrayerTimes::Jumma ? times.fridayTime() : times.minutes[prayer];
-        if (minutes <= 0 || minutes >= 1440)
+        const int minute = fallsAtMinute(called, prayer);
+        if (minute < 0)
             continue;
         CalendarEntry entry;
         entry.summary = prayerName(prayer);
         entry.uid = stableUid(QString("prayer %1 %2").arg(day.toString(Qt::ISODate), entry.summary));
-        entry.date = day;
-        entry.minutes = minutes;
+        entry.date = day.addDays(minute / 1440);
+        entry.minutes = minute % 1440;
         entries << entry;
     }
     return entries;
@@ -62,14 +65,13 @@ QString timingsPeriodProblem(const QDate &first, const QDate &last)
     return {};
 }
 
-QList<CalendarEntry> yearEntries(const PrayerCalcParams &params, const PrayerTimeTable &table)
+QList<CalendarEntry> yearEntries(const StoredYear &year)
 {
     QList<CalendarEntry> entries;
-    const QDate january1(params.year, 1, 1);
-    for (int i = 0; i < table.dayCount; ++i) {
-        const std::array<int, 5> fajrToIsha = storedFajrToIsha(params, table.rows[i]);
+    const QDate january1(year.year, 1, 1);
+    for (qsizetype i = 0; i < year.days.size(); ++i) {
         PrayerTimes times;
-        std::copy(fajrToIsha.begin(), fajrToIsha.end(), times.minutes.begin());
+        std::copy(year.days[i].begin(), year.days[i].end(), times.minutes.begin());
         entries << prayerEntries(january1.addDays(i), times);
     }
     return entries;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/prayertimes.h"
-#include "prayer/prayerastronomy.h"
+#include "prayer/storedyear.h"
 #include "timetext/calendarentry.h"
 #include "timetext/calendarwriter.h"
 
@@ -12,11 +12,11 @@ class PrayerStore;
 
 // A day's prayers as the clock calls them, each an event of its own named
 // after the prayer: Fajr, Zohor (Jumma on a Friday), Asr, Magreb, Isha. A
-// stored 0, or a time outside the day, is no prayer.
+// stored 0 is no prayer; an evening time past midnight is the next day's.
 QList<CalendarEntry> prayerEntries(const QDate &day, const PrayerTimes &times);
 
-// A computed year (chimewise-times) as the generation would store it.
-QList<CalendarEntry> yearEntries(const PrayerCalcParams &params, const PrayerTimeTable &table);
+// A computed year (chimewise-times) as the generation stores it.
+QList<CalendarEntry> yearEntries(const StoredYear &year);
 
 // Why the period cannot be exported (it ends before it begins, or is longer
 // than a year), or empty.

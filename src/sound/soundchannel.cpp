@@ -85,7 +85,7 @@ int SoundChannel::play(const ChannelSound &sound)
     }
     m_active = true;
     m_lengthMs = lengthMs;
-    emit ringingStarted(sound.ringing, sound.stopCaption, lengthMs);
+    emit ringingStarted(sound.ringing, sound.stopCaption, lengthMs, sound.notice);
     return 0;
 }
 

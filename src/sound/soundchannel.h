@@ -18,6 +18,7 @@ struct ChannelSound
     bool showPosition = false; // a slider follows and seeks the sound
     QString ringing;         // "Alarm 3 — 07:00 AM"; empty: the file's name
     qint64 dueAt = 0;        // calendar seconds it came due; 0: now
+    bool notice = true;      // the desktop is told what rings; false: its owner tells it
 };
 
 // The one playback channel that alarms, the prayer call and reminders share,
@@ -55,7 +56,7 @@ public:
 
 signals:
     // Once a sound plays. lengthMs: the slider's range, or -1 for no slider.
-    void ringingStarted(const QString &what, const QString &stopCaption, int lengthMs);
+    void ringingStarted(const QString &what, const QString &stopCaption, int lengthMs, bool notice);
     // Once the channel is closed after it.
     void ringingEnded();
     void positionChanged(int positionMs);

@@ -12,6 +12,7 @@
 #include "events/eventrow.h"
 #include "events/reminderdialog.h"
 #include "prayer/cityinfodialog.h"
+#include "prayer/prayeralertdialog.h"
 #include "prayer/prayerbatchdialog.h"
 #include "prayer/timingsexportdialog.h"
 #include "prayer/prayereditdialog.h"
@@ -44,7 +45,8 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         for (const char *window : {"main window", "city information", "view and edit timings", "batch update",
-                                   "add event", "view events", "reminder", "alarm list", "about", "export timings"})
+                                   "prayer alerts", "add event", "view events", "reminder", "alarm list", "about",
+                                   "export timings"})
             QTest::newRow(window) << QString(window);
     }
 
@@ -59,6 +61,8 @@ private slots:
             dialog = std::make_unique<PrayerEditDialog>(m_prayers, m_clock.prompts, m_clock.time);
         else if (window == "batch update")
             dialog = std::make_unique<PrayerBatchDialog>(m_prayers, m_clock.prompts, m_clock.time);
+        else if (window == "prayer alerts")
+            dialog = std::make_unique<PrayerAlertDialog>(m_settings);
         else if (window == "add event")
             dialog = std::make_unique<EventAddDialog>(m_events, m_clock.prompts, m_clock.time, m_clock.sound);
         else if (window == "view events")
@@ -120,6 +124,7 @@ private slots:
 private:
     RunningClock m_clock;
     const PrayerStore m_prayers{m_clock.data};
+    ProfileSettings m_settings{*m_clock.profile};
     ClockSurface *m_form = nullptr;
     EventStore m_events{m_clock.data};
     BrowserLauncher m_browser;

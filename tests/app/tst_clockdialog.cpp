@@ -6,6 +6,8 @@
 #include "app/runningclock.h"
 #include "app/statusline.h"
 #include "db/databasesetup.h"
+#include "prayer/prayeralertdialog.h"
+#include "prayer/prayerstore.h"
 #include "support/scopedtimezone.h"
 
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -221,7 +224,7 @@ private slots:
         QTest::newRow("box on, database there") << 0 << 0 << true << none << 1;
         QTest::newRow("box off, no database") << 1 << 0 << false << none << 0;
         QTest::newRow("menu off, no database") << 1 << int(Command::EnablePrayerCall) << false << none << 0;
-        // The batch and edit dialogs open only while the call is on.
+        // The batch and edit dialogs open only while the call is on; they are greyed while it is off.
         QTest::newRow("batch, call on") << 1 << int(Command::SetPrayerTimings) << true
                                         << QStringList{"Update Prayer Time in Batch"} << 1;
         QTest::newRow("batch, call off") << 0 << int(Command::SetPrayerTimings) << true << none << 0;
@@ -251,12 +254,16 @@ private slots:
         QVERIFY(box->isEnabled());
         QCOMPARE(box->isChecked(), bool(storedOn));
         if (command == Command::EditPrayerTimings && callOn) // it opens on 1 January
-            m_clock->prompts.expectMessage("Can not update\nEmpty records", "Database Operation");
+            m_clock->prompts.expectMessage("This day has no times yet: type them and press Update to store them.",
+                                           "Database Operation");
 
         QCOMPARE(modalDialogsOpenedBy([&] { command ? dialog.onCommand(command) : box->click(); }), opened);
         QCOMPARE(stored("AnnounceInterval/Aazan_Announce").toInt(), callOn);
         QCOMPARE(box->isChecked(), bool(callOn));
         QCOMPARE(dialog.menus().isChecked(Command::EnablePrayerCall), bool(callOn));
+        // With the call off the two commands that would do nothing are greyed.
+        QCOMPARE(dialog.menus().isEnabled(Command::SetPrayerTimings), bool(callOn));
+        QCOMPARE(dialog.menus().isEnabled(Command::EditPrayerTimings), bool(callOn));
         QCOMPARE(databaseExists(m_clock->data), databaseThere || !opened.isEmpty());
     }
 
@@ -446,6 +453,55 @@ private slots:
         QTest::mouseClick(surface, Qt::RightButton, {}, empty);
         QCOMPARE(shown.value(0), QString("E&xit"));
         QCOMPARE(shown.size(), 14);
+    }
+
+    // Today's times and the next prayer under the window and as the tip's second line, the Hijri
+    // date moved a day as chosen; 5 minutes before Zohor the short chime plays on the channel.
+    void todayInSight()
+    {
+        QVERIFY(createDatabase(m_clock->data).ok());
+        {
+            const PrayerStore store(m_clock->data);
+            DbSession session = store.openSession();
+            for (const int day : {340, 341}) // 6 and 7 December
+                QVERIFY(store.insertEmptyDay(session, day).ok()
+                        && store.updateDayRow(session, day, {{311 + day - 340, 722, 936, 1060, 1140, 0}}).ok());
+        }
+        store("Prayer/HijriAdjust", 1);
+        store("Prayer/AlertZohor", 5);
+        store("AnnounceInterval/Interval", 3); // no spoken time to wait for
+        ClockDialog &dialog = startClock();
+        dialog.schedule().tick();
+        const QString times = "Fajr 05:11 Zohor 12:02 Asr 15:36 Magreb 17:40 Isha 19:00";
+        QCOMPARE(dialog.tray().tip(), "Chimewise 09:15:00\nZohor 12:02 — in 2 h 47 min (" + times + ")");
+        QCOMPARE(control<QLabel>("prayerLine")->text(), times + "\nZohor 12:02 — in 2 h 47 min · 26 Jumada II 1448 AH");
+        QVERIFY(!control<QLabel>("prayerLine")->isHidden());
+
+        m_clock->time.advance(2 * 3600 + 42 * 60); // 11:57:00
+        dialog.schedule().tick();
+        QCOMPARE(m_clock->sound.sent.filter("PrayerAlert.WAV").size(), 1);
+        m_clock->time.advance(9 * 3600 + 3 * 60); // 21:00:00: tomorrow's Fajr is a minute later
+        dialog.schedule().tick();
+        QCOMPARE(dialog.tray().tip().section(u'\n', 1), "Fajr 05:12 — in 8 h 12 min (" + times + ")");
+    }
+
+    // The alert minutes and the Hijri adjustment go to the profile on OK; out of range they read as 0.
+    void prayerAlertsDialog()
+    {
+        ProfileSettings settings(*m_clock->profile);
+        PrayerAlertDialog dialog(settings);
+        dialog.findChild<QSpinBox *>("asrAlertSpin")->setValue(10);
+        dialog.findChild<QSpinBox *>("hijriAdjustSpin")->setValue(-2);
+        dialog.accept();
+        QCOMPARE(stored("Prayer/AlertAsr").toInt(), 10);
+        QCOMPARE(stored("Prayer/AlertFajr").toInt(), 0);
+        QCOMPARE(stored("Prayer/HijriAdjust").toInt(), -2);
+        store("Prayer/AlertIsha", 121);
+        store("Prayer/HijriAdjust", 3);
+        ProfileSettings again(*m_clock->profile);
+        again.load();
+        QCOMPARE(again.prayerAlerts(), (PrayerAlerts{0, 0, 10, 0, 0}));
+        QCOMPARE(again.hijriAdjustment(), 0);
     }
 
     void startAtLogin_data()

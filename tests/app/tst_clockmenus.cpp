@@ -66,6 +66,7 @@ private slots:
             "T&ools  /&Aazan/&View and Edit Timings  #32785",
             "T&ools  /&Aazan/&Timings by City info #32786",
             "T&ools  /&Aazan/Export Timings… #32796",
+            "T&ools  /&Aazan/&Alerts and Hijri Date #32810",
             "T&ools  /Event &Schedules\tCtrl+S/&Add A New Event\tCtrl+A #32787",
             "T&ools  /Event &Schedules\tCtrl+S/V&iew Events\tCtrl+V #32788",
             "T&ools  /-",

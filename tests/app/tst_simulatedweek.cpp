@@ -194,20 +194,18 @@ private:
     QList<Firing> storePrayerYear()
     {
         const auto dhaka = parseTimesArguments({"--lat", "23:43N", "--lon", "90:25E", "--tz", "6"}, 2026);
-        const PrayerCalcParams place = dhaka.request->params;
-        const PrayerTimeTable table = computePrayerYear(place);
+        const StoredYear year = computeStoredYear(dhaka.request->spec);
         const PrayerStore store(m_clock.data);
         DbSession session = store.openSession();
-        const auto written = writePrayerYear(store, session, place, table, {});
+        const auto written = writePrayerYear(store, session, year, {});
         if (!written.ok())
             qFatal("%s", qPrintable(written.errorText()));
         QList<Firing> due;
         for (int day = 0; day < 7; ++day) {
             const QDate date(2026, 12, 6 + day);
-            for (const PrayerColumn prayer : {PrayerColumn::Fajr, PrayerColumn::Zohor, PrayerColumn::Asr,
-                                              PrayerColumn::Magreb, PrayerColumn::Isha}) {
-                const int minutes = toStoredMinutes(place, table.rows[date.dayOfYear() - 1], prayer);
-                due << Firing{prayer == PrayerColumn::Fajr ? "FAazan.WAV" : "Aazan.WAV", localMoment(date, minutes)};
+            for (int prayer = 0; prayer < 5; ++prayer) {
+                const int minutes = year.days[date.dayOfYear() - 1][prayer];
+                due << Firing{prayer == 0 ? "FAazan.WAV" : "Aazan.WAV", localMoment(date, minutes)};
             }
         }
         return due;

@@ -21,7 +21,8 @@ QString timeliness(const TickSecond &s)
     return s.onTime() ? "on time" : s.missed() ? "missed" : "late";
 }
 
-// Fajr at 00:10 on even days and 00:12 on odd ones; Zohor at 12:00; Isha at 01:30.
+// Fajr at 00:10 on even days and 00:12 on odd ones; Zohor at 12:00; Isha at 01:30, past the next
+// midnight. The alerts come 15 minutes before Fajr, 5 before Zohor.
 std::optional<PrayerTimes> storedTimes(const QDate &day)
 {
     return PrayerTimes{{day.day() % 2 ? 12 : 10, 720, 0, 0, 90, 0}};
@@ -84,6 +85,23 @@ private slots:
         QTest::newRow("London spring: 01:30 at the jump")
             << QByteArray("Europe/London") << "2026-03-29 00:59:59" << 3 << QStringList{"+1"} << QStringList{"prayer"}
             << QStringList{"prayer 4 03-29 01:30:00 on time"};
+        const QStringList alerts{"alert", "prayer"};
+        QTest::newRow("alert before Zohor") << dhaka << "2026-12-07 05:54:59" << 3 << QStringList{"+1", "+300"}
+                                            << alerts
+                                            << QStringList{"alert 1 in 5 12-07 11:55:00 on time",
+                                                           "prayer 1 12-07 12:00:00 on time"};
+        QTest::newRow("alert of a Fajr past midnight, the evening before")
+            << dhaka << "2026-12-06 17:56:59" << 3 << QStringList{"+1"} << alerts
+            << QStringList{"alert 0 in 15 12-06 23:57:00 on time"};
+        QTest::newRow("a late alert tells the minutes left")
+            << dhaka << "2026-12-07 05:54:00" << 3 << QStringList{"+180"} << alerts
+            << QStringList{"alert 1 in 3 12-07 11:55:00 late"};
+        QTest::newRow("no alert caught up after its prayer")
+            << dhaka << "2026-12-07 05:54:00" << 3 << QStringList{"+420"} << alerts
+            << QStringList{"prayer 1 12-07 12:00:00 late"};
+        QTest::newRow("no alert for a missed second, the call late")
+            << dhaka << "2026-12-07 05:30:00" << 3 << QStringList{"sleep 2400"} << alerts
+            << QStringList{"prayer 1 12-07 12:00:00 late"};
         QTest::newRow("New York spring: 02:30 at the jump")
             << QByteArray("America/New_York") << "2026-03-08 06:59:59" << 3 << QStringList{"+1"} << sounds
             << QStringList{"alarm 3 03-08 02:30:00 on time"};
@@ -149,6 +167,8 @@ private:
     {
         m_store = ProfileStore::openIniFile(m_dir.filePath(QString("%1.conf").arg(++m_profiles)));
         m_store->writeInt("AnnounceInterval", "Interval", interval);
+        m_store->writeInt("Prayer", "AlertFajr", 15);
+        m_store->writeInt("Prayer", "AlertZohor", 5);
         for (const auto &[key, minutes] : alarms) {
             m_store->writeInt("Alarms", key, minutes);
             m_store->writeText("Alarms", key + "_file", "/a.wav");
@@ -167,6 +187,9 @@ private:
             log << QString("prayer %1 %2 %3").arg(prayer).arg(at(t.local), timeliness(t));
             if (t.missed())
                 s.noteMissed(t.local, prayers[prayer]);
+        });
+        connect(&s, &ClockSchedule::prayerAlertDue, [&log](int prayer, int left, int, const TickSecond &t) {
+            log << QString("alert %1 in %2 %3 %4").arg(prayer).arg(left).arg(at(t.local), timeliness(t));
         });
         connect(&s, &ClockSchedule::alarmDue, [&log, &s](int slot, const TickSecond &t) {
             log << QString("alarm %1 %2 %3").arg(slot + 1).arg(at(t.local), timeliness(t));

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMap>
+#include <QSpinBox>
 #include <QTest>
 
 using Fields = QMap<QString, QString>; // objectName -> text typed or chosen; a button is checked
@@ -18,7 +19,7 @@ T *find(const QWidget &dialog, const QString &name)
     return widget;
 }
 
-// Types into edits, picks list entries (or edits an editable list) and checks buttons.
+// Types into edits and spin boxes, picks list entries (or edits an editable list) and checks buttons.
 inline void type(const QWidget &dialog, const Fields &fields)
 {
     for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
@@ -26,6 +27,8 @@ inline void type(const QWidget &dialog, const Fields &fields)
             edit->setText(it.value());
         else if (auto *list = dialog.findChild<QComboBox *>(it.key()))
             list->setCurrentText(it.value());
+        else if (auto *spin = dialog.findChild<QSpinBox *>(it.key()))
+            spin->setValue(it.value().toInt());
         else
             find<QAbstractButton>(dialog, it.key())->setChecked(true);
     }

@@ -7,6 +7,7 @@
 #include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -35,6 +36,12 @@ QStringList cities(const NaamazTestDb &db)
     DbSession session = db.session();
     return db.store().listCities(session).value();
 }
+
+const char kReplace2002[] = "Replace the prayer times of all 365 days of 2002?";
+
+// The columns a database made before zones, presets and offsets were kept lacks.
+const char *const kNewCityColumns[] = {"ZoneName", "Preset", "HighLat", "FajrOffset", "ZohorOffset",
+                                       "AsrOffset", "MagrebOffset", "IshaOffset"};
 
 } // namespace
 
@@ -65,6 +72,12 @@ private slots:
         QTest::newRow("60 minutes") << "latitudeMinutesEdit" << "60" << "Please enter an integer between 0 and 59.";
         QTest::newRow("angle above 30") << "angleEdit" << "30.5" << "Please enter a number between 0 and 30.";
         QTest::newRow("negative interval") << "intervalEdit" << "-1" << "Please enter a number between 0 and 60.";
+        QTest::newRow("no city name") << "cityCombo" << "  "
+                                      << "Type the name of the city first: its settings are kept under it.";
+        QTest::newRow("unknown zone") << "zoneCombo" << "Mars/Olympus"
+                                      << "There is no zone named \"Mars/Olympus\". Type part of the name, such as "
+                                         "Dhaka or London, and pick it from the list; or leave it empty to use the "
+                                         "offset and the daylight box.";
     }
 
     void refusedValues()
@@ -78,7 +91,8 @@ private slots:
         type(dlg, {{field, value}});
         m_prompts.expectMessage(message, "Chimewise");
         QVERIFY(!dlg.generatePrayerYear());
-        QCOMPARE(dlg.focusWidget(), find<QLineEdit>(dlg, field));
+        const QWidget *refused = find<QWidget>(dlg, field);
+        QVERIFY(dlg.focusWidget() == refused || refused->isAncestorOf(dlg.focusWidget()));
         QVERIFY(db.days().isEmpty());
         QVERIFY(cities(db).isEmpty());
     }
@@ -150,6 +164,8 @@ private slots:
             QCOMPARE(find<QComboBox>(dlg, "fiqhList")->currentText(), "Hanafi");
             QCOMPARE(find<QComboBox>(dlg, "ratioList")->currentText(), "2");
             type(dlg, kDhaka);
+            if (generate)
+                m_prompts.expectMessage(kReplace2002, "Chimewise", PromptService::Answer::Yes);
             QVERIFY(!generate || dlg.generatePrayerYear());
         }
 
@@ -161,19 +177,30 @@ private slots:
         QCOMPARE(db.times(1), times(320, 722, 947, 1043, 1123, 0)); // Asr 15:47, not the 15:03 of ratio 1
     }
 
-    // The settings of a city come back as generated; generating it again replaces its row.
+    // The settings of a city come back as generated, its zone, method and offsets with them;
+    // generating it again replaces its row.
     void cityRoundTrip()
     {
         NaamazTestDb db;
         CityInfoDialog first(db.store(), m_prompts, m_time);
         type(first, place("Abu Dhabi", "4", "54 22 E", "24 28 N"));
+        type(first, {{"zoneCombo", "asia/dubai"}, {"presetList", "Umm al-Qura"}, {"fajrOffsetSpin", "2"},
+                     {"ishaOffsetSpin", "-3"}});
         QVERIFY(first.generatePrayerYear());
         type(first, place("Cox's Bazar", "5.75", "120 59 E", "21 27 S"));
-        type(first, {{"daylightCheck", ""}, {"byMaxIntervalRadio", ""}, {"angleEdit", "15.5"},
-                     {"intervalEdit", "45"}, {"ratioRadio", ""}});
+        type(first, {{"zoneCombo", ""}, {"presetList", "Custom"}, {"highLatitudeList", "Middle of the night"},
+                     {"daylightCheck", ""}, {"byMaxIntervalRadio", ""}, {"angleEdit", "15.5"}, {"intervalEdit", "45"},
+                     {"ratioRadio", ""}, {"fajrOffsetSpin", "0"}, {"ishaOffsetSpin", "0"}, {"zohorOffsetSpin", "30"}});
         choose(first, "ratioList", "2");
-        QVERIFY(first.generatePrayerYear());
-        QVERIFY(first.generatePrayerYear());
+        for (int time = 0; time < 2; ++time) {
+            // 121 degrees east has its noon near GMT+8, over two hours from the zone typed.
+            m_prompts.expectMessage("At longitude 120° 59′ E the Sun is highest near noon of GMT+8, but the zone is "
+                                    "GMT+5:45: Zohor would come hours away from midday. Check the longitude's "
+                                    "direction (E or W) and the zone.\n\nGenerate the times anyway?",
+                                    "Chimewise", PromptService::Answer::Yes);
+            m_prompts.expectMessage(kReplace2002, "Chimewise", PromptService::Answer::Yes);
+            QVERIFY(first.generatePrayerYear());
+        }
         // The list is rebuilt in order, each city once, and keeps the city just generated.
         QComboBox *list = find<QComboBox>(first, "cityCombo");
         QCOMPARE(list->count(), 2);
@@ -181,6 +208,7 @@ private slots:
         QCOMPARE(list->currentText(), "Cox's Bazar");
         const CitySettings generated = first.settings();
         QCOMPARE(generated.longitudeDegrees, 120);
+        QCOMPARE(generated.offsets, (std::array<int, 5>{0, 30, 0, 0, 0}));
 
         CityInfoDialog again(db.store(), m_prompts, m_time);
         choose(again, "cityCombo", "Cox's Bazar");
@@ -188,6 +216,132 @@ private slots:
         QCOMPARE(find<QLineEdit>(again, "longitudeDegreesEdit")->text(), "120");
         QCOMPARE(find<QComboBox>(again, "fiqhList")->currentText(), "Hanafi");
         QVERIFY(find<QRadioButton>(again, "byMaxIntervalRadio")->isChecked());
+        QCOMPARE(find<QComboBox>(again, "highLatitudeList")->currentIndex(), int(HighLatitudeRule::MiddleOfNight));
+        choose(again, "cityCombo", "Abu Dhabi");
+        QCOMPARE(again.settings().zoneName, "Asia/Dubai");
+        QCOMPARE(again.settings().preset, "ummalqura");
+        QCOMPARE(again.settings().offsets, (std::array<int, 5>{2, 0, 0, 0, -3}));
+        QVERIFY(!find<QLineEdit>(again, "timeZoneEdit")->isEnabled());
+        QVERIFY(!find<QWidget>(again, "fajrGroup")->isEnabled()); // the preset sets the angles
+    }
+
+    // Every regeneration adds the city's minutes again, so a mosque's timetable matched once stays matched.
+    void offsetsKeptAcrossRegeneration()
+    {
+        NaamazTestDb db;
+        const QList<int> days{1, 200};
+        const auto generate = [&](const Fields &fields, bool over) -> QList<PrayerTimes> {
+            CityInfoDialog dlg(db.store(), m_prompts, m_time);
+            choose(dlg, "cityCombo", "Dhaka");
+            type(dlg, fields);
+            if (over)
+                m_prompts.expectMessage(kReplace2002, "Chimewise", PromptService::Answer::Yes);
+            if (!dlg.generatePrayerYear())
+                return {};
+            QList<PrayerTimes> times;
+            for (int day : days)
+                times << *db.times(day);
+            return times;
+        };
+        const QList<PrayerTimes> plain = generate(kDhaka, false);
+        QCOMPARE(plain.size(), days.size());
+        const std::array<int, 5> offsets{2, 1, 0, 3, -4};
+        const QList<PrayerTimes> matched =
+            generate({{"fajrOffsetSpin", "2"}, {"zohorOffsetSpin", "1"}, {"magrebOffsetSpin", "3"}, {"ishaOffsetSpin", "-4"}},
+                     true);
+        QCOMPARE(generate({}, true), matched); // the city's saved minutes, not typed again
+        for (int d = 0; d < days.size(); ++d) {
+            for (int p = 0; p < 5; ++p)
+                QCOMPARE(matched[d].minutes[p] - plain[d].minutes[p], offsets[p]);
+        }
+    }
+
+    void answeredNo_data()
+    {
+        QTest::addColumn<QString>("longitude");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("replacing a year") << "90 25 E" << QString(kReplace2002);
+        // Dhaka's numbers typed over W: solar noon six hours west of a zone six hours east.
+        QTest::newRow("longitude against the zone")
+            << "90 25 W"
+            << "At longitude 90° 25′ W the Sun is highest near noon of GMT-6, but the zone is GMT+6: Zohor would "
+               "come hours away from midday. Check the longitude's direction (E or W) and the zone.\n\n"
+               "Generate the times anyway?";
+    }
+
+    // Nothing is written, not even the city, when a question is answered No.
+    void answeredNo()
+    {
+        QFETCH(QString, longitude);
+        QFETCH(QString, question);
+        NaamazTestDb db;
+        const PrayerTimes old = times(1, 2, 3, 4, 5, 6);
+        db.fill(1, 365, old);
+        CityInfoDialog dlg(db.store(), m_prompts, m_time);
+        type(dlg, place("Dhaka", "6", longitude, "23 43 N"));
+        m_prompts.expectMessage(question, "Chimewise", PromptService::Answer::No);
+        QVERIFY(!dlg.generatePrayerYear());
+        QCOMPARE(db.times(100), old);
+        QVERIFY(cities(db).isEmpty());
+    }
+
+    // A zone picked for a new place gives its offset and summer time, and the directions east of Greenwich.
+    void zoneChosen()
+    {
+        NaamazTestDb db;
+        CityInfoDialog dlg(db.store(), m_prompts, m_time);
+        type(dlg, place("Sydney", "0", "151 12 W", "33 52 S"));
+        choose(dlg, "zoneCombo", "Australia/Sydney");
+        QCOMPARE(find<QLineEdit>(dlg, "timeZoneEdit")->text(), "10");
+        QVERIFY(!find<QCheckBox>(dlg, "daylightCheck")->isEnabled());
+        QCOMPARE(find<QComboBox>(dlg, "longitudeDirectionList")->currentText(), "E");
+        QCOMPARE(find<QComboBox>(dlg, "latitudeDirectionList")->currentText(), "N"); // S is typed again by hand
+        type(dlg, {{"latitudeDirectionList", "S"}});
+        QVERIFY(dlg.generatePrayerYear());
+        QCOMPARE(dlg.settings().zoneName, "Australia/Sydney");
+        // 5 March 2002 is summer time there: Zohor near 13:10, not 12:10.
+        QVERIFY(std::abs(db.times(64)->minutes[PrayerTimes::Zohor] - (13 * 60 + 10)) <= 5);
+    }
+
+    // A place far north: the year ends with what came from the high-latitude rule.
+    void highLatitudeSummary()
+    {
+        NaamazTestDb db;
+        CityInfoDialog dlg(db.store(), m_prompts, m_time);
+        type(dlg, place("Oslo", "1", "10 45 E", "59 55 N"));
+        type(dlg, {{"zoneCombo", "Europe/Oslo"}, {"presetList", "Muslim World League"}});
+        m_prompts.expectMessageStartingWith("365 days (1 Jan–31 Dec) take Fajr or Isha from a seventh of the night",
+                                            "Chimewise");
+        QVERIFY(dlg.generatePrayerYear());
+        QVERIFY(db.times(172)->minutes[PrayerTimes::Fajr] > 0); // the Sun stays above 18 degrees then
+    }
+
+    // A database from before zones were kept gains the columns with today's values, keeps every
+    // stored value, and its cities still follow their offset and daylight box, with a hint.
+    void oldDatabaseGainsTheColumns()
+    {
+        NaamazTestDb db;
+        for (const char *column : kNewCityColumns)
+            QVERIFY(db.session().execute(QString("ALTER TABLE CITY DROP COLUMN %1").arg(column)).ok());
+        QVERIFY(db.session()
+                    .execute("INSERT INTO CITY (City, longitude, Latitude, FajrByInterval, FajrDepr, Interval, "
+                             "TimeZone, HasDayLt, ByRatio, Ratio) VALUES ('Dhaka', '90 25 E', '23 43 N', 0, 18.0, "
+                             "0, 6.0, 1, 0, 1)")
+                    .ok());
+        CityInfoDialog dlg(db.store(), m_prompts, m_time);
+        QCOMPARE(find<QLabel>(dlg, "statusLabel")->text(),
+                 "Choose the zone of Dhaka, so that its summer time follows the zone's own rules.");
+        QStringList row;
+        db.session().select("SELECT * FROM CITY", {}, [&row](const QSqlRecord &r) {
+            for (int i = 0; i < r.count(); ++i)
+                row << r.value(i).toString();
+        });
+        QCOMPARE(row, QStringList({"Dhaka", "90 25 E", "23 43 N", "0", "18", "0", "6", "1", "0", "1", "", "custom",
+                                   "0", "0", "0", "0", "0", "0"}));
+        QVERIFY(dlg.generatePrayerYear());
+        // The fixed rule's summer begins on 7 April 2002, day 97.
+        const auto zohor = [&db](int day) { return db.times(day)->minutes[PrayerTimes::Zohor]; };
+        QVERIFY(std::abs(zohor(97) - zohor(96) - 60) <= 1);
     }
 
     void loadErrorClosesDialog()

@@ -55,7 +55,7 @@ private slots:
         const std::optional<BatchPeriod> refused;
         QTest::newRow("29/2, common year") << 2026 << QList{29, 2, 29, 2} << refused;
         QTest::newRow("30/2, leap year") << 2028 << QList{30, 2, 0, 0} << refused;
-        QTest::newRow("wraps past December") << 2026 << QList{1, 12, 31, 1} << std::optional(BatchPeriod{335, 335});
+        QTest::newRow("across the new year") << 2026 << QList{1, 12, 31, 1} << std::optional(BatchPeriod{335, 31});
         QTest::newRow("to left at 0/0") << 2026 << QList{5, 6, 0, 0} << std::optional(BatchPeriod{156, 156});
         QTest::newRow("from day 0 of March") << 2026 << QList{0, 3, 2, 3} << std::optional(BatchPeriod{59, 61});
         QTest::newRow("from 0/0") << 2026 << QList{0, 0, 5, 1} << refused;
@@ -72,18 +72,31 @@ private slots:
 
     void batchDays_data()
     {
+        QTest::addColumn<BatchPeriod>("period");
+        QTest::addColumn<int>("start");
         QTest::addColumn<BatchMode>("mode");
-        QTest::addColumn<QList<BatchDay>>("days"); // from 00:05 on day 100, by 10 minutes a day
-        QTest::newRow("descending below zero")
-            << BatchMode::Descending << QList<BatchDay>{{100, 5}, {101, -5}, {102, -15}};
-        QTest::newRow("fixed ignores the step") << BatchMode::Fixed << QList<BatchDay>{{100, 5}, {101, 5}, {102, 5}};
+        QTest::addColumn<QList<BatchDay>>("days"); // by 10 minutes a day
+        QTest::addColumn<int>("outside");          // the first day leaving the day, 0 for none
+        QTest::newRow("descending below zero") << BatchPeriod{100, 102} << 5 << BatchMode::Descending
+                                               << QList<BatchDay>{{100, 5}, {101, -5}, {102, -15}} << 101;
+        QTest::newRow("ascending past 23:59") << BatchPeriod{100, 101} << 1435 << BatchMode::Ascending
+                                              << QList<BatchDay>{{100, 1435}, {101, 1445}} << 101;
+        QTest::newRow("fixed ignores the step")
+            << BatchPeriod{100, 102} << 5 << BatchMode::Fixed << QList<BatchDay>{{100, 5}, {101, 5}, {102, 5}} << 0;
+        QTest::newRow("across the new year") << BatchPeriod{364, 2} << 5 << BatchMode::Ascending
+                                             << QList<BatchDay>{{364, 5}, {365, 15}, {1, 25}, {2, 35}} << 0;
     }
 
     void batchDays()
     {
+        QFETCH(BatchPeriod, period);
+        QFETCH(int, start);
         QFETCH(BatchMode, mode);
         QFETCH(QList<BatchDay>, days);
-        QCOMPARE(::batchDays({100, 102}, 5, mode, 10), days);
+        QFETCH(int, outside);
+        const QList<BatchDay> planned = ::batchDays(period, start, mode, 10, 365);
+        QCOMPARE(planned, days);
+        QCOMPARE(firstOutsideTheDay(planned).value_or(BatchDay{}).dayNumber, outside);
     }
 
     void prayerTimeText_data()

@@ -100,15 +100,23 @@ private slots:
         QCOMPARE(m_db->times(1), kStored);
     }
 
-    // A day without a row, or one the month lacks, is refused with a message; updating adds no row.
+    // A day without a row says so and shows no times, not those of the day before; times typed
+    // for it make its row. A day the month lacks is refused.
     void editRefusedDays()
     {
         m_db->fill(1, 1, kStored);
-        m_prompts.expectMessage("Can not update\nEmpty records", "Database Operation");
+        m_prompts.expectMessage("This day has no times yet: type them and press Update to store them.",
+                                "Database Operation");
         const auto dialog = openEdit(2026, 1, 2);
         QVERIFY(m_prompts.allShown());
+        QCOMPARE(shownTimes(*dialog), QStringList(6, QString()));
+        m_prompts.expectMessage("Error in Time value", "Check your Time Value");
         click(*dialog, "updateButton");
         QCOMPARE(m_db->days(), QList<int>{1});
+        type(*dialog, {{"fajrEdit", "05:00 AM"}, {"zohorEdit", "12:05 PM"}, {"asrEdit", "03:30 PM"},
+                       {"magrebEdit", "05:40 PM"}, {"ishaEdit", "07:00 PM"}, {"jummaEdit", "01:00 PM"}});
+        click(*dialog, "updateButton");
+        QCOMPARE(m_db->times(2), times(300, 725, 930, 1060, 1140, 780));
         for (int day : {32, 0}) {
             m_prompts.expectMessage("Invalid Data", "Day Value");
             QVERIFY(!dialog->showDay(day));
@@ -198,6 +206,10 @@ private slots:
                                   << "Chimewise" << "fromMonthEdit";
         QTest::newRow("day not a number") << Fields{{"toDayEdit", "x"}} << "Please enter an integer between 0 and 31."
                                           << "Chimewise" << "toDayEdit";
+        QTest::newRow("below midnight") << Fields{{"timeEdit", "12:05 AM"}, {"descendingRadio", ""}, {"stepEdit", "10"}}
+                                        << "On 2 March the time would be -5 minutes from midnight, outside the day. "
+                                           "Choose another time or a smaller step; nothing was written."
+                                        << "Time Value" << "";
     }
 
     void batchRefused()
@@ -218,9 +230,25 @@ private slots:
         QCOMPARE(m_db->times(60), kStored); // the period typed
         QCOMPARE(m_db->times(61), kStored);
         // Only a time that does not read stays in the status line.
-        QCOMPARE(find<QLabel>(*dialog, "statusLabel")->text(), caption == "Time Value" ? text : "");
+        QCOMPARE(find<QLabel>(*dialog, "statusLabel")->text(), text.startsWith("Time format") ? text : "");
         if (!focus.isEmpty())
             QCOMPARE(dialog->focusWidget(), find<QLineEdit>(*dialog, focus));
+    }
+
+    // 20 December to 10 January: the end of this year's table and its beginning.
+    void batchAcrossTheNewYear()
+    {
+        m_db->fill(1, 366, kStored);
+        const auto dialog = open<PrayerBatchDialog>(2026);
+        type(*dialog, {{"prayerList", "Isha"}, {"fromDayEdit", "20"}, {"fromMonthEdit", "12"}, {"toDayEdit", "10"},
+                       {"toMonthEdit", "1"}, {"timeEdit", "07:00 PM"}});
+        click(*dialog, "nextButton");
+        const auto isha = [this](int day) { return m_db->times(day)->minutes[PrayerTimes::Isha]; };
+        for (int day : {354, 365, 1, 10})
+            QCOMPARE(isha(day), 1140);
+        QCOMPARE(isha(353), kStored[PrayerTimes::Isha]);
+        QCOMPARE(isha(11), kStored[PrayerTimes::Isha]);
+        QCOMPARE(find<QLabel>(*dialog, "statusLabel")->text(), "Current record is 10");
     }
 
     void batchDatabaseError()

@@ -145,7 +145,7 @@ private slots:
         PrayerSchedule schedule(m_db->source(), *m_channel);
         const std::optional<PrayerTimes> stored = schedule.timesOn(day);
         QVERIFY(stored);
-        const int prayer = duePrayer(*stored, at(day, second));
+        const int prayer = duePrayer({{}, *stored, {}}, at(day, second));
         QCOMPARE(prayer >= 0, !file.isEmpty());
         if (prayer < 0)
             return;

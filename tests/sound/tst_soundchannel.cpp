@@ -85,9 +85,9 @@ private slots:
         c.time.advance(60);
         QCOMPARE(c.device.sent, sent);
         QCOMPARE(c.channel.active(), played);
-        // What rings, the Stop caption and the slider's range (-1: none).
+        // What rings, the Stop caption, the slider's range (-1: none) and that the desktop is told.
         if (played)
-            QCOMPARE(c.started.takeFirst(), QVariantList({"wake.wav", "&Stop Alarm", showPosition ? 2500 : -1}));
+            QCOMPARE(c.started.takeFirst(), QVariantList({"wake.wav", "&Stop Alarm", showPosition ? 2500 : -1, true}));
         QCOMPARE(c.lost.size(), int(!played));
         if (!played)
             QCOMPARE(c.lost.first(), QVariantList({"Could not play " + kWake, "wake.wav. The device failed with code 263"}));

@@ -21,6 +21,11 @@ public:
     {
         m_script << Expected{{"message", text, caption}, answer, {}};
     }
+    // A message whose text begins so, for texts the test cannot know whole.
+    void expectMessageStartingWith(const QString &start, const QString &caption)
+    {
+        m_script << Expected{{"message", start, caption}, Answer::Ok, {}, true};
+    }
     void expectOpenFile(const QString &chosenPath) { m_script << Expected{{"open", {}, {}}, Answer::Ok, chosenPath}; }
     void expectSaveFile(const QString &chosenPath) { m_script << Expected{{"save", {}, {}}, Answer::Ok, chosenPath}; }
 
@@ -41,6 +46,7 @@ private:
         Shown prompt; // the text and caption are only compared for messages
         Answer answer = Answer::Ok;
         QString path;
+        bool textStart = false; // the text need only begin as expected
     };
 
     Expected take(const Shown &shown);

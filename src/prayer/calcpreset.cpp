@@ -1,0 +1,46 @@
+#include "prayer/calcpreset.h"
+
+#include "prayer/storedyear.h"
+
+const std::vector<CalcPreset> &calcPresets()
+{
+    // Sunrise moves too in some (Turkey -7, Dubai -3), but sunrise is never stored.
+    static const std::vector<CalcPreset> presets{
+        {"mwl", "Muslim World League", 18.0, 17.0, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"egypt", "Egyptian", 19.5, 17.5, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"karachi", "Karachi", 18.0, 18.0, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"ummalqura", "Umm al-Qura", 18.5, 0.0, 90, 0.0, {}},
+        {"dubai", "Dubai", 18.2, 18.2, 0, 0.0, {0, 3, 3, 3, 0}},
+        {"isna", "North America (ISNA)", 15.0, 15.0, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"kuwait", "Kuwait", 18.0, 17.5, 0, 0.0, {}},
+        {"qatar", "Qatar", 18.0, 0.0, 90, 0.0, {}},
+        {"singapore", "Singapore", 20.0, 18.0, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"tehran", "Tehran", 17.7, 14.0, 0, 4.5, {}},
+        {"turkey", "Turkey", 18.0, 17.0, 0, 0.0, {0, 5, 4, 7, 0}},
+        {CalcPreset::kCustomKey, "Custom", 18.0, 18.0, 0, 0.0, {}},
+    };
+    return presets;
+}
+
+const CalcPreset &presetByKey(const QString &key)
+{
+    const std::vector<CalcPreset> &presets = calcPresets();
+    for (const CalcPreset &preset : presets) {
+        if (preset.key == key)
+            return preset;
+    }
+    return presets.back();
+}
+
+void applyPreset(const CalcPreset &preset, PrayerYearSpec &spec)
+{
+    if (preset.isCustom())
+        return;
+    spec.params.fajrMethod = FajrMethod::ByAngle;
+    spec.params.fajrAngle = preset.fajrAngle;
+    spec.params.ishaAngle = preset.ishaAngle;
+    spec.params.magrebAngle = preset.magrebAngle;
+    spec.ishaMinutes = preset.ishaMinutes;
+    for (int i = 0; i < 5; ++i)
+        spec.minutes[i] += preset.minutes[i];
+}

@@ -15,7 +15,7 @@ class ClockTray : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int kMaxTipLength = 63;
+    static constexpr int kMaxTipLength = 63; // each line's
 
     ClockTray(const QIcon &icon, QMenu *popup, QObject *parent = nullptr);
 
@@ -24,12 +24,13 @@ public:
 
     void add(const QString &tip); // adding an icon that is present changes nothing
     void remove();
-    void setTip(const QString &tip);
+    void setTip(const QString &tip); // lines apart by '\n'
 
     bool isPresent() const;
     QString tip() const;
 
-    void showRinging();
+    // snoozeCaption: the popup offers "Snooze 5 min" under "Stop sound"; empty: not.
+    void showRinging(const QString &snoozeCaption = QString());
     void endRinging();
     bool isRinging() const;
     // The icon's own message; an empty text takes it away.
@@ -38,6 +39,7 @@ public:
 signals:
     void leftClicked();
     void stopRequested();
+    void snoozeRequested();
 
 private:
     QSystemTrayIcon *m_icon;
@@ -45,5 +47,6 @@ private:
     QIcon m_normalIcon;
     QIcon m_ringingIcon;
     QAction *m_stopAction;
+    QAction *m_snoozeAction;
     QAction *m_stopSeparator;
 };

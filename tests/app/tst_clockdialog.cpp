@@ -276,7 +276,7 @@ private slots:
             store("AnalogClock/VISIBLE", visible);
         ClockDialog &dialog = startClock();
         auto *surface = dialog.findChild<ClockSurface *>();
-        const int normalHeight = 225; // the form's 150 dialog units
+        const int normalHeight = 302; // the form: 150 dialog units and the rows of the alarms and sleep timer added
         QCOMPARE(surface->size(), QSize(293, normalHeight + extraHeight));
         QCOMPARE(control<QLineEdit>("pickedTimeEdit")->geometry(), QRect(5, normalHeight + 38, 60, 24));
         QCOMPARE(control<QPushButton>("amPmButton")->geometry(), QRect(67, normalHeight + 38, 37, 24));
@@ -315,22 +315,40 @@ private slots:
     }
 
     // "View all ALARMS" reads the profile: a slot stored at 24:00 shows as 12:00 AM, an empty one blank.
+    // A set slot's name, days and "once" are edited in place and stored at once, never down to no day;
+    // the alarm panel shows the edit once the list is closed.
     void alarmListShowsTheProfile()
     {
         store("Alarms/Alarm1", 1440);
         store("Alarms/Alarm1_file", "/sounds/wake.wav");
+        store("Alarms/Alarm1_days", "1111100");
+        store("Alarms/Alarm1_name", "Gym");
+        store("Alarms/Alarm16", 60);
+        store("Alarms/Alarm16_days", "0000001");
         ClockDialog &dialog = startClock();
         QStringList rows;
         const auto readList = [&rows](QWidget *modal) {
             const auto *list = modal->findChild<QTreeWidget *>();
             for (const int row : {0, 1, 15}) {
                 const QTreeWidgetItem *item = list->topLevelItem(row);
-                rows << QStringList{item->text(0), item->text(1), item->text(2)}.join('|');
+                QString ticks;
+                for (int column = 3; column <= 10; ++column)
+                    ticks += item->data(column, Qt::CheckStateRole).isValid() ? item->checkState(column) ? "x" : "-" : "";
+                rows << QStringList{item->text(0), item->text(1), item->text(2), ticks, item->text(11)}.join('|');
             }
+            list->topLevelItem(0)->setCheckState(8, Qt::Checked); // Saturday
+            list->topLevelItem(0)->setText(2, " Run ");
+            list->topLevelItem(15)->setCheckState(9, Qt::Unchecked); // its only day
+            rows << list->topLevelItem(15)->data(9, Qt::CheckStateRole).toString();
         };
         QCOMPARE(modalDialogsOpenedBy([&] { dialog.onCommand(Command::ViewAlarms); }, readList),
                  QStringList{"View all ALARMS"});
-        QCOMPARE(rows, (QStringList{"Alarm1|12:00 AM|/sounds/wake.wav", "Alarm2||", "Alarm16||"}));
+        QCOMPARE(rows, (QStringList{"Alarm1|12:00 AM|Gym|xxxxx---|/sounds/wake.wav", "Alarm2||||",
+                                    "Alarm16|01:00 AM||------x-|", "2"}));
+        QCOMPARE(stored("Alarms/Alarm1_days").toString(), QString("1111110"));
+        QCOMPARE(stored("Alarms/Alarm1_name").toString(), QString("Run"));
+        QCOMPARE(stored("Alarms/Alarm16_days").toString(), QString("0000001"));
+        QCOMPARE(control<QLineEdit>("alarmNameEdit")->text(), QString("Run"));
     }
 
     // An alarm of the spoken minute rings once the time has been heard; the title ticks meanwhile.

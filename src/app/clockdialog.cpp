@@ -385,7 +385,10 @@ void ClockDialog::updateTitleAndTip(const LocalTime &now)
 {
     const QString title = formatTitleText(m_titleBase, now.hour, now.minute, now.second);
     setWindowTitle(title);
-    m_ui->nextAlarmLabel->setText(nextAlarmLine(m_settings.alarms(), now));
+    const QString next = nextAlarmLine(m_settings.alarms(), now);
+    QLabel *nextLabel = m_ui->nextAlarmLabel;
+    nextLabel->setText(nextLabel->fontMetrics().elidedText(next, Qt::ElideRight, nextLabel->width()));
+    nextLabel->setToolTip(next); // a long name in full
     m_tray->setTip((QStringList{title} + alarmTipLines(m_settings.alarms(), m_schedule->snoozed(), now)).join('\n'));
 }
 

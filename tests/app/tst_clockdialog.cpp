@@ -351,6 +351,35 @@ private slots:
         QCOMPARE(control<QLineEdit>("alarmNameEdit")->text(), QString("Run"));
     }
 
+    // The window and the tip tell the next alarm (each line of the tip cut at the tray's limit), and
+    // every caption of the form fits its control, the sleep timer's fields shown too.
+    void nextAlarmAndCaptionsFit()
+    {
+        store("Alarms/Alarm2", 7 * 60);
+        store("Alarms/Alarm2_days", "1111100");
+        store("Alarms/Alarm2_name", "Work at the bakery on the corner of Station Road");
+        ClockDialog &dialog = startClock();
+        dialog.schedule().tick();
+        const QString line = "Next alarm: Mon 07:00 AM — Work at the bakery on the corner of Station Road";
+        const QLabel *label = control<QLabel>("nextAlarmLabel");
+        QCOMPARE(label->toolTip(), line);
+        QVERIFY(label->text().endsWith(u'…') && line.startsWith(label->text().chopped(1)));
+        QCOMPARE(dialog.tray().tip(), "Chimewise 09:15:00\n" + line.left(ClockTray::kMaxTipLength));
+
+        control<QCheckBox>("sleepTimerCheck")->click();
+        QStringList cut;
+        // A push button's hint asks for more than its text needs: its text and a frame are what must fit.
+        for (QWidget *widget : dialog.findChild<ClockSurface *>()->findChildren<QWidget *>()) {
+            const auto *button = qobject_cast<QAbstractButton *>(widget);
+            const bool framed = button && !qobject_cast<QCheckBox *>(widget) && !qobject_cast<QRadioButton *>(widget);
+            const int needed = framed ? widget->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) + 6
+                                      : widget->sizeHint().width();
+            if ((button || qobject_cast<QLabel *>(widget)) && widget->isVisible() && needed > widget->width())
+                cut << widget->objectName();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable("cut: " + cut.join(", ")));
+    }
+
     // An alarm of the spoken minute rings once the time has been heard; the title ticks meanwhile.
     void alarmWaitsForTheSpokenTime()
     {

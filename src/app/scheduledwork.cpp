@@ -40,11 +40,11 @@ void connectSounds(ClockSchedule &schedule, const ScheduleOwners &o, QObject *co
             o.alarms.ring(slot, second);
         o.alarms.endIfOnce(slot);
     });
-    QObject::connect(s, &ClockSchedule::snoozeDue, context, [s, o](const SnoozedAlarm &alarm, const TickSecond &second) {
-        if (second.missed())
-            s->noteMissed(second.local, AlarmRinger::name(alarm.slot, alarm.alarm));
+    QObject::connect(s, &ClockSchedule::snoozeDue, context, [s, o](const SnoozedAlarm &alarm, const TickSecond &t) {
+        if (t.missed())
+            s->noteMissed(t.local, AlarmRinger::name(alarm.slot, alarm.alarm));
         else
-            o.alarms.ringAgain(alarm, second);
+            o.alarms.ringAgain(alarm, t);
     });
 }
 

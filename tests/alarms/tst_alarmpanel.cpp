@@ -134,14 +134,13 @@ private slots:
         QCOMPARE((QStringList{p.stored("Alarms/Alarm3_days").toString(), p.stored("Alarms/Alarm3_name").toString()}),
                  (QStringList{"1111100", "Work"}));
         QCOMPARE(p.stored("Alarms/Alarm3_once").toInt(), 1);
-        p.controls.nextButton->click();
+        p.controls.nextButton->click(); // a free slot: every day
         QCOMPARE(p.controls.dayButtons[6]->isChecked(), true);
         p.controls.slotList->setCurrentIndex(2);
         p.panel.showSelectedSlot();
-        QCOMPARE(p.controls.nameEdit->text(), QString("Work"));
-        QCOMPARE((std::tuple{p.controls.dayButtons[4]->isChecked(), p.controls.dayButtons[5]->isChecked(),
-                             p.controls.onceBox->isChecked()}),
-                 (std::tuple{true, false, true}));
+        QCOMPARE((std::tuple{p.controls.nameEdit->text(), p.controls.dayButtons[4]->isChecked(),
+                             p.controls.dayButtons[5]->isChecked(), p.controls.onceBox->isChecked()}),
+                 (std::tuple{QString("Work"), true, false, true}));
         p.controls.clearButton->click();
         QCOMPARE(p.controls.nameEdit->text(), QString());
         QCOMPARE((std::tuple{p.controls.dayButtons[5]->isChecked(), p.controls.onceBox->isChecked()}),
@@ -177,7 +176,8 @@ private slots:
         QSignalSpy freed(&p.ringer, &AlarmRinger::slotFreed);
         connect(&p.ringer, &AlarmRinger::slotFreed, &p.panel, &AlarmPanel::onSlotFreed);
         QSignalSpy rang(&p.channel, &SoundChannel::ringingStarted);
-        p.ringer.ring(3, {0, LocalTime::fromWallSecond(QDate(2026, 12, 7).toJulianDay() * 86400 + 25200), Timeliness::OnTime});
+        const LocalTime seven = LocalTime::fromWallSecond(QDate(2026, 12, 7).toJulianDay() * 86400 + 7 * 3600);
+        p.ringer.ring(3, {0, seven, Timeliness::OnTime});
         p.ringer.endIfOnce(3);
         QCOMPARE(rang.value(0).value(0).toString(), ringing);
         QCOMPARE(p.ringer.ringing(ringing).value_or(SnoozedAlarm{}).slot, 3);
@@ -251,8 +251,8 @@ private slots:
         QFETCH(QString, played);
         QFETCH(QString, opened);
         Panel p;
-        p.settings.setAlarm(9, {{}, "/m/ten.wav", 495});
-        p.settings.setAlarm(3, {{}, file, minutes});
+        p.settings.setAlarm(9, {{}, "/m/ten.wav", 495, kEveryDay, false, {}});
+        p.settings.setAlarm(3, {{}, file, minutes, kEveryDay, false, {}});
         p.device.reply("status myalarmsound length wait", "3000");
 
         const LocalTime second = LocalTime::fromWallSecond(QDate(2026, 12, 6).toJulianDay() * 86400 + secondOfDay);

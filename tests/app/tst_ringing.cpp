@@ -3,6 +3,7 @@
 #include "app/clocktray.h"
 #include "app/runningclock.h"
 #include "sound/soundchannel.h"
+#include "support/notificationbutton.h"
 #include "support/scopedtimezone.h"
 
 #include <QDBusConnection>
@@ -71,7 +72,7 @@ private slots:
         QTRY_VERIFY(log().contains(kRinging));
         const uint id = log().count(" Notify "); // the daemon numbers them from 1
         if (fromNotification) {
-            press(id, "stop");
+            pressNotificationButton(id, "stop");
         } else {
             trayMenu->actions().first()->trigger();
         }
@@ -104,7 +105,7 @@ private slots:
         QTRY_COMPARE(log().count(" Notify "), notified + 1);
         QVERIFY(log().contains(kRinging + ", \"snooze\", \"Snooze 5 min\"]"));
         QCOMPARE(trayMenu->actions().value(1)->text(), "Snooze 5 min");
-        press(notified + 1, "snooze");
+        pressNotificationButton(notified + 1, "snooze");
         QTRY_COMPARE(sound.sent.filter("stop myalarmsound wait").size(), 1);
 
         sound.reply("status myalarmsound mode wait", "stopped");
@@ -160,15 +161,6 @@ private:
         clock->profile->writeText("Alarms", "Alarm3_file", file);
         clock->start();
         return clock;
-    }
-
-    static void press(uint id, const QString &action)
-    {
-        QDBusMessage press = QDBusMessage::createMethodCall(
-            "org.freedesktop.Notifications", "/org/freedesktop/Notifications", "org.freedesktop.DBus.Mock", "EmitSignal");
-        press << "org.freedesktop.Notifications" << "ActionInvoked" << "us"
-              << QVariantList{QVariant::fromValue(QDBusVariant(id)), QVariant::fromValue(QDBusVariant(action))};
-        QDBusConnection::sessionBus().call(press);
     }
 
     QString log() const

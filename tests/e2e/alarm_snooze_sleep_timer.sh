@@ -18,13 +18,7 @@ wave "$scratch/alarm.wav" 60 160
 printf '[AnnounceInterval]\nInterval=3\nAazan_Announce=0\n[Startup]\nLoginStartOffered=1
 [Alarms]\nAlarm1=420\nAlarm1_file=%s\nAlarm1_days=1111100\nAlarm1_name=Work\n' "$scratch/alarm.wav" > "$profile"
 
-dbus-daemon --session --fork --print-address=1 --print-pid=1 > "$scratch/bus" || fail "no private bus"
-export DBUS_SYSTEM_BUS_ADDRESS=$(sed -n 1p "$scratch/bus")
-pids+=("$(sed -n 2p "$scratch/bus")")
-/usr/bin/python3 -m dbusmock --system --template logind -l "$scratch/logind.log" &
-pids+=($!)
-wait_for 20 dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
-  org.freedesktop.DBus.Peer.Ping || fail "the logind mock did not start"
+logind_mock "$scratch/logind.log"
 start_tray_host
 notification_daemon "$scratch/notified.log"
 
@@ -34,10 +28,7 @@ start_clock() {
   LD_PRELOAD="$faketime_lib" FAKETIME_TIMESTAMP_FILE="$scratch/faketime" FAKETIME_NO_CACHE=1 "$bin" &
   clock=$!
   pids+=($clock)
-  wait_for 15 tray_icon || fail "no tray icon appeared"
-  xdotool mousemove --window "$(tray_icon)" 5 5 click 1
-  wait_for 10 visible_clock || fail "a tray click did not show the window"
-  window=$(visible_clock | head -n 1)
+  show_clock
 }
 shown() { xdotool getwindowname "$window" | cut -d' ' -f2; }
 title_reached() { [[ "$(shown)" > "$1" ]]; }

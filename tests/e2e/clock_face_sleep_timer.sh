@@ -13,15 +13,7 @@ source "$(dirname "$0")/desktop.sh"
 printf '[AnalogClock]\nVISIBLE=1\n' > "$profile"
 shot() { [ -n "${CHIMEWISE_E2E_SHOTS:-}" ] && xwd -root -silent > "$CHIMEWISE_E2E_SHOTS/$1.xwd"; true; }
 
-dbus-daemon --session --fork --print-address=1 --print-pid=1 > "$scratch/bus" || fail "no private bus"
-export DBUS_SYSTEM_BUS_ADDRESS=$(sed -n 1p "$scratch/bus")
-pids+=("$(sed -n 2p "$scratch/bus")")
-/usr/bin/python3 -m dbusmock --system --template logind -l "$scratch/logind.log" &
-pids+=($!)
-logind() { dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 "$@"; }
-wait_for 20 logind org.freedesktop.DBus.Peer.Ping || fail "the logind mock did not start"
-logind org.freedesktop.DBus.Mock.AddMethod string:org.freedesktop.login1.Manager string:Halt \
-  string:b string: string: >/dev/null
+logind_mock "$scratch/logind.log"
 
 start_tray_host
 

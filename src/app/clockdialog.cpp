@@ -21,6 +21,8 @@
 #include "core/promptservice.h"
 #include "db/databasesetup.h"
 #include "db/datasource.h"
+#include "events/calendarcommands.h"
+#include "events/calendarimport.h"
 #include "events/eventadddialog.h"
 #include "events/eventreminders.h"
 #include "events/eventstore.h"
@@ -30,6 +32,7 @@
 #include "prayer/cityinfodialog.h"
 #include "prayer/prayerbatchdialog.h"
 #include "prayer/prayereditdialog.h"
+#include "prayer/timingsexportdialog.h"
 #include "power/logindpower.h"
 #include "power/sleeptimer.h"
 #include "prayer/prayerschedule.h"
@@ -294,6 +297,14 @@ void ClockDialog::registerCommands()
         {Command::ViewEvents, [this] {
              const EventStore store(m_data);
              runBesideThePopups(EventViewDialog(store, m_prompts, m_time, this));
+         }},
+        {Command::ImportCalendar, [this] {
+             importCalendarFromMenu(EventStore(m_data), CalendarImportSettings::forUser(m_settings), m_time.now(),
+                                    m_prompts);
+         }},
+        {Command::ExportCalendar, [this] { exportCalendarFromMenu(EventStore(m_data), m_time.now(), m_prompts); }},
+        {Command::ExportTimings, [this] {
+             runBesideThePopups(TimingsExportDialog(m_prayerStore, m_prompts, m_time, this));
          }},
         {Command::About, [this] { runBesideThePopups(AboutDialog(*m_links, this)); }},
         {Command::WebBrowser, [this] { m_links->openWebBrowser(); }},

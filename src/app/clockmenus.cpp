@@ -38,6 +38,7 @@ const QList<Item> kMenuBar = {
             {"Set Aa&zan Timings", Command::SetPrayerTimings, {}},
             {"&View and Edit Timings ", Command::EditPrayerTimings, {}},
             {"&Timings by City info", Command::TimingsByCity, {}},
+            {"Export Timings…", Command::ExportTimings, {}},
         }},
         {"Event &Schedules\tCtrl+S", 0, {
             {"&Add A New Event\tCtrl+A", Command::AddEvent, {}},
@@ -50,6 +51,9 @@ const QList<Item> kMenuBar = {
     {"E&vents", 0, {
         {"&Add", Command::AddEvent, {}},
         {"&View", Command::ViewEvents, {}},
+        kSeparator,
+        {"Import Calendar…", Command::ImportCalendar, {}},
+        {"Export Calendar…", Command::ExportCalendar, {}},
     }},
     {"&Help", 0, {
         {"&Help", Command::Help, {}},

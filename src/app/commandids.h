@@ -19,5 +19,9 @@ enum : int {
     WebBrowser = 32790,
     Help = 32792,
     StartAtLogin = 32793, // a new command: the autostart entry
+    // New commands: events and prayer times to and from other calendars.
+    ImportCalendar = 32794,
+    ExportCalendar = 32795,
+    ExportTimings = 32796,
 };
 } // namespace Command

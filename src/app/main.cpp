@@ -11,6 +11,9 @@
 #include "sound/sdlsounddevice.h"
 #include "core/timesource.h"
 #include "voice/saycommand.h"
+#include "events/calendarcommands.h"
+#include "events/calendarimport.h"
+#include "events/eventstore.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -35,6 +38,33 @@ int say(int argc, char *argv[])
     return runSayCommand(app.arguments(), ProfileSettings(*profile).readIsEnglish(), sound, err);
 }
 
+bool isCalendarCommand(const QStringList &arguments)
+{
+    return arguments.size() > 1 && (arguments[1] == "--import" || arguments[1] == "--export-events");
+}
+
+// "--import FILE.ics" / "--export-events FILE.ics": events in or out, without a window.
+int calendar(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    nameTheProgram();
+    const QStringList arguments = app.arguments();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (arguments.size() != 3) {
+        err << "usage: chimewise --import FILE.ics | --export-events FILE.ics" << Qt::endl;
+        return 2;
+    }
+    const auto profile = ProfileStore::openUserProfile();
+    const DataSource data = DataSource::detect();
+    const EventStore store(data);
+    const qint64 now = SystemTimeSource().now();
+    if (arguments[1] == "--import")
+        return runImportCommand(arguments[2], store, CalendarImportSettings::forUser(ProfileSettings(*profile)), now,
+                                out, err);
+    return runExportCommand(arguments[2], store, now, out, err);
+}
+
 // Each second repaints a few small rectangles. On X11, handing them over in
 // shared memory costs a round trip to the server before every paint; sending
 // the pixels costs less. A setting of the user's own stands.
@@ -50,6 +80,8 @@ int main(int argc, char *argv[])
 {
     if (isSayCommand(QStringList(argv, argv + argc)))
         return say(argc, argv);
+    if (isCalendarCommand(QStringList(argv, argv + argc)))
+        return calendar(argc, argv);
 
     sendPixelsToX11();
     QApplication app(argc, argv);

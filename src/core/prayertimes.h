@@ -11,6 +11,13 @@ struct PrayerTimes
 
     std::array<int, Count> minutes{};
 
+    // The Friday prayer's time: Zohor's when none is stored.
+    int fridayTime() const
+    {
+        const int jumma = minutes[Jumma];
+        return jumma <= 0 || jumma >= 1440 ? minutes[Zohor] : jumma;
+    }
+
     int &operator[](Index i) { return minutes[i]; }
     int operator[](Index i) const { return minutes[i]; }
     bool operator==(const PrayerTimes &) const = default;

@@ -167,3 +167,10 @@ void ProfileSettings::setLoginStartOffered()
 {
     m_store.writeInt(ProfileKey::Startup, ProfileKey::LoginStartOffered, 1);
 }
+
+int ProfileSettings::readAllDayReminder() const
+{
+    constexpr int kNine = 9 * 60;
+    const int minutes = m_store.readInt(ProfileKey::Events, ProfileKey::AllDayReminder, kNine);
+    return minutes >= 0 && minutes < 1440 ? minutes : kNine;
+}

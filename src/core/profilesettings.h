@@ -26,6 +26,8 @@ inline constexpr char PowerOff[] = "PowerOff";
 inline constexpr char Suspend[] = "Suspend";
 inline constexpr char Startup[] = "Startup";
 inline constexpr char LoginStartOffered[] = "LoginStartOffered";
+inline constexpr char Events[] = "Events";
+inline constexpr char AllDayReminder[] = "AllDayReminder";
 } // namespace ProfileKey
 
 inline constexpr int kAlarmSlots = 16;
@@ -105,6 +107,10 @@ public:
     // Whether a start has already put the clock into the session's autostart
     // (the first one does; after it the user's choice stands).
     bool readLoginStartOffered() const;
+
+    // When imported all-day events are reminded, minutes since midnight:
+    // 09:00 unless the profile names another minute of the day.
+    int readAllDayReminder() const;
     void setLoginStartOffered();
 
 private:

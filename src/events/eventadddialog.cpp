@@ -54,8 +54,8 @@ bool EventAddDialog::readControls()
     m_entry.message = m_ui->messageEdit->toPlainText();
     m_entry.file = m_ui->fileEdit->text();
     FieldInput input(m_prompts);
-    return input.takeInteger(m_ui->leadEdit, 0, 30, m_entry.leadMinutes)
-           && input.takeInteger(m_ui->intervalEdit, 0, 30, m_entry.intervalMinutes);
+    return input.takeInteger(m_ui->leadEdit, 0, kMostMinutesAhead, m_entry.leadMinutes)
+           && input.takeInteger(m_ui->intervalEdit, 0, kMostMinutesAhead, m_entry.intervalMinutes);
 }
 
 void EventAddDialog::writeControls()

@@ -6,8 +6,6 @@
 #include "events/eventstore.h"
 #include "timetext/timeofday.h"
 
-#include <QFileInfo>
-
 namespace {
 
 const char kSoundCaption[] = "Music or Voice for Reminder";
@@ -24,7 +22,7 @@ bool soundFileAccepted(const QString &path, PromptService &prompts)
 {
     if (path.isEmpty())
         return !ask(prompts, "Do you want a music or voice message to remind your event?", kSoundCaption);
-    if (path.right(4).compare(".wav", Qt::CaseInsensitive) == 0 && QFileInfo(path).isFile())
+    if (isEventSoundFile(path))
         return true;
     warn(prompts,
          "Music/voice file can not be fond\nOr,\n The file may not be a WAVEFORM audio (.wav) file",

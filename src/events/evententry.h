@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events/eventrules.h"
+
 #include <QDate>
 #include <QString>
 
@@ -14,8 +16,8 @@ struct EventEntry
     QString title;
     QString message;
     QString file; // a wave file, or empty
-    int leadMinutes = 15;
-    int intervalMinutes = 5;
+    int leadMinutes = kDefaultLeadMinutes;
+    int intervalMinutes = kDefaultIntervalMinutes;
 };
 
 // A new entry: a quarter of an hour from now, which past midnight is tomorrow.

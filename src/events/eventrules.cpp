@@ -1,5 +1,7 @@
 #include "events/eventrules.h"
 
+#include <QFileInfo>
+
 namespace {
 
 constexpr qint64 kDay = 1440;
@@ -21,6 +23,11 @@ ReminderTime normalised(QDate date, qint64 minutes)
 }
 
 } // namespace
+
+bool isEventSoundFile(const QString &path)
+{
+    return path.right(4).compare(".wav", Qt::CaseInsensitive) == 0 && QFileInfo(path).isFile();
+}
 
 ReminderTime firstReminder(const QDate &eventDate, int eventMinutes, int leadMinutes)
 {

@@ -5,6 +5,14 @@
 
 #include <optional>
 
+// What "Add A New Event" starts with, and the most it accepts, in minutes.
+inline constexpr int kDefaultLeadMinutes = 15;
+inline constexpr int kDefaultIntervalMinutes = 5;
+inline constexpr int kMostMinutesAhead = 30; // for the lead and the interval alike
+
+// A sound an event can play: an existing file whose name ends in ".wav" (any case).
+bool isEventSoundFile(const QString &path);
+
 // The arithmetic of reminders. Every function takes the moment it decides
 // for; none reads the clock.
 

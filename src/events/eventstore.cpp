@@ -25,6 +25,7 @@ const char *const StoreReminderStatement =
     "where EvTitle =? and EvTime = ? and EvDate = ?;";
 const char *const DayListStatement = "Select * from TOLVEX_EVENT where [EvDate] = ?";
 const char *const DaysStatement = "Select * from TOLVEX_EVENT where EvDate >= ? and EvDate <= ?";
+const char *const AllEventsStatement = "Select * from TOLVEX_EVENT order by EvDate, EvTime, EvTitle";
 const char *const DetailsStatement =
     "Select * from TOLVEX_EVENT where [EvDate] = ? \t\t and [EvTitle] = ? and [EvTime] = ?";
 const char *const DeleteStatement =
@@ -123,6 +124,11 @@ DbResult<QList<EventRow>> EventStore::eventsFromTo(DbSession &session, const QDa
                                                    const QDate &last) const
 {
     return rows(session, DaysStatement, {first, last});
+}
+
+DbResult<QList<EventRow>> EventStore::allEvents(DbSession &session) const
+{
+    return rows(session, AllEventsStatement, {});
 }
 
 DbResult<std::optional<EventRow>> EventStore::details(DbSession &session, const EventKey &key) const

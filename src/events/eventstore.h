@@ -37,6 +37,8 @@ public:
     DbResult<QList<EventRow>> eventsOn(DbSession &session, const QDate &date) const;
     // The events from the first day to the last, both included.
     DbResult<QList<EventRow>> eventsFromTo(DbSession &session, const QDate &first, const QDate &last) const;
+    // Every event, by date and time.
+    DbResult<QList<EventRow>> allEvents(DbSession &session) const;
     DbResult<std::optional<EventRow>> details(DbSession &session, const EventKey &key) const;
     DbStatus remove(DbSession &session, const EventKey &key) const;
 

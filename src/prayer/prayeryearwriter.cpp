@@ -7,15 +7,6 @@
 
 namespace {
 
-std::array<int, 5> storedDay(const PrayerCalcParams &params, const PrayerTimeTable::Row &row)
-{
-    return {toStoredMinutes(params, row, PrayerColumn::Fajr),
-            toStoredMinutes(params, row, PrayerColumn::Zohor),
-            toStoredMinutes(params, row, PrayerColumn::Asr),
-            toStoredMinutes(params, row, PrayerColumn::Magreb),
-            toStoredMinutes(params, row, PrayerColumn::Isha)};
-}
-
 DbStatus writeDays(const PrayerStore &store, DbSession &session, const PrayerCalcParams &params,
                    const PrayerTimeTable &table, const std::function<void(int day)> &progress)
 {
@@ -30,11 +21,20 @@ DbStatus writeDays(const PrayerStore &store, DbSession &session, const PrayerCal
     QList<std::array<int, 5>> days;
     days.reserve(table.dayCount);
     for (int day = 1; day <= table.dayCount; ++day)
-        days << storedDay(params, table.rows[day - 1]);
+        days << storedFajrToIsha(params, table.rows[day - 1]);
     return store.writeGeneratedDays(session, hasRows.value(), days, progress);
 }
 
 } // namespace
+
+std::array<int, 5> storedFajrToIsha(const PrayerCalcParams &params, const PrayerTimeTable::Row &row)
+{
+    return {toStoredMinutes(params, row, PrayerColumn::Fajr),
+            toStoredMinutes(params, row, PrayerColumn::Zohor),
+            toStoredMinutes(params, row, PrayerColumn::Asr),
+            toStoredMinutes(params, row, PrayerColumn::Magreb),
+            toStoredMinutes(params, row, PrayerColumn::Isha)};
+}
 
 DbStatus writePrayerYear(const PrayerStore &store, DbSession &session,
                          const PrayerCalcParams &params, const PrayerTimeTable &table,

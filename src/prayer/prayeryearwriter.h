@@ -3,10 +3,14 @@
 #include "db/dbresult.h"
 #include "prayer/prayerastronomy.h"
 
+#include <array>
 #include <functional>
 
 class DbSession;
 class PrayerStore;
+
+// The five times of one computed day as the generation stores them, Fajr to Isha.
+std::array<int, 5> storedFajrToIsha(const PrayerCalcParams &params, const PrayerTimeTable::Row &row);
 
 // Writes every day of a computed year (366 in a leap year) into the per-day
 // table on one session: an empty table gets new rows, a partly filled one

@@ -21,7 +21,7 @@ std::optional<double> parseNumber(const QString &text, double low, double high)
 const QStringList &valueOptions()
 {
     static const QStringList options{"--lat", "--lon", "--tz", "--method", "--angle",
-                                     "--interval", "--asr", "--year"};
+                                     "--interval", "--asr", "--year", "--ics"};
     return options;
 }
 
@@ -71,6 +71,9 @@ QString fill(const QHash<QString, QString> &values, int currentYear, TimesReques
     p.timeZone = *zone;
     p.daylightSaving = values.contains("--dst");
     request.clock = values.contains("--clock");
+    request.calendarFile = values.value("--ics");
+    if (values.contains("--ics") && request.calendarFile.isEmpty())
+        return "--ics: expected the name of the calendar file to write";
 
     static const QHash<QString, FajrMethod> methods{{"angle", FajrMethod::ByAngle},
                                                     {"interval", FajrMethod::ByInterval},

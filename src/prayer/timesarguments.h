@@ -12,6 +12,7 @@ struct TimesRequest
 {
     PrayerCalcParams params;
     bool clock = false; // "HH:MM" instead of minutes
+    QString calendarFile; // --ics: the year as a calendar file instead of the table
 };
 
 // A request, or the text that tells what is wrong with the arguments.
@@ -36,4 +37,4 @@ QStringList formatTimesTable(const PrayerCalcParams &params, const PrayerTimeTab
 inline constexpr const char *kTimesUsage =
     "usage: chimewise-times --lat 23:43N --lon 90:25E --tz 6 [--dst]"
     " [--method angle|interval|maxinterval] [--angle 18] [--interval MIN]"
-    " [--asr 1|2] [--year YYYY] [--clock]";
+    " [--asr 1|2] [--year YYYY] [--clock] [--ics FILE]";

@@ -1,6 +1,7 @@
 // chimewise-times: prints a year of prayer times as the yearly generation stores them.
 #include "core/timesource.h"
 #include "prayer/timesarguments.h"
+#include "prayer/timingscalendar.h"
 
 #include <QStringList>
 
@@ -20,8 +21,15 @@ int main(int argc, char *argv[])
         return 2;
     }
     const PrayerCalcParams &params = parsed.request->params;
-    const QStringList lines = formatTimesTable(params, computePrayerYear(params),
-                                               parsed.request->clock);
+    const PrayerTimeTable year = computePrayerYear(params);
+    if (!parsed.request->calendarFile.isEmpty()) {
+        const QString fault = saveCalendarFile(parsed.request->calendarFile,
+                                               writeCalendar(yearEntries(params, year), clock.now()));
+        if (!fault.isEmpty())
+            std::fprintf(stderr, "chimewise-times: %s\n", qPrintable(fault));
+        return fault.isEmpty() ? 0 : 1;
+    }
+    const QStringList lines = formatTimesTable(params, year, parsed.request->clock);
     for (const QString &line : lines)
         std::printf("%s\n", qPrintable(line));
     return 0;

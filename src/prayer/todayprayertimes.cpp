@@ -18,9 +18,6 @@ DbResult<bool> loadTodayPrayerTimes(const DataSource &source, int dayOfYear, Tod
     if (!row.value())
         return false;
     times = row.value()->times;
-    // A missing Friday time falls back to the noon prayer.
-    int &jumma = times[PrayerTimes::Jumma];
-    if (jumma <= 0 || jumma >= 1440)
-        jumma = times[PrayerTimes::Zohor];
+    times[PrayerTimes::Jumma] = times.fridayTime();
     return true;
 }

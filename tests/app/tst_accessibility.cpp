@@ -13,6 +13,7 @@
 #include "events/reminderdialog.h"
 #include "prayer/cityinfodialog.h"
 #include "prayer/prayerbatchdialog.h"
+#include "prayer/timingsexportdialog.h"
 #include "prayer/prayereditdialog.h"
 #include "prayer/prayerstore.h"
 
@@ -43,7 +44,7 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         for (const char *window : {"main window", "city information", "view and edit timings", "batch update",
-                                   "add event", "view events", "reminder", "alarm list", "about"})
+                                   "add event", "view events", "reminder", "alarm list", "about", "export timings"})
             QTest::newRow(window) << QString(window);
     }
 
@@ -70,6 +71,8 @@ private slots:
             dialog = std::make_unique<AlarmListDialog>(settings);
         else if (window == "about")
             dialog = std::make_unique<AboutDialog>(m_links);
+        else if (window == "export timings")
+            dialog = std::make_unique<TimingsExportDialog>(m_prayers, m_clock.prompts, m_clock.time);
         QWidget *root = reminder ? reminder.data() : dialog ? dialog.get() : m_form;
         QList<QWidget *> labelled;
         for (const QLabel *label : root->findChildren<QLabel *>())

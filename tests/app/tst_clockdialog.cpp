@@ -90,7 +90,8 @@ private slots:
         for (int command : {Command::Exit, Command::ToggleLanguage, Command::Minimize, Command::ClearAllAlarms,
                             Command::EnablePrayerCall, Command::SetPrayerTimings, Command::EditPrayerTimings,
                             Command::TimingsByCity, Command::ViewAlarms, Command::AddEvent,
-                            Command::ViewEvents, Command::About, Command::WebBrowser, Command::Help})
+                            Command::ViewEvents, Command::ImportCalendar, Command::ExportCalendar,
+                            Command::ExportTimings, Command::About, Command::WebBrowser, Command::Help})
             QVERIFY(dialog.menus().isEnabled(command));
         QVERIFY(!dialog.menus().isEnabled(Command::RepairDatabases));
 
@@ -231,6 +232,8 @@ private slots:
         QTest::newRow("add event") << 0 << int(Command::AddEvent) << true << QStringList{"Add a new event"} << 0;
         QTest::newRow("view events") << 0 << int(Command::ViewEvents) << true
                                      << QStringList{"Display Previously Entered Events"} << 0;
+        QTest::newRow("export timings") << 0 << int(Command::ExportTimings) << true
+                                        << QStringList{"Export Timings"} << 0;
     }
 
     void prayerCommands()
@@ -378,6 +381,27 @@ private slots:
                 cut << widget->objectName();
         }
         QVERIFY2(cut.isEmpty(), qPrintable("cut: " + cut.join(", ")));
+    }
+
+    // "Import Calendar…" and "Export Calendar…" ask for the file and say what they did.
+    void calendarCommands()
+    {
+        ClockDialog &dialog = startClock();
+        const QString in = m_clock->dir.filePath("dentist.ics");
+        const QString out = m_clock->dir.filePath("out.ics");
+        QVERIFY(writeFile(in, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//x//y//EN\r\nBEGIN:VEVENT\r\n"
+                              "UID:1\r\nSUMMARY:Dentist\r\nDTSTART:20261207T100000\r\nEND:VEVENT\r\n"
+                              "END:VCALENDAR\r\n"));
+        m_clock->prompts.expectSaveFile(out);
+        m_clock->prompts.expectMessage("There are no events to export.", "Export Calendar");
+        dialog.onCommand(Command::ExportCalendar);
+        m_clock->prompts.expectOpenFile(in);
+        m_clock->prompts.expectMessage("1 event imported", "Import Calendar");
+        dialog.onCommand(Command::ImportCalendar);
+        m_clock->prompts.expectSaveFile(out);
+        m_clock->prompts.expectMessage("1 event exported to " + out, "Export Calendar");
+        dialog.onCommand(Command::ExportCalendar);
+        QVERIFY(readFile(out).contains("SUMMARY:Dentist"));
     }
 
     // An alarm of the spoken minute rings once the time has been heard; the title ticks meanwhile.

@@ -400,7 +400,8 @@ void ClockDialog::updateTitleAndTip(const LocalTime &now)
     QLabel *nextLabel = m_ui->nextAlarmLabel;
     nextLabel->setText(nextLabel->fontMetrics().elidedText(next, Qt::ElideRight, nextLabel->width()));
     nextLabel->setToolTip(next); // a long name in full
-    m_tray->setTip((QStringList{title} + alarmTipLines(m_settings.alarms(), m_schedule->snoozed(), now)).join('\n'));
+    const QStringList alarmLines = alarmTipLines(m_settings.alarms(), m_schedule->snoozed(), now);
+    m_tray->setTip((QStringList{title} + alarmLines).join('\n'));
 }
 
 void ClockDialog::flipLanguage()

@@ -3,9 +3,12 @@
 #include "alarms/alarmrules.h"
 #include "core/promptservice.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace {
 
@@ -26,6 +29,9 @@ AlarmPanel::AlarmPanel(const AlarmControls &controls, ProfileSettings &settings,
     connect(m_controls.browseButton, &QPushButton::clicked, this, &AlarmPanel::onBrowse);
     connect(m_controls.clearButton, &QPushButton::clicked, this, &AlarmPanel::onClear);
     connect(m_controls.nextButton, &QPushButton::clicked, this, &AlarmPanel::onNextSlot);
+    m_controls.snoozeSpin->setRange(1, 30);
+    connect(m_controls.snoozeSpin, &QSpinBox::valueChanged, this,
+            [this](int minutes) { m_settings.setSnoozeMinutes(minutes); });
 }
 
 void AlarmPanel::readControls()
@@ -33,6 +39,11 @@ void AlarmPanel::readControls()
     m_listIndex = m_controls.slotList->currentIndex();
     m_timeText = m_controls.timeEdit->text();
     m_file = m_controls.fileEdit->text();
+    m_name = m_controls.nameEdit->text();
+    m_once = m_controls.onceBox->isChecked();
+    m_days = 0;
+    for (int day = 0; day < 7; ++day)
+        m_days |= m_controls.dayButtons[day]->isChecked() << day;
 }
 
 void AlarmPanel::writeControls()
@@ -40,6 +51,10 @@ void AlarmPanel::writeControls()
     m_controls.slotList->setCurrentIndex(m_listIndex);
     m_controls.timeEdit->setText(m_timeText);
     m_controls.fileEdit->setText(m_file);
+    m_controls.nameEdit->setText(m_name);
+    m_controls.onceBox->setChecked(m_once);
+    for (int day = 0; day < 7; ++day)
+        m_controls.dayButtons[day]->setChecked(m_days & (1 << day));
 }
 
 void AlarmPanel::showSelectedSlot()
@@ -50,19 +65,26 @@ void AlarmPanel::showSelectedSlot()
     const AlarmEntry &alarm = m_settings.alarms()[m_listIndex];
     m_timeText = alarm.time >= 0 && alarm.time <= 1440 ? formatTimeOfDay12(alarm.time) : QString();
     m_file = alarm.file;
+    m_name = alarm.name;
+    m_days = alarm.days;
+    m_once = alarm.once;
     writeControls();
+    // Shown, not changed: nothing is written.
+    const QSignalBlocker quiet(m_controls.snoozeSpin);
+    m_controls.snoozeSpin->setValue(m_settings.snoozeMinutes());
 }
 
 void AlarmPanel::onSet()
 {
     readControls();
-    const QString problem = alarmEntryProblem(m_listIndex, m_file, m_timeText);
+    const QString problem = alarmEntryProblem(m_listIndex, m_file, m_timeText, m_days);
     if (!problem.isEmpty()) {
         m_prompts.messageBox(problem, "Chimewise", PromptService::Buttons::Ok,
                              PromptService::Icon::Warning);
         return;
     }
-    m_settings.setAlarm(m_listIndex, parseTimeOfDay(m_timeText), m_file);
+    m_settings.setAlarm(m_listIndex, {{}, m_file, parseTimeOfDay(m_timeText), m_days, m_once, m_name.trimmed()});
+    emit slotChanged(m_listIndex);
 }
 
 void AlarmPanel::onBrowse()
@@ -81,10 +103,9 @@ void AlarmPanel::onClear()
     readControls();
     if (m_listIndex < 0)
         return;
-    m_settings.setAlarm(m_listIndex, kNoTime, QString());
-    m_timeText.clear();
-    m_file.clear();
-    writeControls();
+    m_settings.clearAlarm(m_listIndex);
+    emit slotChanged(m_listIndex);
+    showSelectedSlot();
 }
 
 void AlarmPanel::onNextSlot()
@@ -97,7 +118,15 @@ void AlarmPanel::onNextSlot()
 
 void AlarmPanel::clearAllAlarms()
 {
-    for (int i = 0; i < kAlarmSlots; ++i)
-        m_settings.setAlarm(i, kNoTime, QString());
+    for (int i = 0; i < kAlarmSlots; ++i) {
+        m_settings.clearAlarm(i);
+        emit slotChanged(i);
+    }
     showSelectedSlot();
+}
+
+void AlarmPanel::onSlotFreed(int slotIndex)
+{
+    if (m_controls.slotList->currentIndex() == slotIndex)
+        showSelectedSlot();
 }

@@ -3,11 +3,16 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 class ProfileSettings;
 class PromptService;
+class QAbstractButton;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 // The controls of the "Alarm Settings" group.
 struct AlarmControls
@@ -19,6 +24,10 @@ struct AlarmControls
     QPushButton *browseButton;
     QPushButton *clearButton;
     QPushButton *nextButton;
+    QLineEdit *nameEdit;
+    std::array<QAbstractButton *, 7> dayButtons; // Monday first
+    QCheckBox *onceBox;
+    QSpinBox *snoozeSpin; // minutes, for every alarm
 };
 
 // The sixteen alarms: edits one slot at a time and writes every change to
@@ -37,6 +46,12 @@ public:
     void onClear();
     void onNextSlot();
     void clearAllAlarms();
+    // The slot changed behind the panel's back (a one-time alarm rang).
+    void onSlotFreed(int slotIndex);
+
+signals:
+    // Set or cleared by the user.
+    void slotChanged(int slotIndex);
 
 private:
     void readControls();
@@ -50,4 +65,7 @@ private:
     int m_listIndex = -1;
     QString m_timeText;
     QString m_file;
+    QString m_name;
+    int m_days = 0;
+    bool m_once = false;
 };

@@ -15,7 +15,7 @@ bool isWaveFile(const QString &path)
     return alarmPathToOpen(path).endsWith(u"WAV", Qt::CaseInsensitive);
 }
 
-QString alarmEntryProblem(int listIndex, const QString &file, const QString &timeText)
+QString alarmEntryProblem(int listIndex, const QString &file, const QString &timeText, int days)
 {
     if (listIndex < 0)
         return QString::asprintf("Select one of the %d alarm items", kAlarmSlots);
@@ -26,5 +26,7 @@ QString alarmEntryProblem(int listIndex, const QString &file, const QString &tim
         return timeFormatMessage(timeText);
     if (!QFileInfo::exists(file))
         return QString("File [%1] does not exists").arg(file);
+    if ((days & kEveryDay) == 0)
+        return QString::asprintf("Alarm %d rings on no day: tick at least one day, Mo to Su", listIndex + 1);
     return {};
 }

@@ -14,5 +14,5 @@ QString alarmPathToOpen(const QString &storedPath);
 bool isWaveFile(const QString &path);
 
 // Why the entry of the slot at listIndex (-1 for none) cannot be set, in
-// the words the user sees; empty when it can.
-QString alarmEntryProblem(int listIndex, const QString &file, const QString &timeText);
+// the words the user sees; empty when it can. days: bits, Monday the lowest.
+QString alarmEntryProblem(int listIndex, const QString &file, const QString &timeText, int days);

@@ -3,6 +3,8 @@
 #include "alarms/alarmlistdialog.h"
 #include "alarms/alarmpanel.h"
 #include "alarms/alarmringer.h"
+#include "alarms/alarmsnooze.h"
+#include "alarms/nextalarm.h"
 #include "sound/soundchannel.h"
 #include "app/channelcontrols.h"
 #include "app/clockfaceextension.h"
@@ -13,6 +15,7 @@
 #include "app/footerlink.h"
 #include "app/ringingnotice.h"
 #include "app/scheduledwork.h"
+#include "app/shutdownwarning.h"
 #include "core/clockschedule.h"
 #include "core/loginstart.h"
 #include "core/promptservice.h"
@@ -125,17 +128,23 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     m_notice = new RingingNotice(*m_tray, this);
     m_alarms = new AlarmPanel({m_ui->alarmSlotCombo, m_ui->alarmTimeEdit, m_ui->alarmFileEdit,
                                m_ui->alarmSetButton, m_ui->alarmBrowseButton,
-                               m_ui->alarmClearButton, m_ui->nextAlarmButton},
+                               m_ui->alarmClearButton, m_ui->nextAlarmButton, m_ui->alarmNameEdit,
+                               {m_ui->dayMoButton, m_ui->dayTuButton, m_ui->dayWeButton, m_ui->dayThButton,
+                                m_ui->dayFrButton, m_ui->daySaButton, m_ui->daySuButton},
+                               m_ui->alarmOnceCheck, m_ui->snoozeSpin},
                               m_settings, m_prompts, this);
     m_prayers = std::make_unique<PrayerSchedule>(m_data, *m_channel);
-    m_alarmRinger = std::make_unique<AlarmRinger>(m_settings, services.shell, *m_channel);
+    m_alarmRinger = new AlarmRinger(m_settings, services.shell, *m_channel, this);
+    m_snooze = new AlarmSnooze(*m_alarmRinger, m_settings, *m_schedule, *m_channel, m_time, this);
     m_clockFace = new ClockFaceExtension(m_surface, {m_ui->clockFaceButton, m_ui->pickedTimeEdit,
                                                      m_ui->amPmButton, m_ui->alarmTimeEdit},
                                          m_settings, this);
     m_power = new LogindPower(QDBusConnection::systemBus(), this);
-    m_sleepTimer = new SleepTimer({m_ui->sleepTimerCheck, m_ui->shutdownTimeEdit,
-                                   m_ui->setShutdownButton, m_ui->powerOffCheck},
-                                  m_settings, m_prompts, *m_power, this);
+    m_sleepTimer = new SleepTimer({m_ui->sleepTimerCheck, m_ui->shutdownTimeEdit, m_ui->setShutdownButton,
+                                   m_ui->powerOffCheck, m_ui->suspendCheck, m_ui->sleepWaitCombo,
+                                   m_ui->sleepActionLabel},
+                                  m_settings, m_prompts, *m_power, m_time, this);
+    m_warning = new ShutdownWarning(*m_sleepTimer, *m_tray, this);
     m_reminders = new EventReminders(m_data, *m_channel, m_time, m_prompts, this);
     m_browser = std::make_unique<BrowserLauncher>();
     m_links = std::make_unique<LinkOpener>(services.shell, m_prompts, *m_browser, this);
@@ -225,14 +234,16 @@ void ClockDialog::connectControls()
 void ClockDialog::connectRinging()
 {
     const auto started = [this](const QString &what, const QString &, int, bool notice) {
-        m_tray->showRinging();
+        const QString snooze = m_snooze->offerFor(what);
+        m_tray->showRinging(snooze);
         if (notice)
-            m_notice->show(what);
+            m_notice->show(what, snooze);
         if (isActiveWindow())
             m_ui->stopSoundButton->setFocus();
     };
     connect(m_channel, &SoundChannel::ringingStarted, this, started);
     connect(m_channel, &SoundChannel::ringingEnded, this, [this] {
+        m_snooze->endRinging();
         m_tray->endRinging();
         m_notice->withdraw();
     });
@@ -241,6 +252,11 @@ void ClockDialog::connectRinging()
             [this](const QString &error) { m_notice->report(kProductName, error); });
     connect(m_tray, &ClockTray::stopRequested, m_channel, &SoundChannel::stopChannelSound);
     connect(m_notice, &RingingNotice::stopRequested, m_channel, &SoundChannel::stopChannelSound);
+    connect(m_tray, &ClockTray::snoozeRequested, m_snooze, &AlarmSnooze::snooze);
+    connect(m_notice, &RingingNotice::snoozeRequested, m_snooze, &AlarmSnooze::snooze);
+    // An alarm set anew or cleared takes its snooze with it; a one-time alarm that rang frees its slot.
+    connect(m_alarms, &AlarmPanel::slotChanged, m_schedule, &ClockSchedule::dropSnooze);
+    connect(m_alarmRinger, &AlarmRinger::slotFreed, m_alarms, &AlarmPanel::onSlotFreed);
 }
 
 // The dialog shows the time each second and follows the sound and the face
@@ -255,7 +271,7 @@ void ClockDialog::connectSchedule()
         m_clockFace->showTime(now);
     });
     connectScheduledWork(*m_schedule, {m_sound, m_voice, *m_channel, *m_prayers, *m_alarmRinger, *m_reminders,
-                                       *m_sleepTimer, *m_power, *m_notice},
+                                       *m_sleepTimer, *m_warning, *m_power, *m_notice},
                          this);
 }
 
@@ -267,7 +283,10 @@ void ClockDialog::registerCommands()
         {Command::Minimize, [this] { hideWindow(); }},
         {Command::RepairDatabases, [this] { m_statusLine = kRepairing; writeControls(); }},
         {Command::ClearAllAlarms, [this] { m_alarms->clearAllAlarms(); }},
-        {Command::ViewAlarms, [this] { runBesideThePopups(AlarmListDialog(m_settings, this)); }},
+        {Command::ViewAlarms, [this] {
+             runBesideThePopups(AlarmListDialog(m_settings, this));
+             m_alarms->showSelectedSlot(); // edited in the list
+         }},
         {Command::EnablePrayerCall, [this] {
              m_prayerCallEnabled = m_prayerCallEnabled ? 0 : 1;
              m_ui->prayerCallCheck->setChecked(m_prayerCallEnabled);
@@ -387,14 +406,22 @@ void ClockDialog::showTime(const LocalTime &now)
     m_prayerLine->setText(prayers.windowLines());
     m_prayerLine->setVisible(!m_prayerLine->text().isEmpty());
     m_prayerTip = prayers.tipLine();
-    updateTitleAndTip(now.hour, now.minute, now.second);
+    updateTitleAndTip(now);
 }
 
-void ClockDialog::updateTitleAndTip(int hour, int minute, int second)
+void ClockDialog::updateTitleAndTip(const LocalTime &now)
 {
-    const QString title = formatTitleText(m_titleBase, hour, minute, second);
+    const QString title = formatTitleText(m_titleBase, now.hour, now.minute, now.second);
     setWindowTitle(title);
-    m_tray->setTip(m_prayerTip.isEmpty() ? title : title + u'\n' + m_prayerTip);
+    const QString next = nextAlarmLine(m_settings.alarms(), now);
+    QLabel *nextLabel = m_ui->nextAlarmLabel;
+    nextLabel->setText(nextLabel->fontMetrics().elidedText(next, Qt::ElideRight, nextLabel->width()));
+    nextLabel->setToolTip(next); // a long name in full
+    QStringList tip{title};
+    if (!m_prayerTip.isEmpty())
+        tip << m_prayerTip;
+    tip << alarmTipLines(m_settings.alarms(), m_schedule->snoozed(), now);
+    m_tray->setTip(tip.join('\n'));
 }
 
 void ClockDialog::flipLanguage()

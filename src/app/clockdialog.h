@@ -15,9 +15,11 @@ class ClockDialogForm;
 }
 class AlarmPanel;
 class AlarmRinger;
+class AlarmSnooze;
 class ClockFaceExtension;
 class ClockSchedule;
 class LogindPower;
+class ShutdownWarning;
 class SleepTimer;
 class BrowserLauncher;
 class LinkOpener;
@@ -99,7 +101,7 @@ private:
     void readControls();
     void writeControls();
     void registerCommands();
-    void updateTitleAndTip(int hour, int minute, int second);
+    void updateTitleAndTip(const LocalTime &now);
     void flipLanguage();
     void applyLanguage();
     void showLanguageCaption();
@@ -130,8 +132,10 @@ private:
     ClockFaceExtension *m_clockFace;
     LogindPower *m_power;
     SleepTimer *m_sleepTimer;
+    ShutdownWarning *m_warning;
     std::unique_ptr<PrayerSchedule> m_prayers;
-    std::unique_ptr<AlarmRinger> m_alarmRinger;
+    AlarmRinger *m_alarmRinger;
+    AlarmSnooze *m_snooze;
     EventReminders *m_reminders;
     std::unique_ptr<BrowserLauncher> m_browser;
     std::unique_ptr<LinkOpener> m_links;

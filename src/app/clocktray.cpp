@@ -34,12 +34,14 @@ ClockTray::ClockTray(const QIcon &icon, QMenu *popup, QObject *parent)
     , m_normalIcon(icon)
     , m_ringingIcon(ringingIcon(icon))
     , m_stopAction(new QAction("Stop sound", this))
+    , m_snoozeAction(new QAction(this))
     , m_stopSeparator(new QAction(this))
 {
     // The popup opens on a right click by itself.
     m_icon->setContextMenu(popup);
     m_stopSeparator->setSeparator(true);
     connect(m_stopAction, &QAction::triggered, this, &ClockTray::stopRequested);
+    connect(m_snoozeAction, &QAction::triggered, this, &ClockTray::snoozeRequested);
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
             emit leftClicked();
@@ -82,21 +84,22 @@ QString ClockTray::tip() const
     return m_icon->toolTip();
 }
 
-void ClockTray::showRinging()
+void ClockTray::showRinging(const QString &snoozeCaption)
 {
     m_icon->setIcon(m_ringingIcon);
+    m_snoozeAction->setText(snoozeCaption);
+    m_snoozeAction->setVisible(!snoozeCaption.isEmpty());
     if (isRinging())
         return;
     QAction *first = m_popup->actions().value(0);
-    m_popup->insertAction(first, m_stopAction);
-    m_popup->insertAction(first, m_stopSeparator);
+    m_popup->insertActions(first, {m_stopAction, m_snoozeAction, m_stopSeparator});
 }
 
 void ClockTray::endRinging()
 {
     m_icon->setIcon(m_normalIcon);
-    m_popup->removeAction(m_stopAction);
-    m_popup->removeAction(m_stopSeparator);
+    for (QAction *action : {m_stopAction, m_snoozeAction, m_stopSeparator})
+        m_popup->removeAction(action);
 }
 
 bool ClockTray::isRinging() const

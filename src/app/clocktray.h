@@ -26,12 +26,13 @@ public:
 
     void add(const QString &tip); // adding an icon that is present changes nothing
     void remove();
-    void setTip(const QString &tip);
+    void setTip(const QString &tip); // lines apart by '\n'
 
     bool isPresent() const;
     QString tip() const;
 
-    void showRinging();
+    // snoozeCaption: the popup offers "Snooze 5 min" under "Stop sound"; empty: not.
+    void showRinging(const QString &snoozeCaption = QString());
     void endRinging();
     bool isRinging() const;
     // The icon's own message; an empty text takes it away.
@@ -40,6 +41,7 @@ public:
 signals:
     void leftClicked();
     void stopRequested();
+    void snoozeRequested();
 
 private:
     QSystemTrayIcon *m_icon;
@@ -47,5 +49,6 @@ private:
     QIcon m_normalIcon;
     QIcon m_ringingIcon;
     QAction *m_stopAction;
+    QAction *m_snoozeAction;
     QAction *m_stopSeparator;
 };

@@ -13,6 +13,7 @@ const char kService[] = "org.freedesktop.Notifications";
 const char kPath[] = "/org/freedesktop/Notifications";
 const char kInterface[] = "org.freedesktop.Notifications";
 const char kStopAction[] = "stop";
+const char kSnoozeAction[] = "snooze";
 
 QDBusMessage notificationCall(const char *method)
 {
@@ -40,7 +41,7 @@ RingingNotice::RingingNotice(ClockTray &tray, QObject *parent)
 {
 }
 
-void RingingNotice::show(const QString &what)
+void RingingNotice::show(const QString &what, const QString &snoozeCaption)
 {
     m_shown = true;
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -50,8 +51,10 @@ void RingingNotice::show(const QString &what)
     }
     listen();
     // Withdrawn once the sound ends or is stopped.
-    const QDBusMessage notify =
-        notifyCall(m_id, what, QString(), {kStopAction, QStringLiteral("Stop")});
+    QStringList actions{kStopAction, QStringLiteral("Stop")};
+    if (!snoozeCaption.isEmpty())
+        actions << kSnoozeAction << snoozeCaption;
+    const QDBusMessage notify = notifyCall(m_id, what, QString(), actions);
     auto *call = new QDBusPendingCallWatcher(bus.asyncCall(notify), this);
     connect(call, &QDBusPendingCallWatcher::finished, this,
             [this, what](QDBusPendingCallWatcher *finished) { onNotified(finished, what); });
@@ -118,17 +121,27 @@ void RingingNotice::onNotified(QDBusPendingCallWatcher *call, const QString &wha
     }
     m_id = reply.value();
     if (std::exchange(m_earlyStop, 0) == m_id)
-        emit stopRequested();
+        emitAction(m_earlyAction);
 }
 
 // The press may come in before the answer that numbers the notification.
 void RingingNotice::onActionInvoked(uint id, const QString &action)
 {
-    if (action != kStopAction || !m_shown)
+    if ((action != kStopAction && action != kSnoozeAction) || !m_shown)
         return;
-    if (m_id == 0)
+    if (m_id == 0) {
         m_earlyStop = id;
-    else if (id == m_id)
+        m_earlyAction = action;
+    } else if (id == m_id) {
+        emitAction(action);
+    }
+}
+
+void RingingNotice::emitAction(const QString &action)
+{
+    if (action == kSnoozeAction)
+        emit snoozeRequested();
+    else
         emit stopRequested();
 }
 

@@ -6,7 +6,8 @@
 class ClockTray;
 class QDBusPendingCallWatcher;
 
-// The desktop notification that says what rings, with a "Stop" action:
+// The desktop notification that says what rings, with a "Stop" action (and
+// "Snooze" for an alarm):
 // freedesktop Notifications on the session bus, or the tray icon's message
 // where no notification service answers. Nothing here waits for the bus.
 class RingingNotice : public QObject
@@ -16,7 +17,8 @@ class RingingNotice : public QObject
 public:
     explicit RingingNotice(ClockTray &tray, QObject *parent = nullptr);
 
-    void show(const QString &what);
+    // snoozeCaption: "Snooze 5 min", or empty for a sound that cannot be snoozed.
+    void show(const QString &what, const QString &snoozeCaption = QString());
     void withdraw();
     // A notification of its own, kept until the user dismisses it.
     void report(const QString &summary, const QString &detail);
@@ -25,6 +27,7 @@ public:
 
 signals:
     void stopRequested();
+    void snoozeRequested();
 
 private slots:
     void onActionInvoked(uint id, const QString &action);
@@ -36,6 +39,7 @@ private:
     void onNotified(QDBusPendingCallWatcher *call, const QString &what);
     void showInTray(const QString &what);
     void close(uint id);
+    void emitAction(const QString &action);
 
     ClockTray &m_tray;
     bool m_listening = false;
@@ -43,4 +47,5 @@ private:
     bool m_inTray = false; // the tray icon's message stands in
     uint m_id = 0; // the notification on the desktop, 0 when none
     uint m_earlyStop = 0; // "Stop" pressed on a notification not yet numbered
+    QString m_earlyAction; // which of "Stop" and "Snooze" that was
 };

@@ -2,6 +2,7 @@
 
 #include "alarms/alarmringer.h"
 #include "app/ringingnotice.h"
+#include "app/shutdownwarning.h"
 #include "core/clockschedule.h"
 #include "core/datafiles.h"
 #include "events/eventreminders.h"
@@ -43,6 +44,13 @@ void connectSounds(ClockSchedule &schedule, const ScheduleOwners &o, QObject *co
             s->noteMissed(second.local, o.alarms.name(slot));
         else
             o.alarms.ring(slot, second);
+        o.alarms.endIfOnce(slot);
+    });
+    QObject::connect(s, &ClockSchedule::snoozeDue, context, [s, o](const SnoozedAlarm &alarm, const TickSecond &t) {
+        if (t.missed())
+            s->noteMissed(t.local, AlarmRinger::name(alarm.slot, alarm.alarm));
+        else
+            o.alarms.ringAgain(alarm, t);
     });
 }
 
@@ -66,11 +74,11 @@ void connectSleepTimer(ClockSchedule &schedule, const ScheduleOwners &o, QObject
     ClockSchedule *s = &schedule;
     QObject::connect(&o.sleepTimer, &SleepTimer::armedAt, s, &ClockSchedule::setShutdownMinute);
     QObject::connect(s, &ClockSchedule::shutdownDue, context, [s, o](const TickSecond &second) {
-        if (second.onTime())
-            o.sleepTimer.shutDown();
-        else
+        if (!second.onTime())
             s->noteMissed(second.local, o.sleepTimer.name());
+        o.sleepTimer.atArmedMinute(second.onTime());
     });
+    QObject::connect(s, &ClockSchedule::shutdownWarningDue, &o.warning, &ShutdownWarning::warn);
     QObject::connect(&o.sleepTimer, &SleepTimer::refused, context,
                      [o](const QString &why) { o.notice.report("The machine was not stopped", why); });
     QObject::connect(&o.power, &LogindPower::preparingForSleep, s, &ClockSchedule::noteSleep);

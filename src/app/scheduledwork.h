@@ -7,6 +7,7 @@ class LogindPower;
 class PrayerSchedule;
 class QObject;
 class RingingNotice;
+class ShutdownWarning;
 class SleepTimer;
 class SoundChannel;
 class SoundDevice;
@@ -22,6 +23,7 @@ struct ScheduleOwners
     AlarmRinger &alarms;
     EventReminders &reminders;
     SleepTimer &sleepTimer;
+    ShutdownWarning &warning;
     LogindPower &power;
     RingingNotice &notice; // what could not be done, told without waiting
 };

@@ -121,6 +121,13 @@ void ClockSchedule::checkAlarms(const TickSecond &second)
     const int slot = dueAlarm(m_settings.alarms(), second.local);
     if (slot >= 0)
         emit alarmDue(slot, second);
+    // Taken out before it is said: its owner may snooze it again.
+    const auto due = std::stable_partition(m_snoozed.begin(), m_snoozed.end(),
+                                           [&second](const SnoozedAlarm &s) { return s.dueAt > second.calendar; });
+    const std::vector<SnoozedAlarm> ringing(due, m_snoozed.end());
+    m_snoozed.erase(due, m_snoozed.end());
+    for (const SnoozedAlarm &alarm : ringing)
+        emit snoozeDue(alarm, second);
 }
 
 // The reminders decide from the stored rows which are due; of missed
@@ -143,6 +150,8 @@ void ClockSchedule::checkShutdown(const TickSecond &second)
 {
     if (isShutdownDue(m_shutdownMinute, second.local))
         emit shutdownDue(second);
+    else if (const int toGo = shutdownWarningSeconds(m_shutdownMinute, second.local); toGo > 0 && second.onTime())
+        emit shutdownWarningDue(toGo);
 }
 
 void ClockSchedule::endMissedMinutes()
@@ -207,4 +216,14 @@ const PrayerRows &ClockSchedule::prayerRowsOn(const QDate &day)
 void ClockSchedule::setShutdownMinute(TimeOfDay minute)
 {
     m_shutdownMinute = minute;
+}
+
+void ClockSchedule::snooze(const SnoozedAlarm &alarm)
+{
+    m_snoozed.push_back(alarm);
+}
+
+void ClockSchedule::dropSnooze(int slot)
+{
+    std::erase_if(m_snoozed, [slot](const SnoozedAlarm &s) { return s.slot == slot; });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/duerules.h"
 #include "core/minuteofday.h"
 #include "core/prayermoments.h"
 #include "core/prayertimes.h"
@@ -52,6 +53,12 @@ public:
     void reloadPrayerTimes();
     void setShutdownMinute(TimeOfDay minute); // kNoTime: the sleep timer is not armed
 
+    // Checked with the alarms each second until it has come due.
+    void snooze(const SnoozedAlarm &alarm);
+    // A slot set anew or cleared takes its snooze with it.
+    void dropSnooze(int slot);
+    const std::vector<SnoozedAlarm> &snoozed() const { return m_snoozed; }
+
     // The rest of this second, and the seconds after it, wait for resume().
     void hold() { m_held = true; }
     void resume();
@@ -71,11 +78,14 @@ signals:
     void prayerAlertDue(int prayer, int minutesLeft, int prayerMinute, const TickSecond &second);
     void channelCheckDue();
     void alarmDue(int slot, const TickSecond &second);
+    void snoozeDue(const SnoozedAlarm &alarm, const TickSecond &second);
     void remindersDue(const TickSecond &second);
     // The whole minutes from `from` to `to` were missed: their owner names
     // what came due in them and will not come again.
     void remindersMissed(const LocalTime &from, const LocalTime &to);
     void shutdownDue(const TickSecond &second);
+    // Each second of the minute before the sleep timer's, on time only.
+    void shutdownWarningDue(int secondsToGo);
     void tickEnded(const LocalTime &now);
     // In the order it came due; `slept`: the machine was suspended.
     void missedWhileAway(const QStringList &what, bool slept);
@@ -114,6 +124,7 @@ private:
     QDate m_prayerDay;
     PrayerRows m_prayerRows;
     TimeOfDay m_shutdownMinute = kNoTime;
+    std::vector<SnoozedAlarm> m_snoozed;
 
     std::optional<LocalTime> m_missedMinutesFrom;
     LocalTime m_missedMinutesTo;

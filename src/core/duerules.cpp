@@ -1,5 +1,11 @@
 #include "core/duerules.h"
 
+namespace {
+
+constexpr int kDaySeconds = 86400;
+
+} // namespace
+
 bool isAnnouncementDue(int intervalIndex, const LocalTime &second)
 {
     static constexpr int kPeriodMinutes[] = {15, 30, 60};
@@ -31,11 +37,24 @@ std::optional<PrayerMoment> duePrayerAlert(const PrayerRows &rows, const PrayerA
     return std::nullopt;
 }
 
+bool ringsOnWeekday(int days, int weekday)
+{
+    return days & (1 << ((weekday + 6) % 7));
+}
+
 int dueAlarm(const AlarmSlots &alarms, const LocalTime &second)
 {
     for (int i = 0; i < kAlarmSlots; ++i) {
-        if (ringsAt(alarms[i].time, second.secondOfDay()))
+        if (ringsAt(alarms[i].time, second.secondOfDay()) && ringsOnWeekday(alarms[i].days, second.weekday))
             return i;
     }
     return -1;
+}
+
+int shutdownWarningSeconds(TimeOfDay armedMinute, const LocalTime &second)
+{
+    if (armedMinute < 0 || armedMinute >= 24 * 60)
+        return 0;
+    const int toGo = (armedMinute * 60 - second.secondOfDay() + kDaySeconds) % kDaySeconds;
+    return toGo >= 1 && toGo <= 60 ? toGo : 0;
 }

@@ -24,8 +24,21 @@ int duePrayer(const PrayerRows &rows, const LocalTime &second);
 std::optional<PrayerMoment> duePrayerAlert(const PrayerRows &rows, const PrayerAlerts &alerts,
                                            const LocalTime &second);
 
-// The lowest alarm slot whose time falls on this second, or -1.
+// Whether the days (bits, Monday the lowest) hold this weekday (0 = Sunday).
+bool ringsOnWeekday(int days, int weekday);
+
+// The lowest alarm slot whose time falls on this second of one of its days, or -1.
 int dueAlarm(const AlarmSlots &alarms, const LocalTime &second);
+
+// An alarm snoozed from its ringing: it rings again at the first second
+// checked from dueAt on (calendar seconds: a snooze is a span, not a time of
+// day). It keeps the alarm as it rang, since a one-time slot is free by then.
+struct SnoozedAlarm
+{
+    int slot = -1;
+    AlarmEntry alarm;
+    qint64 dueAt = 0;
+};
 
 // The reminders are looked for at second 0 of every minute.
 inline bool areRemindersDue(const LocalTime &second)
@@ -38,3 +51,7 @@ inline bool isShutdownDue(TimeOfDay armedMinute, const LocalTime &second)
 {
     return ringsAt(armedMinute, second.secondOfDay());
 }
+
+// In the minute before the armed one, the seconds still to go (60 .. 1);
+// 0 at any other second. The minute before 00:00 is 23:59.
+int shutdownWarningSeconds(TimeOfDay armedMinute, const LocalTime &second);

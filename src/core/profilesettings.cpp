@@ -2,6 +2,8 @@
 
 #include "core/profilestore.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace {
@@ -13,7 +15,34 @@ int inRange(int value, int limit)
     return value >= -limit && value <= limit ? value : 0;
 }
 
+constexpr int kDefaultSnooze = 5;
+constexpr int kLongestSnooze = 30;
+
+int snoozeInRange(int minutes)
+{
+    return std::clamp(minutes, 1, kLongestSnooze);
+}
+
 } // namespace
+
+int parseAlarmDays(const QString &stored)
+{
+    static const QRegularExpression digits("^[01]{7}$");
+    if (!digits.match(stored).hasMatch())
+        return kEveryDay;
+    int days = 0;
+    for (int day = 0; day < 7; ++day)
+        days |= (stored[day] == u'1') << day;
+    return days;
+}
+
+QString alarmDaysText(int days)
+{
+    QString text;
+    for (int day = 0; day < 7; ++day)
+        text += days & (1 << day) ? u'1' : u'0';
+    return text;
+}
 
 ProfileSettings::ProfileSettings(ProfileStore &store)
     : m_store(store)
@@ -40,6 +69,7 @@ void ProfileSettings::load()
         m_prayerAlerts[i] = std::max(0, inRange(minutes, kMaxAlertMinutes));
     }
     m_hijriAdjustment = inRange(m_store.readInt(Prayer, HijriAdjust, 0), kMaxHijriAdjustment);
+    m_snoozeMinutes = snoozeInRange(m_store.readInt(Alarms, SnoozeMinutes, kDefaultSnooze));
 }
 
 void ProfileSettings::setInterval(int index)
@@ -57,10 +87,13 @@ void ProfileSettings::setEnglish(int flag)
 std::array<AlarmEntry, kAlarmSlots> ProfileSettings::readAlarms() const
 {
     std::array<AlarmEntry, kAlarmSlots> alarms = m_alarms;
+    using namespace ProfileKey;
     for (AlarmEntry &alarm : alarms) {
-        alarm.time = m_store.readInt(ProfileKey::Alarms, alarm.keyName, -1);
-        alarm.file = m_store.readText(ProfileKey::Alarms, alarm.keyName + ProfileKey::AlarmFileSuffix,
-                                      QString());
+        alarm.time = m_store.readInt(Alarms, alarm.keyName, -1);
+        alarm.file = m_store.readText(Alarms, alarm.keyName + AlarmFileSuffix, QString());
+        alarm.days = parseAlarmDays(m_store.readText(Alarms, alarm.keyName + AlarmDaysSuffix, QString()));
+        alarm.once = m_store.readInt(Alarms, alarm.keyName + AlarmOnceSuffix, 0) != 0;
+        alarm.name = m_store.readText(Alarms, alarm.keyName + AlarmNameSuffix, QString());
     }
     return alarms;
 }
@@ -91,19 +124,45 @@ void ProfileSettings::setShutdown(int minutes, int powerOff)
     m_store.writeInt(ProfileKey::Shutdown, ProfileKey::PowerOff, powerOff);
 }
 
-void ProfileSettings::setAlarm(int slotIndex, int minutes, const QString &file)
+void ProfileSettings::setAlarm(int slotIndex, const AlarmEntry &alarm)
 {
-    AlarmEntry &alarm = m_alarms[slotIndex];
-    alarm.time = minutes;
-    m_store.writeInt(ProfileKey::Alarms, alarm.keyName, minutes);
-    alarm.file = file;
-    m_store.writeText(ProfileKey::Alarms, alarm.keyName + ProfileKey::AlarmFileSuffix, file);
+    using namespace ProfileKey;
+    AlarmEntry &entry = m_alarms[slotIndex];
+    const QString key = entry.keyName;
+    entry = alarm;
+    entry.keyName = key;
+    m_store.writeInt(Alarms, key, alarm.time);
+    m_store.writeText(Alarms, key + AlarmFileSuffix, alarm.file);
+    m_store.writeText(Alarms, key + AlarmDaysSuffix, alarmDaysText(alarm.days));
+    m_store.writeInt(Alarms, key + AlarmOnceSuffix, alarm.once);
+    m_store.writeText(Alarms, key + AlarmNameSuffix, alarm.name);
+}
+
+void ProfileSettings::clearAlarm(int slotIndex)
+{
+    setAlarm(slotIndex, AlarmEntry{});
+}
+
+void ProfileSettings::setSnoozeMinutes(int minutes)
+{
+    m_snoozeMinutes = snoozeInRange(minutes);
+    m_store.writeInt(ProfileKey::Alarms, ProfileKey::SnoozeMinutes, m_snoozeMinutes);
 }
 
 void ProfileSettings::setPrayerCallOn(int flag)
 {
     m_prayerCallOn = flag;
     m_store.writeInt(ProfileKey::AnnounceInterval, ProfileKey::AazanAnnounce, flag);
+}
+
+int ProfileSettings::readSuspend() const
+{
+    return m_store.readInt(ProfileKey::Shutdown, ProfileKey::Suspend, 0);
+}
+
+void ProfileSettings::setSuspend(int suspend)
+{
+    m_store.writeInt(ProfileKey::Shutdown, ProfileKey::Suspend, suspend);
 }
 
 int ProfileSettings::readIsEnglish() const

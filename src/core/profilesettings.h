@@ -16,11 +16,16 @@ inline constexpr char IsEnglish[] = "IsEnglish";
 inline constexpr char AazanAnnounce[] = "Aazan_Announce";
 inline constexpr char Alarms[] = "Alarms";
 inline constexpr char AlarmFileSuffix[] = "_file";
+inline constexpr char AlarmDaysSuffix[] = "_days";
+inline constexpr char AlarmOnceSuffix[] = "_once";
+inline constexpr char AlarmNameSuffix[] = "_name";
+inline constexpr char SnoozeMinutes[] = "SnoozeMinutes";
 inline constexpr char AnalogClock[] = "AnalogClock";
 inline constexpr char Visible[] = "VISIBLE";
 inline constexpr char Shutdown[] = "Shutdown";
 inline constexpr char ShutdownTime[] = "ShutdownTime";
 inline constexpr char PowerOff[] = "PowerOff";
+inline constexpr char Suspend[] = "Suspend";
 inline constexpr char Startup[] = "Startup";
 inline constexpr char LoginStartOffered[] = "LoginStartOffered";
 inline constexpr char Events[] = "Events";
@@ -32,13 +37,24 @@ inline constexpr char AlertPrefix[] = "Alert";
 } // namespace ProfileKey
 
 inline constexpr int kAlarmSlots = 16;
+// Days of the week as bits, Monday the lowest.
+inline constexpr int kEveryDay = 0x7f;
 
 struct AlarmEntry
 {
     QString keyName;          // "Alarm1" .. "Alarm16"
     QString file;             // empty when the slot is free
     int time = -1;            // minutes since midnight; -1 when the slot is free
+    int days = kEveryDay;     // the days it rings on
+    bool once = false;        // cleared once it has come due
+    QString name;             // what it is for; may be empty
 };
+
+// "_days" as stored: seven 0/1 digits, Monday first. Anything else (a
+// missing key too) means every day, so that an alarm never falls silent
+// because of a mangled value.
+int parseAlarmDays(const QString &stored);
+QString alarmDaysText(int days);
 
 using AlarmSlots = std::array<AlarmEntry, kAlarmSlots>;
 
@@ -66,8 +82,15 @@ public:
     void setPrayerCallOn(int flag);
 
     const std::array<AlarmEntry, kAlarmSlots> &alarms() const { return m_alarms; }
-    // Writes the slot's time key, then its file key.
-    void setAlarm(int slotIndex, int minutes, const QString &file);
+    // Writes the slot's time key, then its file key, then its days, once and
+    // name; the entry's key name is the slot's own whatever `alarm` says.
+    void setAlarm(int slotIndex, const AlarmEntry &alarm);
+    // Frees the slot: no time, no file, every day, no name.
+    void clearAlarm(int slotIndex);
+
+    // Minutes until a snoozed alarm rings again, 1..30.
+    int snoozeMinutes() const { return m_snoozeMinutes; }
+    void setSnoozeMinutes(int minutes);
 
     // The sixteen slots as the profile holds them now.
     std::array<AlarmEntry, kAlarmSlots> readAlarms() const;
@@ -81,6 +104,9 @@ public:
     int readShutdownTime() const;
     int readPowerOff() const;
     void setShutdown(int minutes, int powerOff);
+    // Whether the sleep timer suspends instead (then "PowerOff" does not apply).
+    int readSuspend() const;
+    void setSuspend(int suspend);
     // The stored language, read without loading (and so without writing) anything.
     int readIsEnglish() const;
 
@@ -109,4 +135,5 @@ private:
     int m_prayerCallOn = 1;
     PrayerAlerts m_prayerAlerts{};
     int m_hijriAdjustment = 0;
+    int m_snoozeMinutes = 5;
 };

@@ -24,9 +24,10 @@ void LogindPower::onPrepareForSleep(bool sleeping)
     emit preparingForSleep(sleeping);
 }
 
-void LogindPower::requestShutdown(bool powerOff)
+void LogindPower::requestStop(StopAction action)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, powerOff ? "PowerOff" : "Halt");
+    static const char *const kMethods[] = {"Halt", "PowerOff", "Suspend"};
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, kMethods[int(action)]);
     call << true; // interactive
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *done) {

@@ -3,6 +3,9 @@
 #include <QDBusConnection>
 #include <QObject>
 
+// How the sleep timer stops the machine.
+enum class StopAction { Halt, PowerOff, Suspend };
+
 // Asks systemd-logind to stop the machine, without waiting for the answer:
 // polkit may first ask the user for a password. Whether the machine may be
 // stopped is for polkit to decide; no privileges are taken here. Also tells
@@ -15,9 +18,9 @@ public:
     // bus: the system bus; tests give a private one.
     explicit LogindPower(const QDBusConnection &bus, QObject *parent = nullptr);
 
-    // PowerOff when powerOff is set, else Halt (stopped, power left on);
-    // interactive, so that polkit may ask. The answer arrives in answered().
-    void requestShutdown(bool powerOff);
+    // PowerOff, Halt (stopped, power left on) or Suspend; interactive, so
+    // that polkit may ask. The answer arrives in answered().
+    void requestStop(StopAction action);
 
 signals:
     // errorText is empty when logind took the request.

@@ -10,11 +10,15 @@
 #include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +35,12 @@ struct Panel
     }
 
     QPushButton *button(const char *text) { return new QPushButton(text, &group); }
+    QToolButton *day()
+    {
+        auto *button = new QToolButton(&group);
+        button->setCheckable(true);
+        return button;
+    }
     QVariant stored(const QString &key) const { return QSettings(iniPath, QSettings::IniFormat).value(key); }
 
     QString existingFile(const QString &name)
@@ -40,11 +50,13 @@ struct Panel
         return file.fileName();
     }
 
-    void set(int index, const QString &time, const QString &file)
+    void set(int index, const QString &time, const QString &file, int days = kEveryDay)
     {
         controls.slotList->setCurrentIndex(index);
         controls.timeEdit->setText(time);
         controls.fileEdit->setText(file);
+        for (int day = 0; day < 7; ++day)
+            controls.dayButtons[day]->setChecked(days & (1 << day));
         panel.onSet();
     }
 
@@ -59,10 +71,13 @@ struct Panel
     QWidget group;
     const AlarmControls controls{new QComboBox(&group), new QLineEdit(&group), new QLineEdit(&group),
                                  button("&Set"), button("&Play File ( Browse )"), button("Cl&ear"),
-                                 button("&Alarm#")};
+                                 button("&Alarm#"), new QLineEdit(&group),
+                                 {day(), day(), day(), day(), day(), day(), day()},
+                                 new QCheckBox("Once", &group), new QSpinBox(&group)};
     SoundChannel channel{device, time};
     AlarmPanel panel{controls, settings, prompts};
     AlarmRinger ringer{settings, shell, channel};
+    QSignalSpy changed{&panel, &AlarmPanel::slotChanged};
 };
 
 } // namespace
@@ -77,16 +92,19 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("days");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no slot") << -1 << "bad" << "" << "Select one of the 16 alarm items";
-        QTest::newRow("empty file, bad time") << 4 << "bad" << ""
+        QTest::newRow("no slot") << -1 << "bad" << "" << kEveryDay << "Select one of the 16 alarm items";
+        QTest::newRow("empty file, bad time") << 4 << "bad" << "" << 0
                                               << "File to play field can not be empty :: Alarm ID = 5";
         QTest::newRow("bad time before missing file")
-            << 0 << "25:00" << "/nowhere/x.wav"
+            << 0 << "25:00" << "/nowhere/x.wav" << 0
             << "Time format [25:00] may not be correct\nOr you might have entered wrong "
                "time values\nFormat should be HH:MM or HH:MM [AM or PM]";
-        QTest::newRow("missing file") << 0 << "07:30 AM" << "/nowhere/x.wav"
+        QTest::newRow("missing file") << 0 << "07:30 AM" << "/nowhere/x.wav" << 0
                                       << "File [/nowhere/x.wav] does not exists";
+        QTest::newRow("no day") << 0 << "07:30 AM" << "existing" << 0
+                                << "Alarm 1 rings on no day: tick at least one day, Mo to Su";
     }
 
     void setChecksInOrder()
@@ -94,13 +112,79 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, time);
         QFETCH(QString, file);
+        QFETCH(int, days);
         QFETCH(QString, message);
         Panel p;
         p.prompts.expectMessage(message, "Chimewise");
-        p.set(index, time, file);
+        p.set(index, time, file == "existing" ? p.existingFile("a.wav") : file, days);
         QVERIFY(p.prompts.allShown());
         QVERIFY(!p.stored("Alarms/Alarm1").isValid());
         QVERIFY(!p.stored("Alarms/Alarm5").isValid());
+        QVERIFY(p.changed.isEmpty());
+    }
+
+    // The name, days and "once" are stored with the rest and shown again; Clear puts back every
+    // day; the snooze minutes are one setting for all slots, written when changed.
+    void nameDaysAndOnce()
+    {
+        Panel p;
+        p.controls.nameEdit->setText(" Work ");
+        p.controls.onceBox->setChecked(true);
+        p.set(2, "07:00", p.existingFile("a.wav"), 0x1f);
+        QCOMPARE((QStringList{p.stored("Alarms/Alarm3_days").toString(), p.stored("Alarms/Alarm3_name").toString()}),
+                 (QStringList{"1111100", "Work"}));
+        QCOMPARE(p.stored("Alarms/Alarm3_once").toInt(), 1);
+        p.controls.nextButton->click(); // a free slot: every day
+        QCOMPARE(p.controls.dayButtons[6]->isChecked(), true);
+        p.controls.slotList->setCurrentIndex(2);
+        p.panel.showSelectedSlot();
+        QCOMPARE((std::tuple{p.controls.nameEdit->text(), p.controls.dayButtons[4]->isChecked(),
+                             p.controls.dayButtons[5]->isChecked(), p.controls.onceBox->isChecked()}),
+                 (std::tuple{QString("Work"), true, false, true}));
+        p.controls.clearButton->click();
+        QCOMPARE(p.controls.nameEdit->text(), QString());
+        QCOMPARE((std::tuple{p.controls.dayButtons[5]->isChecked(), p.controls.onceBox->isChecked()}),
+                 (std::tuple{true, false}));
+        QCOMPARE(p.stored("Alarms/Alarm3_days").toString(), QString("1111111"));
+        QCOMPARE(p.changed, (QList<QVariantList>{{2}, {2}}));
+
+        QVERIFY(!p.stored("Alarms/SnoozeMinutes").isValid()); // shown, not written
+        QCOMPARE(p.controls.snoozeSpin->value(), 5);
+        p.controls.snoozeSpin->setValue(12);
+        QCOMPARE(p.stored("Alarms/SnoozeMinutes").toInt(), 12);
+    }
+
+    void nameAndOnceWhenRung_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("once");
+        QTest::addColumn<QString>("ringing");
+        QTest::newRow("unnamed, every time") << "" << false << "Alarm 4 — 07:00 AM";
+        QTest::newRow("named, once") << "Work" << true << "Alarm 4 — Work — 07:00 AM";
+    }
+
+    // A one-time alarm frees its slot once it came due, and the panel showing it follows.
+    void nameAndOnceWhenRung()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, once);
+        QFETCH(QString, ringing);
+        Panel p;
+        p.controls.nameEdit->setText(name);
+        p.controls.onceBox->setChecked(once);
+        p.set(3, "07:00 AM", p.existingFile("wake.wav"));
+        QSignalSpy freed(&p.ringer, &AlarmRinger::slotFreed);
+        connect(&p.ringer, &AlarmRinger::slotFreed, &p.panel, &AlarmPanel::onSlotFreed);
+        QSignalSpy rang(&p.channel, &SoundChannel::ringingStarted);
+        const LocalTime seven = LocalTime::fromWallSecond(QDate(2026, 12, 7).toJulianDay() * 86400 + 7 * 3600);
+        p.ringer.ring(3, {0, seven, Timeliness::OnTime});
+        p.ringer.endIfOnce(3);
+        QCOMPARE(rang.value(0).value(0).toString(), ringing);
+        QCOMPARE(p.ringer.ringing(ringing).value_or(SnoozedAlarm{}).slot, 3);
+        QCOMPARE(p.settings.alarms()[3].time, once ? kNoTime : 420);
+        QCOMPARE(p.stored("Alarms/Alarm4").toInt(), once ? -1 : 420);
+        QCOMPARE(p.controls.timeEdit->text(), once ? QString() : QString("07:00 AM"));
+        QCOMPARE(freed.size(), int(once));
     }
 
     // Browse fills the field, Set stores at once; Next walks 16 -> 1 showing each slot; Clear and
@@ -167,8 +251,8 @@ private slots:
         QFETCH(QString, played);
         QFETCH(QString, opened);
         Panel p;
-        p.settings.setAlarm(9, 495, "/m/ten.wav");
-        p.settings.setAlarm(3, minutes, file);
+        p.settings.setAlarm(9, {{}, "/m/ten.wav", 495, kEveryDay, false, {}});
+        p.settings.setAlarm(3, {{}, file, minutes, kEveryDay, false, {}});
         p.device.reply("status myalarmsound length wait", "3000");
 
         const LocalTime second = LocalTime::fromWallSecond(QDate(2026, 12, 6).toJulianDay() * 86400 + secondOfDay);

@@ -53,6 +53,7 @@ private slots:
     void walk()
     {
         QFETCH(QString, window);
+        ProfileSettings settings(*m_clock.profile);
         std::unique_ptr<QWidget> dialog;
         QPointer<ReminderDialog> reminder;
         if (window == "city information")
@@ -71,7 +72,7 @@ private slots:
             reminder = ReminderDialog::open(EventRow{QDate(2026, 12, 6), 600, "Dentist", "Call first", " ", {}},
                                             m_clock.time, m_clock.prompts, [](auto, int) { return true; });
         else if (window == "alarm list")
-            dialog = std::make_unique<AlarmListDialog>(ProfileSettings(*m_clock.profile));
+            dialog = std::make_unique<AlarmListDialog>(settings);
         else if (window == "about")
             dialog = std::make_unique<AboutDialog>(m_links);
         else if (window == "export timings")

@@ -286,7 +286,7 @@ private slots:
             store("AnalogClock/VISIBLE", visible);
         ClockDialog &dialog = startClock();
         auto *surface = dialog.findChild<ClockSurface *>();
-        const int normalHeight = 225; // the form's 150 dialog units
+        const int normalHeight = 302; // the form: 150 dialog units and the rows of the alarms and sleep timer added
         QCOMPARE(surface->size(), QSize(293, normalHeight + extraHeight));
         QCOMPARE(control<QLineEdit>("pickedTimeEdit")->geometry(), QRect(5, normalHeight + 38, 60, 24));
         QCOMPARE(control<QPushButton>("amPmButton")->geometry(), QRect(67, normalHeight + 38, 37, 24));
@@ -325,22 +325,69 @@ private slots:
     }
 
     // "View all ALARMS" reads the profile: a slot stored at 24:00 shows as 12:00 AM, an empty one blank.
+    // A set slot's name, days and "once" are edited in place and stored at once, never down to no day;
+    // the alarm panel shows the edit once the list is closed.
     void alarmListShowsTheProfile()
     {
         store("Alarms/Alarm1", 1440);
         store("Alarms/Alarm1_file", "/sounds/wake.wav");
+        store("Alarms/Alarm1_days", "1111100");
+        store("Alarms/Alarm1_name", "Gym");
+        store("Alarms/Alarm16", 60);
+        store("Alarms/Alarm16_days", "0000001");
         ClockDialog &dialog = startClock();
         QStringList rows;
         const auto readList = [&rows](QWidget *modal) {
             const auto *list = modal->findChild<QTreeWidget *>();
             for (const int row : {0, 1, 15}) {
                 const QTreeWidgetItem *item = list->topLevelItem(row);
-                rows << QStringList{item->text(0), item->text(1), item->text(2)}.join('|');
+                QString ticks;
+                for (int column = 3; column <= 10; ++column)
+                    ticks += item->data(column, Qt::CheckStateRole).isValid() ? item->checkState(column) ? "x" : "-" : "";
+                rows << QStringList{item->text(0), item->text(1), item->text(2), ticks, item->text(11)}.join('|');
             }
+            list->topLevelItem(0)->setCheckState(8, Qt::Checked); // Saturday
+            list->topLevelItem(0)->setText(2, " Run ");
+            list->topLevelItem(15)->setCheckState(9, Qt::Unchecked); // its only day
+            rows << list->topLevelItem(15)->data(9, Qt::CheckStateRole).toString();
         };
         QCOMPARE(modalDialogsOpenedBy([&] { dialog.onCommand(Command::ViewAlarms); }, readList),
                  QStringList{"View all ALARMS"});
-        QCOMPARE(rows, (QStringList{"Alarm1|12:00 AM|/sounds/wake.wav", "Alarm2||", "Alarm16||"}));
+        QCOMPARE(rows, (QStringList{"Alarm1|12:00 AM|Gym|xxxxx---|/sounds/wake.wav", "Alarm2||||",
+                                    "Alarm16|01:00 AM||------x-|", "2"}));
+        QCOMPARE(stored("Alarms/Alarm1_days").toString(), QString("1111110"));
+        QCOMPARE(stored("Alarms/Alarm1_name").toString(), QString("Run"));
+        QCOMPARE(stored("Alarms/Alarm16_days").toString(), QString("0000001"));
+        QCOMPARE(control<QLineEdit>("alarmNameEdit")->text(), QString("Run"));
+    }
+
+    // The window and the tip tell the next alarm (each line of the tip cut at the tray's limit), and
+    // every caption of the form fits its control, the sleep timer's fields shown too.
+    void nextAlarmAndCaptionsFit()
+    {
+        store("Alarms/Alarm2", 7 * 60);
+        store("Alarms/Alarm2_days", "1111100");
+        store("Alarms/Alarm2_name", "Work at the bakery on the corner of Station Road");
+        ClockDialog &dialog = startClock();
+        dialog.schedule().tick();
+        const QString line = "Next alarm: Mon 07:00 AM — Work at the bakery on the corner of Station Road";
+        const QLabel *label = control<QLabel>("nextAlarmLabel");
+        QCOMPARE(label->toolTip(), line);
+        QVERIFY(label->text().endsWith(u'…') && line.startsWith(label->text().chopped(1)));
+        QCOMPARE(dialog.tray().tip(), "Chimewise 09:15:00\n" + line.left(ClockTray::kMaxTipLineLength));
+
+        control<QCheckBox>("sleepTimerCheck")->click();
+        QStringList cut;
+        // A push button's hint asks for more than its text needs: its text and a frame are what must fit.
+        for (QWidget *widget : dialog.findChild<ClockSurface *>()->findChildren<QWidget *>()) {
+            const auto *button = qobject_cast<QAbstractButton *>(widget);
+            const bool framed = button && !qobject_cast<QCheckBox *>(widget) && !qobject_cast<QRadioButton *>(widget);
+            const int needed = framed ? widget->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) + 6
+                                      : widget->sizeHint().width();
+            if ((button || qobject_cast<QLabel *>(widget)) && widget->isVisible() && needed > widget->width())
+                cut << widget->objectName();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable("cut: " + cut.join(", ")));
     }
 
     // "Import Calendar…" and "Export Calendar…" ask for the file and say what they did.

@@ -3,6 +3,7 @@
 #include "app/clocktray.h"
 #include "app/runningclock.h"
 #include "sound/soundchannel.h"
+#include "support/notificationbutton.h"
 #include "support/scopedtimezone.h"
 
 #include <QDBusConnection>
@@ -68,14 +69,10 @@ private slots:
         QCOMPARE(trayMenu->actions().first()->text(), "Stop sound");
         // At the window, the keyboard is on the Stop button at once.
         QCOMPARE(dialog.focusWidget() == dialog.findChild<QWidget *>("stopSoundButton"), windowShown);
-        QTRY_VERIFY(log().contains("Notify \"Chimewise\" 0 \"chimewise\" \"Alarm 3 — 07:00 AM\" \"\" [\"stop\", \"Stop\"]"));
+        QTRY_VERIFY(log().contains(kRinging));
         const uint id = log().count(" Notify "); // the daemon numbers them from 1
         if (fromNotification) {
-            QDBusMessage press = QDBusMessage::createMethodCall(
-                "org.freedesktop.Notifications", "/org/freedesktop/Notifications", "org.freedesktop.DBus.Mock", "EmitSignal");
-            press << "org.freedesktop.Notifications" << "ActionInvoked" << "us"
-                  << QVariantList{QVariant::fromValue(QDBusVariant(id)), QVariant::fromValue(QDBusVariant("stop"))};
-            QDBusConnection::sessionBus().call(press);
+            pressNotificationButton(id, "stop");
         } else {
             trayMenu->actions().first()->trigger();
         }
@@ -87,6 +84,54 @@ private slots:
         QVERIFY(!dialog.tray().isRinging());
         QCOMPARE(trayMenu->actions().first()->text(), "E&xit");
         QTRY_VERIFY(log().contains(QString("CloseNotification %1").arg(id)));
+    }
+
+    // Snoozed from the notification, then from the tray, the alarm rings again five minutes after each
+    // answer and is told in the tip meanwhile; Stop ends it for good.
+    void snoozeTwiceThenStop()
+    {
+        const auto clock = alarmAtSeven("/home/u/wake.wav");
+        RecordingSoundDevice &sound = clock->sound;
+        ClockDialog &dialog = *clock->dialog;
+        QMenu *trayMenu = dialog.menus().trayPopup();
+        const auto tickAt = [&clock](int hour, int minute, int second) {
+            clock->time.set(VirtualTimeSource::fromLocal(2026, 12, 6, hour, minute, second));
+            clock->dialog->schedule().tick();
+        };
+        const auto opens = [&sound] { return sound.sent.filter("open ").size(); };
+        sound.reply("status myalarmsound mode wait", "playing");
+        const qsizetype notified = log().count(" Notify ");
+        tickAt(7, 0, 0);
+        QTRY_COMPARE(log().count(" Notify "), notified + 1);
+        QVERIFY(log().contains(kRinging + ", \"snooze\", \"Snooze 5 min\"]"));
+        QCOMPARE(trayMenu->actions().value(1)->text(), "Snooze 5 min");
+        pressNotificationButton(notified + 1, "snooze");
+        QTRY_COMPARE(sound.sent.filter("stop myalarmsound wait").size(), 1);
+
+        sound.reply("status myalarmsound mode wait", "stopped");
+        tickAt(7, 0, 30);
+        QVERIFY(!dialog.tray().isRinging());
+        QVERIFY(dialog.tray().tip().endsWith("\nSnoozed till 07:05 AM: Alarm 3 — 07:00 AM"));
+        sound.reply("status myalarmsound mode wait", "playing");
+        tickAt(7, 4, 59);
+        QCOMPARE(opens(), 1);
+        tickAt(7, 5, 0);
+        QCOMPARE(opens(), 2);
+        QVERIFY(dialog.tray().isRinging());
+        tickAt(7, 5, 20);
+        trayMenu->actions().value(1)->trigger();
+        QCOMPARE(sound.sent.filter("stop myalarmsound wait").size(), 2);
+
+        sound.reply("status myalarmsound mode wait", "stopped");
+        tickAt(7, 5, 21);
+        sound.reply("status myalarmsound mode wait", "playing");
+        tickAt(7, 10, 20);
+        QCOMPARE(opens(), 3);
+        trayMenu->actions().first()->trigger(); // "Stop sound"
+        sound.reply("status myalarmsound mode wait", "stopped");
+        tickAt(7, 30, 0);
+        QCOMPARE(opens(), 3);
+        QVERIFY(!dialog.tray().tip().contains("Snoozed"));
     }
 
     // The opens of a file that is not there go on while the clock ticks; then the
@@ -124,6 +169,7 @@ private:
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
+    const QString kRinging = "Notify \"Chimewise\" 0 \"chimewise\" \"Alarm 3 — 07:00 AM\" \"\" [\"stop\", \"Stop\"";
     const ScopedTimeZone m_zone{"Asia/Dhaka"};
     QTemporaryDir m_dir;
     const QString m_log = m_dir.filePath("notifications.log");

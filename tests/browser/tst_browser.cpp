@@ -115,8 +115,8 @@ private slots:
         const auto about = [&] { clock.onCommand(Command::About); };
         QCOMPARE(dialogCaption(about, "About Chimewise"), QString("About Chimewise"));
 
-        // The footer's rows, 179 to 196 of the surface, are the e-mail link, also beside its text.
-        for (const int y : {178, 179, 196, 197})
+        // The footer's rows, 256 to 273 of the surface, are the e-mail link, also beside its text.
+        for (const int y : {255, 256, 273, 274})
             QTest::mouseClick(clock.findChild<ClockSurface *>(), Qt::LeftButton, {}, QPoint(2, y));
         // From the keyboard too.
         QTest::keyClick(clock.findChild<QWidget *>("footerLink"), Qt::Key_Return);

@@ -1,4 +1,5 @@
 #include "core/clockschedule.h"
+#include "core/duerules.h"
 #include "core/profilesettings.h"
 #include "core/profilestore.h"
 #include "support/scopedtimezone.h"
@@ -46,7 +47,7 @@ private slots:
         QTest::addColumn<QStringList>("kinds"); // what of the log is compared
         QTest::addColumn<QStringList>("said");
         const QByteArray dhaka = "Asia/Dhaka";
-        const QStringList sounds{"alarm", "prayer", "announce", "shutdown", "missed"};
+        const QStringList sounds{"alarm", "prayer", "announce", "shutdown", "warning", "missed"};
         QTest::newRow("alarm on its second") << dhaka << "2026-12-07 00:59:58" << 3 << QStringList{"+1", "+1", "+1"}
                                              << sounds << QStringList{"alarm 1 12-07 07:00:00 on time"};
         QTest::newRow("a three-minute stop rings it late")
@@ -78,7 +79,12 @@ private slots:
                                            << QStringList{};
         QTest::newRow("a shutdown caught up is late")
             << dhaka << "2026-12-07 17:29:00" << 3 << QStringList{"+180"} << sounds
-            << QStringList{"shutdown 12-07 23:30:00 late"};
+            << QStringList{"warning 60", "shutdown 12-07 23:30:00 late"};
+        QTest::newRow("warned a minute before")
+            << dhaka << "2026-12-07 17:28:59" << 3 << QStringList{"+1"} << sounds << QStringList{"warning 60"};
+        QTest::newRow("the last second's warning, then the stop")
+            << dhaka << "2026-12-07 17:29:58" << 3 << QStringList{"+1", "+1"} << sounds
+            << QStringList{"warning 2", "warning 1", "shutdown 12-07 23:30:00 on time"};
         QTest::newRow("London autumn: 01:30 once")
             << QByteArray("Europe/London") << "2026-10-25 00:29:59" << 3 << QStringList{"+1", "+3600", "+1"}
             << QStringList{"prayer"} << QStringList{"prayer 4 10-25 01:30:00 on time"};
@@ -139,6 +145,114 @@ private slots:
         QCOMPARE(log, said);
     }
 
+    void weekdaysAndSnoozes_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("start");  // local
+        QTest::addColumn<QString>("alarm1"); // "HH:MM" and its days, Monday first
+        // "+N", "run N" (ticks 9 s apart), "sleep N", "snooze N": alarm 1 again N s on, "drop": its snooze
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("said");
+        const QByteArray dhaka = "Asia/Dhaka";
+        const QStringList ring{"+1"};
+        QTest::newRow("Sunday to Monday: Monday's midnight") << dhaka << "2026-12-06 23:59:59" << "00:00 1000000"
+                                                            << ring << QStringList{"alarm 1 12-07 00:00:00 on time"};
+        QTest::newRow("Sunday's alarm is not Monday's midnight")
+            << dhaka << "2026-12-06 23:59:59" << "00:00 0000001" << ring << QStringList{};
+        QTest::newRow("a week of weekdays")
+            << dhaka << "2026-12-05 06:00:00" << "07:00 1111100" << QStringList{"run 604800"}
+            << QStringList{"alarm 1 12-07 07:00:00 on time", "alarm 1 12-08 07:00:00 on time",
+                           "alarm 1 12-09 07:00:00 on time", "alarm 1 12-10 07:00:00 on time",
+                           "alarm 1 12-11 07:00:00 on time"};
+        QTest::newRow("London spring: Sunday's 01:30 at the jump")
+            << QByteArray("Europe/London") << "2026-03-29 00:59:59" << "01:30 0000001" << ring
+            << QStringList{"alarm 1 03-29 01:30:00 on time"};
+        QTest::newRow("snoozed twice")
+            << dhaka << "2026-12-07 06:59:59" << "07:00 1111111"
+            << QStringList{"+1", "snooze 300", "+299", "+1", "snooze 300", "+300", "+600"}
+            << QStringList{"alarm 1 12-07 07:00:00 on time", "again 1 12-07 07:05:00 on time",
+                           "again 1 12-07 07:10:00 on time"};
+        QTest::newRow("a snooze over midnight, on a day the alarm does not ring")
+            << dhaka << "2026-12-06 23:57:59" << "23:58 0000001" << QStringList{"+1", "+3", "snooze 300", "+300"}
+            << QStringList{"alarm 1 12-06 23:58:00 on time", "again 1 12-07 00:03:03 on time"};
+        QTest::newRow("snoozed, then stopped eight minutes: late")
+            << dhaka << "2026-12-07 06:59:59" << "07:00 1111111" << QStringList{"+1", "snooze 300", "+480"}
+            << QStringList{"alarm 1 12-07 07:00:00 on time", "again 1 12-07 07:05:00 late"};
+        QTest::newRow("snoozed, then asleep an hour: named")
+            << dhaka << "2026-12-07 06:59:59" << "07:00 1111111" << QStringList{"+1", "snooze 300", "sleep 3600"}
+            << QStringList{"alarm 1 12-07 07:00:00 on time", "again 1 12-07 07:05:00 missed",
+                           "missed while asleep: Alarm 1 again"};
+        QTest::newRow("a slot set anew drops its snooze")
+            << dhaka << "2026-12-07 06:59:59" << "07:00 1111111" << QStringList{"+1", "snooze 300", "drop", "+600"}
+            << QStringList{"alarm 1 12-07 07:00:00 on time"};
+    }
+
+    // The alarms' days are those of each checked second's local date; a snooze is checked like an alarm.
+    void weekdaysAndSnoozes()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, start);
+        QFETCH(QString, alarm1);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, said);
+        const ScopedTimeZone pinned(zone.constData());
+        const QDateTime local = QDateTime::fromString(start, "yyyy-MM-dd hh:mm:ss");
+        m_time.set(VirtualTimeSource::fromLocal(local.date().year(), local.date().month(), local.date().day(),
+                                                local.time().hour(), local.time().minute(), local.time().second()));
+        ProfileSettings &profile = settings({{"Alarm1", parseMinutes(alarm1)}}, 3);
+        AlarmEntry alarm = profile.alarms()[0];
+        alarm.days = parseAlarmDays(alarm1.section(' ', 1));
+        profile.setAlarm(0, alarm);
+        ClockSchedule schedule(m_time, profile);
+        QStringList log;
+        listen(schedule, log);
+        connect(&schedule, &ClockSchedule::snoozeDue, [&log, &schedule](const SnoozedAlarm &a, const TickSecond &t) {
+            log << QString("again %1 %2 %3").arg(a.slot + 1).arg(at(t.local), timeliness(t));
+            if (t.missed())
+                schedule.noteMissed(t.local, QString("Alarm %1 again").arg(a.slot + 1));
+        });
+        schedule.tick();
+        for (const QString &step : steps) {
+            const qint64 seconds = step.section(' ', -1).toLongLong();
+            if (step.startsWith("snooze")) {
+                schedule.snooze({0, alarm, m_time.now() + seconds});
+            } else if (step == "drop") {
+                schedule.dropSnooze(0);
+            } else if (step.startsWith("run")) {
+                for (qint64 run = 0; run < seconds; run += 9) {
+                    m_time.advance(9);
+                    schedule.tick();
+                }
+            } else {
+                step.startsWith("sleep") ? m_time.sleep(seconds) : m_time.advance(seconds);
+                schedule.tick();
+            }
+        }
+        log.removeIf([](const QString &line) { return line.startsWith("reminders"); });
+        QCOMPARE(log, said);
+    }
+
+    void warningSeconds_data()
+    {
+        QTest::addColumn<int>("armed");
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<int>("toGo");
+        QTest::newRow("the minute itself") << 600 << "10:00:00" << 0;
+        QTest::newRow("a second more than a minute before") << 600 << "09:58:59" << 0;
+        QTest::newRow("midnight: 23:59 before it") << 0 << "23:59:30" << 30;
+        QTest::newRow("not armed") << -1 << "23:59:30" << 0;
+        QTest::newRow("1440 is no minute") << 1440 << "23:59:30" << 0;
+    }
+
+    void warningSeconds()
+    {
+        QFETCH(int, armed);
+        QFETCH(QString, at);
+        QFETCH(int, toGo);
+        const int second = QTime::fromString(at, "hh:mm:ss").msecsSinceStartOfDay() / 1000;
+        QCOMPARE(shutdownWarningSeconds(armed, LocalTime::fromWallSecond(second)), toGo);
+    }
+
     // What follows the spoken time in its second, and the seconds that pass while it is spoken,
     // wait until it has been heard; the time is shown meanwhile.
     void spokenTimeHoldsTheRest()
@@ -162,6 +276,12 @@ private slots:
     }
 
 private:
+    static int parseMinutes(const QString &hhmm)
+    {
+        const QTime time = QTime::fromString(hhmm.section(' ', 0, 0), "hh:mm");
+        return time.hour() * 60 + time.minute();
+    }
+
     // Alarm times by key, every one with a file.
     ProfileSettings &settings(const QList<std::pair<QString, int>> &alarms, int interval = 0)
     {
@@ -206,6 +326,7 @@ private:
             if (t.missed())
                 s.noteMissed(t.local, "Shutdown");
         });
+        connect(&s, &ClockSchedule::shutdownWarningDue, [&log](int toGo) { log << QString("warning %1").arg(toGo); });
         connect(&s, &ClockSchedule::missedWhileAway, [&log](const QStringList &what, bool slept) {
             log << QString("missed while %1: %2").arg(slept ? "asleep" : "stopped", what.join(", "));
         });

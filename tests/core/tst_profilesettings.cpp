@@ -55,13 +55,47 @@ private slots:
         QTest::newRow("Bangla") << "/home/user/সুর/আজান.wav";
     }
 
-    // What one run stores, the next start reads back.
+    // What one run stores, the next start reads back; the name takes the same texts.
     void alarmFilesRoundTrip()
     {
         QFETCH(QString, file);
-        load().setAlarm(15, 1439, file);
-        QCOMPARE(load().alarms()[15].file, file);
+        load().setAlarm(15, {"ignored", file, 1439, 0x41, true, file});
+        const AlarmEntry &alarm = load().alarms()[15];
+        QCOMPARE((QStringList{alarm.keyName, alarm.file, alarm.name}), (QStringList{"Alarm16", file, file}));
+        QCOMPARE((std::tuple{alarm.time, alarm.days, alarm.once}), (std::tuple{1439, 0x41, true}));
         QCOMPARE(load().alarms()[0].file, QString());
+    }
+
+    void alarmDays_data()
+    {
+        QTest::addColumn<QVariant>("stored"); // invalid: no key
+        QTest::addColumn<int>("days");
+        QTest::newRow("missing: every day, as before") << QVariant() << kEveryDay;
+        QTest::newRow("weekdays") << QVariant("1111100") << 0x1f;
+        QTest::newRow("six digits") << QVariant("111110") << kEveryDay;
+        QTest::newRow("a letter") << QVariant("11111x0") << kEveryDay;
+    }
+
+    // An old profile has none of the new keys: its alarms ring every day, again and again, unnamed.
+    void alarmDays()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(int, days);
+        write("Alarms/Alarm1", 420);
+        write("Alarms/Alarm1_file", "/m/wake.wav");
+        if (stored.isValid())
+            write("Alarms/Alarm1_days", stored);
+        const AlarmEntry &alarm = load().alarms()[0];
+        QCOMPARE(alarm.days, days);
+        QCOMPARE((std::tuple{alarm.time, alarm.file, alarm.once, alarm.name}),
+                 (std::tuple{420, QString("/m/wake.wav"), false, QString()}));
+    }
+
+    // A snooze stored out of its range is taken at the nearest end.
+    void snoozeMinutesInRange()
+    {
+        write("Alarms/SnoozeMinutes", 45);
+        QCOMPARE(load().snoozeMinutes(), 30);
     }
 
 private:

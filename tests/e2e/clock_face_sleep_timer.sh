@@ -13,15 +13,7 @@ source "$(dirname "$0")/desktop.sh"
 printf '[AnalogClock]\nVISIBLE=1\n' > "$profile"
 shot() { [ -n "${CHIMEWISE_E2E_SHOTS:-}" ] && xwd -root -silent > "$CHIMEWISE_E2E_SHOTS/$1.xwd"; true; }
 
-dbus-daemon --session --fork --print-address=1 --print-pid=1 > "$scratch/bus" || fail "no private bus"
-export DBUS_SYSTEM_BUS_ADDRESS=$(sed -n 1p "$scratch/bus")
-pids+=("$(sed -n 2p "$scratch/bus")")
-/usr/bin/python3 -m dbusmock --system --template logind -l "$scratch/logind.log" &
-pids+=($!)
-logind() { dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 "$@"; }
-wait_for 20 logind org.freedesktop.DBus.Peer.Ping || fail "the logind mock did not start"
-logind org.freedesktop.DBus.Mock.AddMethod string:org.freedesktop.login1.Manager string:Halt \
-  string:b string: string: >/dev/null
+logind_mock "$scratch/logind.log"
 
 start_tray_host
 
@@ -33,7 +25,7 @@ clock_window() { xdotool search --onlyvisible --name '^Chimewise [0-9:]+$' | hea
 wait_for 10 clock_window || fail "a left click on the tray icon did not show the window"
 win=$(clock_window)
 eval "$(xdotool getwindowgeometry --shell "$win")"
-menu=$((HEIGHT - 335)) # the surface: 225 pixels of normal area and the 110 of the face
+menu=$((HEIGHT - 412)) # the surface: 302 pixels of normal area and the 110 of the face
 sleep 1.2
 shot face
 
@@ -50,11 +42,11 @@ print(sum(pixels[y * bpl + 4 * x: y * bpl + 4 * x + 3] == bytes((255, 180, 255))
 echo "the window opened with the face: $rim pixels of its rim"
 
 at() { xdotool mousemove --window "$win" "$1" $(($2 + menu)); sleep 0.2; }
-at 85 275 && xdotool click 1           # "AM" becomes "PM"
-at 233 315 && xdotool click 1          # below the centre: 06:00
-at 186 162 && xdotool click 1 && xdotool type "$scratch/wake.wav"
+at 85 352 && xdotool click 1           # "AM" becomes "PM"
+at 233 392 && xdotool click 1          # below the centre: 06:00
+at 186 184 && xdotool click 1 && xdotool type "$scratch/wake.wav"
 touch "$scratch/wake.wav"
-at 273 162 && xdotool click 1          # "&Set"
+at 273 184 && xdotool click 1          # "&Set"
 wait_for 5 grep -qx 'Alarm1=1080' "$profile" || fail "06:00 PM picked on the face was not set as alarm 1"
 echo "06:00 PM picked on the face and set as alarm 1"
 
@@ -66,7 +58,7 @@ xdotool key Escape
 wait_for 5 bash -c "! xdotool search --onlyvisible --name '^View all ALARMS$'" || fail "Escape did not close the list"
 echo "the alarm list opened and closed with Escape"
 
-at 86 143 && xdotool click 1           # "&Time" closes the face
+at 86 165 && xdotool click 1           # "&Time" closes the face
 wait_for 5 grep -qx 'VISIBLE=0' "$profile" || fail "closing the face was not stored"
 [ "$(xdotool getwindowgeometry --shell "$win" | grep HEIGHT)" = "HEIGHT=$((HEIGHT - 110))" ] ||
   fail "closing the face did not shrink the window by 110 pixels"

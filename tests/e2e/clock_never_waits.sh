@@ -41,10 +41,7 @@ LD_PRELOAD="$faketime_lib" FAKETIME_TIMESTAMP_FILE="$scratch/faketime" FAKETIME_
   SDL_DISKAUDIOFILE=/proc/self/fd/3 "$bin" 3> >(record "$scratch/played.raw" "$scratch/arrived.log") &
 clock=$!
 pids+=($clock)
-wait_for 15 tray_icon || fail "no tray icon appeared"
-xdotool mousemove --window "$(tray_icon)" 5 5 click 1
-wait_for 10 visible_clock || fail "a tray click did not show the window"
-window=$(visible_clock | head -n 1)
+show_clock
 
 # The title as it stands, noted twenty times a second with the real time.
 /usr/bin/python3 - "$window" "$scratch/titles.log" <<'EOF' &

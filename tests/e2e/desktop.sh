@@ -70,3 +70,25 @@ notification_daemon() {
 sys.exit(not dbus.SessionBus().name_has_owner("org.freedesktop.Notifications"))' ||
     fail "the notification daemon did not start"
 }
+
+# show_clock: clicks the tray icon once it is there; $window is the clock's window.
+show_clock() {
+  wait_for 15 tray_icon || fail "no tray icon appeared"
+  xdotool mousemove --window "$(tray_icon)" 5 5 click 1
+  wait_for 10 visible_clock || fail "a tray click did not show the window"
+  window=$(visible_clock | head -n 1)
+}
+
+# logind_mock <log>: logind (with a Halt method) on a private bus that stands
+# in for the system bus; the calls it gets are logged.
+logind() { dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 "$@"; }
+logind_mock() {
+  dbus-daemon --session --fork --print-address=1 --print-pid=1 > "$scratch/bus" || fail "no private bus"
+  export DBUS_SYSTEM_BUS_ADDRESS=$(sed -n 1p "$scratch/bus")
+  pids+=("$(sed -n 2p "$scratch/bus")")
+  /usr/bin/python3 -m dbusmock --system --template logind -l "$1" &
+  pids+=($!)
+  wait_for 20 logind org.freedesktop.DBus.Peer.Ping || fail "the logind mock did not start"
+  logind org.freedesktop.DBus.Mock.AddMethod string:org.freedesktop.login1.Manager string:Halt \
+    string:b string: string: >/dev/null
+}

@@ -10,7 +10,7 @@
 
 namespace {
 
-// The face of the main dialog's 293 x 225 area: centre (233, 275), radius 50.
+// The face below a 293 x 225 area: centre (233, 275), radius 50.
 const FaceGeometry kFace = faceBelow(QSize(293, 225), 100);
 const QPoint kCentre(233, 275);
 

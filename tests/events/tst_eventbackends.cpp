@@ -10,6 +10,7 @@
 #include "support/virtualtimesource.h"
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -133,6 +134,30 @@ private slots:
             QCOMPARE(clock->opens("Alpha"), 3); // 08:50, 08:55, 09:00
             QCOMPARE(clock->opens("Beta"), 2);  // 08:55, 09:05
         }
+    }
+
+    // A server that fails is told once, not asked again every few seconds (each try may wait
+    // for its login timeout) but at the next minute, which still shows the reminder, late.
+    void failingServerIsTriedAtTheNextMinute()
+    {
+        const DataSource &source = StoreBackends::instance().fresh(StoreBackends::PostgresOdbc);
+        const EventStore store(source);
+        DbSession session = store.openSession();
+        QVERIFY(store.insert(session, eventNamed("Alpha", 560, 540, 5)).ok());
+        ScriptedPrompts prompts;
+        Clock clock(source, m_time, prompts);
+        QSignalSpy failed(&clock.reminders, &EventReminders::failed);
+        QVERIFY(session.execute("ALTER TABLE TOLVEX_EVENT RENAME TO TOLVEX_GONE").ok());
+        m_time.set(moment(540));
+        clock.reminders.checkEventReminders({moment(540), TimeSource::toLocal(moment(540)), Timeliness::OnTime});
+        QCOMPARE(failed.size(), 1);
+        QVERIFY2(failed.first().first().toString().contains("tolvex_event"), qPrintable(failed.first().first().toString()));
+        QVERIFY(session.execute("ALTER TABLE TOLVEX_GONE RENAME TO TOLVEX_EVENT").ok());
+        m_time.advanceMs(EventReminders::kRetryMs);
+        QCOMPARE(clock.opens("Alpha"), 0);
+        m_time.advanceMs(EventReminders::kServerRetryMs - EventReminders::kRetryMs);
+        QCOMPARE(clock.opens("Alpha"), 1);
+        QCOMPARE(failed.size(), 1);
     }
 
 private:

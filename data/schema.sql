@@ -1,6 +1,9 @@
 -- The tables of the KTXDB data source: the prayer times per day, the saved
 -- places and the dated events. Statements end with a semicolon; the program
--- runs this same text to create its default SQLite database.
+-- runs this same text to create its default SQLite database, and on a
+-- server (PostgreSQL) it runs as it stands: plain names, which the server
+-- folds to lower case, and no type of one database only. Indexes are made
+-- only where they are missing, so running it over older tables adds them.
 
 -- One row per day of the year (1 = January 1, up to 366); times are minutes
 -- since midnight, 0 or empty meaning none. Rows are read by column position.
@@ -25,13 +28,13 @@ CREATE TABLE CITY (
   City VARCHAR(35) NOT NULL,
   longitude VARCHAR(7),
   Latitude VARCHAR(7),
-  FajrByInterval DOUBLE,
-  FajrDepr DOUBLE,
-  Interval DOUBLE,
-  TimeZone DOUBLE,
-  HasDayLt DOUBLE,
-  ByRatio DOUBLE,
-  Ratio DOUBLE,
+  FajrByInterval DOUBLE PRECISION,
+  FajrDepr DOUBLE PRECISION,
+  Interval DOUBLE PRECISION,
+  TimeZone DOUBLE PRECISION,
+  HasDayLt DOUBLE PRECISION,
+  ByRatio DOUBLE PRECISION,
+  Ratio DOUBLE PRECISION,
   ZoneName VARCHAR(64) DEFAULT '',
   Preset VARCHAR(16) DEFAULT 'custom',
   HighLat INTEGER DEFAULT 0,
@@ -41,7 +44,7 @@ CREATE TABLE CITY (
   MagrebOffset INTEGER DEFAULT 0,
   IshaOffset INTEGER DEFAULT 0
 );
-CREATE INDEX CityByName ON CITY (City);
+CREATE INDEX IF NOT EXISTS CityByName ON CITY (City);
 
 -- One row per event, identified by title, time and date. Times of day are
 -- minutes since midnight; EvWhenToRemind may be 1440.
@@ -56,5 +59,7 @@ CREATE TABLE TOLVEX_EVENT (
   EvInterval INTEGER,
   EvHowManyTimes INTEGER DEFAULT 0
 );
-CREATE INDEX EventByDate ON TOLVEX_EVENT (EvDate);
-CREATE INDEX EventByRemindDate ON TOLVEX_EVENT (EvRemindDate);
+CREATE INDEX IF NOT EXISTS EventByDate ON TOLVEX_EVENT (EvDate);
+CREATE INDEX IF NOT EXISTS EventByRemindDate ON TOLVEX_EVENT (EvRemindDate);
+-- Two clocks storing the same event at once leave one row.
+CREATE UNIQUE INDEX IF NOT EXISTS EventByKey ON TOLVEX_EVENT (EvDate, EvTime, EvTitle);

@@ -24,5 +24,8 @@ DbStatus createDatabase(const DataSource &source)
     // An embedded file that is not there yet is made whole by opening it.
     DbSession session(source);
     const DbStatus tables = session.createMissingTables();
-    return tables.ok() ? session.addMissingColumns() : tables;
+    if (!tables.ok())
+        return tables;
+    session.addMissingIndexes();
+    return session.addMissingColumns();
 }

@@ -10,7 +10,7 @@ bool embeddedFileMissing(const DataSource &source);
 // a missing embedded file is not made for this.
 bool databaseExists(const DataSource &source);
 // Creates the tables of data/schema.sql that are missing (for the embedded
-// default also the file and its directory) and adds the columns a table
-// made by an older clock lacks: the city dialog repairs a half-made or old
-// database this way before the user writes to it.
+// default also the file and its directory) and adds the indexes and the
+// columns a table made by an older clock lacks: the city dialog repairs a
+// half-made or old database this way before the user writes to it.
 DbStatus createDatabase(const DataSource &source);

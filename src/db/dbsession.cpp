@@ -21,6 +21,14 @@ namespace {
 // most; the operation then fails with SQLite's "database is locked", and
 // its owner tries again or says so.
 const char kBusyTimeout[] = "QSQLITE_BUSY_TIMEOUT=150";
+// A server that cannot be reached fails a connection after this many
+// seconds, instead of holding the clock for the system's TCP timeout.
+const char kLoginTimeout[] = "SQL_ATTR_LOGIN_TIMEOUT=3";
+// psqlODBC's level of rollback on errors, set after its protocol: 0 leaves a
+// failed statement to the server, which aborts the whole transaction (its
+// default, 2, rolls back only the statement, so a commit kept the rest).
+// Other drivers pass over the keyword.
+const char kOdbcAttributes[] = ";Protocol=7.4-0";
 
 // A session may be opened while another is open (a reminder's answer while
 // the view dialog keeps its own), so every session needs a connection name of its own.
@@ -110,10 +118,12 @@ DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnection
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(embedded ? "QSQLITE" : "QODBC", m_connectionName);
-        // The ODBC driver puts "DSN=" in front of a bare name itself.
-        db.setDatabaseName(source.name());
-        if (!embedded)
+        // The ODBC driver puts "DSN=" in front of a name itself.
+        db.setDatabaseName(embedded ? source.name() : source.name() + kOdbcAttributes);
+        if (!embedded) {
             db.setPassword(DataSource::OdbcPassword);
+            db.setConnectOptions(kLoginTimeout);
+        }
         if (embedded)
             db.setConnectOptions(kBusyTimeout);
         if (embedded && !QFileInfo(QFileInfo(source.name()).absolutePath()).isWritable()) {
@@ -150,6 +160,20 @@ QSqlDatabase DbSession::database() const
 
 DbStatus DbSession::execute(const QString &statement, const QVariantList &values)
 {
+    return executeKept(statement, values, nullptr);
+}
+
+DbResult<int> DbSession::executeCounted(const QString &statement, const QVariantList &values)
+{
+    int changed = 0;
+    const DbStatus status = executeKept(statement, values, &changed);
+    if (!status.ok())
+        return status;
+    return changed;
+}
+
+DbStatus DbSession::executeKept(const QString &statement, const QVariantList &values, int *changed)
+{
     if (!m_openStatus.ok())
         return m_openStatus;
     auto kept = m_executed.find(statement);
@@ -157,13 +181,15 @@ DbStatus DbSession::execute(const QString &statement, const QVariantList &values
         auto query = std::make_unique<QSqlQuery>(database());
         query->setForwardOnly(true);
         if (!query->prepare(statement))
-            return failure(query->lastError());
+            return noted(failure(query->lastError()));
         kept = m_executed.emplace(statement, std::move(query)).first;
     }
     QSqlQuery &query = *kept->second;
     const DbStatus status = run(query, values, {});
+    if (changed)
+        *changed = query.numRowsAffected();
     query.finish(); // a kept statement holds no lock between runs
-    return status;
+    return noted(status);
 }
 
 DbStatus DbSession::select(const QString &statement, const QVariantList &values,
@@ -174,8 +200,36 @@ DbStatus DbSession::select(const QString &statement, const QVariantList &values,
     QSqlQuery query(database());
     query.setForwardOnly(true);
     if (!query.prepare(statement))
-        return failure(query.lastError());
-    return run(query, values, eachRow);
+        return noted(failure(query.lastError()));
+    return noted(run(query, values, eachRow));
+}
+
+DbStatus DbSession::noted(const DbStatus &status)
+{
+    if (m_inTransaction && m_transactionStatus.ok())
+        m_transactionStatus = status;
+    return status;
+}
+
+DbStatus DbSession::transaction(const std::function<DbStatus()> &work)
+{
+    if (!m_openStatus.ok())
+        return m_openStatus;
+    if (m_inTransaction)
+        return work();
+    QSqlDatabase db = database();
+    if (!db.transaction())
+        return failure(db.lastError());
+    m_inTransaction = true;
+    m_transactionStatus = {};
+    const DbStatus worked = work();
+    m_inTransaction = false;
+    DbStatus status = !m_transactionStatus.ok() ? m_transactionStatus : worked;
+    if (status.ok() && !db.commit())
+        status = failure(db.lastError());
+    if (!status.ok())
+        db.rollback();
+    return status;
 }
 
 DbStatus DbSession::run(QSqlQuery &query, const QVariantList &values, const RowReader &eachRow)
@@ -199,7 +253,7 @@ DbStatus DbSession::executeRows(const QString &statement, int columns, const QLi
     if (!m_openStatus.ok())
         return m_openStatus;
     if (sqlite3 *connection = sqliteConnection(database()))
-        return executeSqliteRows(connection, statement, columns, values, afterRow);
+        return noted(executeSqliteRows(connection, statement, columns, values, afterRow));
     QVariantList row(columns);
     for (qsizetype first = 0; first + columns <= values.size(); first += columns) {
         for (int column = 0; column < columns; ++column)
@@ -229,21 +283,26 @@ DbStatus DbSession::createMissingTables()
     if (!m_openStatus.ok())
         return m_openStatus;
     const QStringList missing = missingTables();
-    QSqlDatabase db = database();
-    const bool inTransaction = db.transaction();
-    for (const QString &statement : schemaStatements()) {
-        if (!missing.contains(schemaTableOf(statement)))
-            continue;
-        const DbStatus status = execute(statement);
-        if (!status.ok()) {
-            if (inTransaction)
-                db.rollback();
-            return status;
+    return transaction([this, &missing] {
+        for (const QString &statement : schemaStatements()) {
+            if (!missing.contains(schemaTableOf(statement)))
+                continue;
+            if (const DbStatus status = execute(statement); !status.ok())
+                return status;
         }
+        return DbStatus();
+    });
+}
+
+void DbSession::addMissingIndexes()
+{
+    const QStringList missing = missingTables();
+    for (const QString &statement : schemaStatements()) {
+        if (statement.startsWith("CREATE TABLE", Qt::CaseInsensitive) || missing.contains(schemaTableOf(statement)))
+            continue;
+        // "IF NOT EXISTS": an index there already is left as it is.
+        execute(statement);
     }
-    if (inTransaction && !db.commit())
-        return failure(db.lastError());
-    return {};
 }
 
 DbStatus DbSession::addMissingColumns()

@@ -44,6 +44,8 @@ public:
     // every value: a year of rows costs little more than SQLite's own work.
     DbStatus executeRows(const QString &statement, int columns, const QList<int> &values,
                          const std::function<void(int row)> &afterRow = {});
+    // Runs the statement and gives the number of rows it changed.
+    DbResult<int> executeCounted(const QString &statement, const QVariantList &values);
     // True when the query returns at least one row.
     DbResult<bool> hasRows(const QString &statement, const QVariantList &values = {});
 
@@ -54,6 +56,17 @@ public:
     // Adds to the tables there the columns of data/schema.sql they lack, with
     // the schema's defaults; the values already stored stay as they are.
     DbStatus addMissingColumns();
+    // Makes the indexes of data/schema.sql that the tables there lack. An
+    // older table that cannot take one (two rows with the same key) keeps
+    // working without it.
+    void addMissingIndexes();
+
+    // Runs work as one transaction: committed when every statement in it
+    // succeeded, otherwise rolled back, so that a failure leaves nothing of
+    // it and a reader never sees half of it. The status is the first
+    // failure, or that of the commit. Work begun inside another transaction
+    // is part of it.
+    DbStatus transaction(const std::function<DbStatus()> &work);
 
     // For callers that keep their own queries on this connection.
     QSqlDatabase database() const;
@@ -62,8 +75,14 @@ private:
     // A select prepares a query of its own (its rows may be read while
     // another statement runs); an execute reuses the one it kept.
     DbStatus run(QSqlQuery &query, const QVariantList &values, const RowReader &eachRow);
+    // changed, if given, receives the number of rows the statement changed.
+    DbStatus executeKept(const QString &statement, const QVariantList &values, int *changed);
+    // A failure inside a transaction dooms it, whatever its caller does next.
+    DbStatus noted(const DbStatus &status);
 
     QString m_connectionName;
     DbStatus m_openStatus;
+    bool m_inTransaction = false;
+    DbStatus m_transactionStatus;
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_executed;
 };

@@ -22,7 +22,7 @@ QStringList schemaStatements()
 
 QString schemaTableOf(const QString &statement)
 {
-    static const QRegularExpression table(R"(^CREATE\s+(?:TABLE|INDEX\s+\w+\s+ON)\s+(\w+))",
+    static const QRegularExpression table(R"(^CREATE\s+(?:TABLE|(?:UNIQUE\s+)?INDEX\s+(?:IF\s+NOT\s+EXISTS\s+)?\w+\s+ON)\s+(\w+))",
                                           QRegularExpression::CaseInsensitiveOption);
     return table.match(statement).captured(1);
 }

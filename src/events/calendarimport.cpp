@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlError>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -67,21 +66,14 @@ private:
 
 DbStatus Import::store(const QList<CalendarEntry> &entries)
 {
-    if (!m_session.openStatus().ok())
-        return m_session.openStatus();
-    QSqlDatabase db = m_session.database();
-    const bool inTransaction = db.transaction();
-    DbStatus status;
-    for (const CalendarEntry &entry : entries) {
-        status = storeOne(entry);
-        if (!status.ok())
-            break;
-    }
-    if (status.ok() && inTransaction && !db.commit())
-        status = DbStatus::failure(db.lastError().text());
+    const DbStatus status = m_session.transaction([this, &entries] {
+        for (const CalendarEntry &entry : entries) {
+            if (const DbStatus stored = storeOne(entry); !stored.ok())
+                return stored;
+        }
+        return DbStatus();
+    });
     if (!status.ok()) {
-        if (inTransaction)
-            db.rollback();
         for (const QString &memo : std::as_const(m_memosWritten))
             QFile::remove(memo);
     }

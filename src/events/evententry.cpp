@@ -30,6 +30,14 @@ bool soundFileAccepted(const QString &path, PromptService &prompts)
     return false;
 }
 
+bool updateAccepted(PromptService &prompts)
+{
+    return ask(prompts,
+               "Event with same date, time, and title is already in database\n\n"
+               "Do you want to update the previoud one?",
+               "Similar Entry");
+}
+
 bool entryAccepted(const EventEntry &entry, int eventMinutes, const QDate &today, PromptService &prompts)
 {
     if (eventMinutes == kNoTime) {
@@ -85,11 +93,14 @@ bool storeEventEntry(EventEntry entry, const QDate &today, const EventStore &sto
     const DbResult<bool> similar = store.exists(session, row.key());
     if (!reportDbError(similar, prompts))
         return false;
-    if (similar.value()
-        && !ask(prompts,
-                "Event with same date, time, and title is already in database\n\n"
-                "Do you want to update the previoud one?",
-                "Similar Entry"))
-        return false;
-    return reportDbError(similar.value() ? store.update(session, row) : store.insert(session, row), prompts);
+    if (similar.value())
+        return updateAccepted(prompts) && reportDbError(store.update(session, row), prompts);
+    const DbStatus inserted = store.insert(session, row);
+    if (inserted.ok())
+        return true;
+    // Another clock stored the same event since: the key's unique index refused this one.
+    const DbResult<bool> raced = store.exists(session, row.key());
+    if (raced.ok() && raced.value())
+        return updateAccepted(prompts) && reportDbError(store.update(session, row), prompts);
+    return reportDbError(inserted, prompts);
 }

@@ -3,6 +3,8 @@
 #include "events/eventrules.h"
 #include "sound/soundchannel.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kRetryPauseMs = 100;
@@ -29,8 +31,13 @@ void EventReminders::checkEventReminders(const TickSecond &second)
     if (!m_failedRuns.empty() || !run(second)) {
         m_failedRuns.push_back(second);
         if (m_failedRuns.size() == 1)
-            m_time.callAfter(kRetryMs, this, [this] { retryFailedRuns(); });
+            m_time.callAfter(retryPauseMs(), this, [this] { retryFailedRuns(); });
     }
+}
+
+int EventReminders::retryPauseMs() const
+{
+    return m_store.dataSource().kind() == DataSource::Kind::Embedded ? kRetryMs : kServerRetryMs;
 }
 
 void EventReminders::retryFailedRuns()
@@ -38,7 +45,7 @@ void EventReminders::retryFailedRuns()
     while (!m_failedRuns.empty()) {
         const TickSecond &oldest = m_failedRuns.front();
         if (m_time.now() - oldest.calendar <= SecondCatchUp::kLateSeconds && !run(oldest)) {
-            m_time.callAfter(kRetryMs, this, [this] { retryFailedRuns(); });
+            m_time.callAfter(retryPauseMs(), this, [this] { retryFailedRuns(); });
             return;
         }
         m_failedRuns.pop_front();
@@ -51,36 +58,64 @@ bool EventReminders::run(const TickSecond &second)
         return true;
     const QDate today = dateOf(second.local);
     const int now = second.local.hour * 60 + second.local.minute;
+    const qint64 minute = today.toJulianDay() * 1440 + now;
     DbSession session = m_store.openSession();
+    // A run late or made up after others moves their rows on first, so that it finds them as they now are.
+    if (!claimBefore(session, minute))
+        return false;
     const DbResult<QList<EventRow>> due = m_store.dueEvents(session, today, now);
     if (!report(due))
         return false;
+    const bool claimsBefore = !m_claims.empty();
     for (const EventRow &row : due.value()) {
-        if (!remind(session, row, second))
-            return false;
+        if (shownIn(row.key(), minute))
+            continue; // a run tried again after it had shown the row
+        m_claims.push_back({row.key(), row.reminder.minutes, advanceReminder(row.reminder, row.interval), minute});
+        remind(row, second);
+    }
+    if (!claimsBefore && !m_claims.empty()) {
+        m_time.callAfter(kClaimDelayMs, this, [this] {
+            DbSession later = m_store.openSession();
+            claimBefore(later, std::numeric_limits<qint64>::max()); // a failure is left to the next run
+        });
     }
     m_failing = false;
     return true;
 }
 
-bool EventReminders::remind(DbSession &session, EventRow row, const TickSecond &second)
+bool EventReminders::claimBefore(DbSession &session, qint64 wallMinute)
 {
-    row.reminder = advanceReminder(row.reminder, row.interval);
-    if (!report(m_store.storeReminder(session, row)))
-        return false;
+    while (!m_claims.empty() && m_claims.front().wallMinute < wallMinute) {
+        const Claim &claim = m_claims.front();
+        // Lost to another clock, a snooze or a deletion: the row is theirs.
+        if (!report(m_store.claimReminder(session, claim.key, claim.minutesRead, claim.next)))
+            return false;
+        m_claims.erase(m_claims.begin());
+    }
+    return true;
+}
+
+bool EventReminders::shownIn(const EventKey &key, qint64 wallMinute) const
+{
+    return std::any_of(m_claims.cbegin(), m_claims.cend(), [&](const Claim &claim) {
+        return claim.wallMinute == wallMinute && claim.key == key;
+    });
+}
+
+void EventReminders::remind(const EventRow &row, const TickSecond &second)
+{
     if (row.hasSound())
         m_channel.startChannelSound(
             {row.playFile, "&Stop Event", kRetryPauseMs, true, eventName(row.title), second.calendar});
 
     if (ReminderDialog *open = ReminderDialog::openFor(row.title)) {
         open->bringToFront();
-        return true;
+        return;
     }
     const EventKey key = row.key();
     ReminderDialog::open(row, m_time, m_prompts, [this, key](ReminderDialog::Choice choice, int snoozeMinutes) {
         return answer(key, choice, snoozeMinutes);
     });
-    return true;
 }
 
 // The row as it stands when the answer comes: a later run may have moved it on.

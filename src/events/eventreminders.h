@@ -8,23 +8,33 @@
 #include <QString>
 
 #include <deque>
+#include <limits>
+#include <vector>
 
 class PromptService;
 class SoundChannel;
 class TimeSource;
 
-// The reminder check the schedule runs once a minute: each due event moves
-// its stored reminder on by its interval, starts its sound on the shared
-// channel and shows its pop-up, whose answer, whenever it comes, snoozes or
-// deletes the event. A run that finds the database failing (locked by
-// another program, a server gone) is tried again a few seconds later, until
-// it is ten minutes late.
+// The reminder check the schedule runs once a minute: each due event starts
+// its sound on the shared channel and shows its pop-up, whose answer,
+// whenever it comes, snoozes or deletes the event; half a minute later its
+// stored reminder moves on by its interval. Several clocks may share one
+// store: each of them reads the row still due in that minute and shows it,
+// and the move is a claim that only the first one makes. A run that finds
+// the database failing (locked by another program, a server gone) is tried
+// again later (a file after a few seconds, a server at the next minute),
+// until it is ten minutes late.
 class EventReminders : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int kRetryMs = 5000;
+    // Each failed try at a server may wait for its login timeout.
+    static constexpr int kServerRetryMs = 60000;
+    // Clocks of a household check a minute within seconds of each other;
+    // the row stays due for them all until its reminder moves on.
+    static constexpr int kClaimDelayMs = 30000;
 
     EventReminders(const DataSource &source, SoundChannel &channel, TimeSource &time,
                    PromptService &prompts, QObject *parent = nullptr);
@@ -47,11 +57,24 @@ signals:
     void failed(const QString &errorText);
 
 private:
+    // A row shown in a minute, whose reminder is to move on from minutesRead.
+    struct Claim
+    {
+        EventKey key;
+        int minutesRead = 0;
+        ReminderTime next;
+        qint64 wallMinute = 0; // of the minute checked
+    };
+
     // False after a database error, which ends the run.
     bool run(const TickSecond &second);
-    bool remind(DbSession &session, EventRow row, const TickSecond &second);
+    void remind(const EventRow &row, const TickSecond &second);
+    // Moves on the reminders shown in minutes before the one given.
+    bool claimBefore(DbSession &session, qint64 wallMinute);
+    bool shownIn(const EventKey &key, qint64 wallMinute) const;
     bool answer(const EventKey &key, ReminderDialog::Choice choice, int snoozeMinutes);
     void retryFailedRuns();
+    int retryPauseMs() const;
     bool report(const DbStatus &status);
 
     EventStore m_store;
@@ -59,5 +82,6 @@ private:
     TimeSource &m_time;
     PromptService &m_prompts;
     std::deque<TickSecond> m_failedRuns; // oldest first
+    std::vector<Claim> m_claims;          // oldest first
     bool m_failing = false;
 };

@@ -6,28 +6,35 @@
 
 namespace {
 
-// Statement texts of the event table; values are bound in the order of the '?'.
+// Statement texts of the event table; values are bound in the order of the
+// '?'. Plain names, standard SQL and dates bound as dates, so that each runs
+// as it stands on the SQLite file and on a server through ODBC.
 // The reminder statement only narrows by day: isReminderDue() decides, so
 // that the rule is one function of the moment.
 const char *const DueCandidatesStatement =
-    "Select * from TOLVEX_EVENT where [EvRemindDate] = ? or [EvDate] = ? "
-    "order by [EvDate], [EvTime]";
+    "Select * from TOLVEX_EVENT where EvRemindDate = ? or EvDate = ? "
+    "order by EvDate, EvTime";
 const char *const DuplicateStatement =
-    "Select * from TOLVEX_EVENT where [EvTitle] =? and [EvTime] = ? and [EvDate] = ?;";
+    "Select * from TOLVEX_EVENT where EvTitle =? and EvTime = ? and EvDate = ?";
 const char *const InsertStatement =
     "INSERT INTO TOLVEX_EVENT  (EvMessage, EvPlayFile, EvRemindDate, EvWhenToRemind,  EvInterval, "
     "EvTitle, EvTime, EvDate )  VALUES (?, ?, ?, ?, ?,  ?, ?, ? )";
 const char *const UpdateStatement =
     "UPDATE TOLVEX_EVENT SET EvMessage=?, EvPlayFile=?, EvRemindDate=?, EvWhenToRemind =?, "
-    "EvInterval=?  where EvTitle =? and EvTime = ? and EvDate = ?;";
+    "EvInterval=?  where EvTitle =? and EvTime = ? and EvDate = ?";
 const char *const StoreReminderStatement =
     "UPDATE TOLVEX_EVENT SET EvRemindDate=?, EvWhenToRemind=?, EvInterval=?, EvHowManyTimes=? "
-    "where EvTitle =? and EvTime = ? and EvDate = ?;";
-const char *const DayListStatement = "Select * from TOLVEX_EVENT where [EvDate] = ?";
+    "where EvTitle =? and EvTime = ? and EvDate = ?";
+// Changes the row only while it still holds the reminder that was read, so
+// that of several clocks seeing it due one moves it on.
+const char *const ClaimReminderStatement =
+    "UPDATE TOLVEX_EVENT SET EvRemindDate=?, EvWhenToRemind=? "
+    "where EvTitle =? and EvTime = ? and EvDate = ? and EvWhenToRemind = ?";
+const char *const DayListStatement = "Select * from TOLVEX_EVENT where EvDate = ?";
 const char *const DaysStatement = "Select * from TOLVEX_EVENT where EvDate >= ? and EvDate <= ?";
 const char *const AllEventsStatement = "Select * from TOLVEX_EVENT order by EvDate, EvTime, EvTitle";
 const char *const DetailsStatement =
-    "Select * from TOLVEX_EVENT where [EvDate] = ? \t\t and [EvTitle] = ? and [EvTime] = ?";
+    "Select * from TOLVEX_EVENT where EvDate = ? and EvTitle = ? and EvTime = ?";
 const char *const DeleteStatement =
     "DELETE FROM TOLVEX_EVENT WHERE  EvDate = ?  AND EvTitle = ? and EvTime = ? ";
 
@@ -113,6 +120,16 @@ DbStatus EventStore::storeReminder(DbSession &session, const EventRow &row) cons
                            QVariantList{row.reminder.date, row.reminder.minutes, row.interval,
                                         row.howManyTimes}
                                + keyValues(row.key()));
+}
+
+DbResult<bool> EventStore::claimReminder(DbSession &session, const EventKey &key, int minutesRead,
+                                         const ReminderTime &next) const
+{
+    const DbResult<int> changed = session.executeCounted(
+        ClaimReminderStatement, QVariantList{next.date, next.minutes} + keyValues(key) + QVariantList{minutesRead});
+    if (!changed.ok())
+        return DbStatus(changed);
+    return changed.value() > 0;
 }
 
 DbResult<QList<EventRow>> EventStore::eventsOn(DbSession &session, const QDate &date) const

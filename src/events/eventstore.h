@@ -34,6 +34,10 @@ public:
     DbStatus update(DbSession &session, const EventRow &row) const;
     // Reminder, interval and count of the row with the same key.
     DbStatus storeReminder(DbSession &session, const EventRow &row) const;
+    // Moves the row's reminder on to next if it still holds minutesRead;
+    // false when another clock moved it first (or it was snoozed or deleted).
+    DbResult<bool> claimReminder(DbSession &session, const EventKey &key, int minutesRead,
+                                 const ReminderTime &next) const;
     DbResult<QList<EventRow>> eventsOn(DbSession &session, const QDate &date) const;
     // The events from the first day to the last, both included.
     DbResult<QList<EventRow>> eventsFromTo(DbSession &session, const QDate &first, const QDate &last) const;

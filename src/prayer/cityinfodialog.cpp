@@ -183,7 +183,8 @@ bool CityInfoDialog::generatePrayerYear()
     const StoredYear stored = computeStoredYear(toYearSpec(m_settings, year));
     if (!confirmGeneration(year, int(stored.days.size())))
         return false;
-    saveCity();
+    if (!saveCity())
+        return false;
 
     DbSession session = m_store.openSession();
     const DbStatus written = writePrayerYear(m_store, session, stored, [this](int day) {
@@ -217,20 +218,27 @@ bool CityInfoDialog::confirmGeneration(int year, int days)
     return !hasRows.value() || ask(QString("Replace the prayer times of all %1 days of %2?").arg(days).arg(year));
 }
 
-void CityInfoDialog::saveCity()
+bool CityInfoDialog::saveCity()
 {
     const CityRecord record = toCityRecord(m_settings);
+    DbStatus saved;
     {
         DbSession session = m_store.openSession();
-        const DbResult<bool> exists = m_store.cityExists(session, record.city);
-        DbStatus status = exists;
-        if (status.ok() && exists.value())
-            status = m_store.deleteCity(session, record.city);
-        if (status.ok())
-            status = m_store.insertCity(session, record);
-        reportDbError(status, m_prompts);
+        // One transaction: another clock never finds the city gone in between.
+        saved = session.transaction([this, &session, &record] {
+            const DbResult<bool> exists = m_store.cityExists(session, record.city);
+            if (!exists.ok())
+                return DbStatus(exists);
+            if (const DbStatus deleted = exists.value() ? m_store.deleteCity(session, record.city) : DbStatus();
+                !deleted.ok())
+                return deleted;
+            return m_store.insertCity(session, record);
+        });
     }
+    if (!reportDbError(saved, m_prompts))
+        return false;
     fillCityList(record.city);
+    return true;
 }
 
 void CityInfoDialog::accept()

@@ -35,7 +35,8 @@ public:
     // False when nothing was written: a value to correct, a question
     // answered No, or a database error.
     bool generatePrayerYear();
-    void saveCity();
+    // False, once told, when the city could not be saved.
+    bool saveCity();
 
     const CitySettings &settings() const { return m_settings; }
 

@@ -101,24 +101,27 @@ void PrayerBatchDialog::applyBatch()
 void PrayerBatchDialog::writeBatch(BatchPeriod period, const QList<BatchDay> &days)
 {
     DbSession session = m_store.openSession();
-    const auto rows = m_store.selectDayRange(session, period.first, period.last);
-    if (!reportDbError(rows, m_prompts))
-        return;
-    // An empty period means a table not filled yet: give it a row for every
-    // day of any year. Otherwise only days of the period that lack one.
-    const bool across = period.last < period.first;
-    const auto added = rows.value().isEmpty() || across
-        ? m_store.insertMissingDays(session, 1, PrayerStore::LastDay)
-        : m_store.insertMissingDays(session, period.first, period.last);
-    if (!reportDbError(added, m_prompts))
-        return;
-
     const QString column = m_ui->prayerList->itemText(m_prayerIndex);
-    for (const BatchDay &day : days) {
-        if (!reportDbError(m_store.updateOnePrayer(session, column, day.minutes, day.dayNumber),
-                           m_prompts)) {
-            return;
+    // One transaction: a failure on any day leaves every day as it was.
+    const DbStatus written = session.transaction([&] {
+        const auto rows = m_store.selectDayRange(session, period.first, period.last);
+        if (!rows.ok())
+            return DbStatus(rows);
+        // An empty period means a table not filled yet: give it a row for every
+        // day of any year. Otherwise only days of the period that lack one.
+        const bool across = period.last < period.first;
+        const auto added = rows.value().isEmpty() || across
+            ? m_store.insertMissingDays(session, 1, PrayerStore::LastDay)
+            : m_store.insertMissingDays(session, period.first, period.last);
+        if (!added.ok())
+            return DbStatus(added);
+        for (const BatchDay &day : days) {
+            if (const DbStatus updated = m_store.updateOnePrayer(session, column, day.minutes, day.dayNumber);
+                !updated.ok())
+                return updated;
+            setStatus(QString("Current record is %1").arg(day.dayNumber));
         }
-        setStatus(QString("Current record is %1").arg(day.dayNumber));
-    }
+        return DbStatus();
+    });
+    reportDbError(written, m_prompts);
 }

@@ -10,26 +10,28 @@
 
 namespace {
 
-// Statement texts of the prayer tables; values are bound in the order of the '?'.
-const char *const LoadDayRowStatement = "Select * from Naamaz where [Days] = ? ";
+// Statement texts of the prayer tables; values are bound in the order of the
+// '?'. Plain names and standard SQL only, so that each runs as it stands on
+// the SQLite file and on a server through ODBC.
+const char *const LoadDayRowStatement = "Select * from Naamaz where Days = ? ";
 const char *const UpdateDayRowStatement =
-    "UPDATE Naamaz SET fajr=?, zohor=?, asr=?, magreb=?, isha=?, jumma=? WHERE [Days] = ?";
+    "UPDATE Naamaz SET fajr=?, zohor=?, asr=?, magreb=?, isha=?, jumma=? WHERE Days = ?";
 const char *const AnyDayRowsStatement = "Select * from Naamaz ";
 const char *const InsertGeneratedDayStatement =
     "INSERT INTO Naamaz (Days, Fajr, Zohor, Asr, Magreb, Isha)VALUES (? , ? , ? , ? , ? , ? ) ";
 const char *const UpdateGeneratedDayStatement =
     "UPDATE Naamaz SET Fajr = ? , Zohor = ? , Asr = ? , Magreb = ? , Isha = ?  WHERE Days=? ";
-const char *const SelectDayRangeStatement = "Select * from Naamaz where [Days]>= ? and [Days]<= ?";
+const char *const SelectDayRangeStatement = "Select * from Naamaz where Days >= ? and Days <= ?";
 const char *const InsertEmptyDayStatement = "INSERT INTO Naamaz (Days) VALUES (?) ";
 // %1 is a column name from prayerColumns(), never user text.
 const char *const UpdateOnePrayerStatement = "UPDATE Naamaz  SET %1=? WHERE Days = ? ";
-const char *const ListCitiesStatement = "Select * from CITY ;";
-const char *const LoadCityStatement = "Select * from CITY where [City] = ?;";
-const char *const CityExistsStatement = "Select * from CITY WHERE City = ?;";
+const char *const ListCitiesStatement = "Select * from CITY";
+const char *const LoadCityStatement = "Select * from CITY where City = ?";
+const char *const CityExistsStatement = "Select * from CITY WHERE City = ?";
 const char *const DeleteCityStatement = "DELETE FROM CITY WHERE City =?";
 const char *const InsertCityStatement =
     "INSERT INTO CITY (City, longitude, Latitude, FajrByInterval, FajrDepr, Interval, TimeZone, "
-    "HasDayLt, ByRatio, Ratio )  VALUES ( ?, ?, ?, ?, ?, ?, ?, ?, ?, ? ); ";
+    "HasDayLt, ByRatio, Ratio )  VALUES ( ?, ?, ?, ?, ?, ?, ?, ?, ?, ? )";
 const char *const SaveCityMethodStatement =
     "UPDATE CITY SET ZoneName = ?, Preset = ?, HighLat = ?, FajrOffset = ?, ZohorOffset = ?, AsrOffset = ?, "
     "MagrebOffset = ?, IshaOffset = ? WHERE City = ?";

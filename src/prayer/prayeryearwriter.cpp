@@ -3,8 +3,6 @@
 #include "db/dbsession.h"
 #include "prayer/prayerstore.h"
 
-#include <QSqlError>
-
 namespace {
 
 DbStatus writeDays(const PrayerStore &store, DbSession &session, const StoredYear &year,
@@ -26,14 +24,6 @@ DbStatus writeDays(const PrayerStore &store, DbSession &session, const StoredYea
 DbStatus writePrayerYear(const PrayerStore &store, DbSession &session, const StoredYear &year,
                          const std::function<void(int day)> &progress)
 {
-    if (!session.openStatus().ok())
-        return session.openStatus();
-    // One transaction for speed; committed even after a failure, so the rows
-    // written before it stay.
-    QSqlDatabase db = session.database();
-    const bool inTransaction = db.transaction();
-    const DbStatus status = writeDays(store, session, year, progress);
-    if (inTransaction && !db.commit() && status.ok())
-        return DbStatus::failure(db.lastError().text());
-    return status;
+    // One transaction: a failure half-way leaves the year there before whole.
+    return session.transaction([&] { return writeDays(store, session, year, progress); });
 }

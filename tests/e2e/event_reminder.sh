@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real program at faked moments: an event stored in the database file
 # comes due at its minute and its pop-up appears, captioned with the title.
-# Escape leaves only the advance of the stored reminder, Enter snoozes,
+# Escape leaves only the advance of the stored reminder (made half a minute
+# after the pop-up, when other clocks sharing the store have seen it), Enter snoozes,
 # Alt+N ("No Reminder") deletes the row.
 set -u
 bin=$(realpath "$1")
@@ -40,7 +41,7 @@ remind() {
   xdotool windowfocus --sync "$(popup | head -n 1)" key "$2"
   wait_for 5 bash -c "! xdotool search --onlyvisible --name \"^Dentist's visit\\\$\"" ||
     fail "$2 did not close the pop-up"
-  wait_for 5 row_is "$3" || fail "after $2 the row reads '$(stored)', expected '$3'"
+  wait_for 40 row_is "$3" || fail "after $2 the row reads '$(stored)', expected '$3'"
   echo "$2 at $1: row '$3'"
   kill $clock; wait "$faker" 2>/dev/null
 }

@@ -202,7 +202,11 @@ void ClockDialog::onInitDialog()
     m_schedule->start();
 
     updateMenuChecks();
-    hideWindow();
+    // With nowhere to hide, the window is the clock.
+    if (ClockTray::available())
+        hide();
+    else
+        restoreAndRaise();
     m_tray->add(m_titleBase);
 }
 

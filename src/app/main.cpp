@@ -1,6 +1,7 @@
 // Start-up: one clock per user, then the main dialog until "E&xit".
 #include "app/clockdialog.h"
 #include "app/clockstyle.h"
+#include "app/commandline.h"
 #include "db/datasource.h"
 #include "app/desktopshellopener.h"
 #include "core/profilesettings.h"
@@ -28,41 +29,51 @@ void nameTheProgram()
 }
 
 // "--say": speaks one time and ends, without a window or a running clock.
-int say(int argc, char *argv[])
+int say(const QStringList &arguments)
 {
-    QCoreApplication app(argc, argv);
-    nameTheProgram();
     const auto profile = ProfileStore::openUserProfile();
     SdlSoundDevice sound;
     QTextStream err(stderr);
-    return runSayCommand(app.arguments(), ProfileSettings(*profile).readIsEnglish(), sound, err);
-}
-
-bool isCalendarCommand(const QStringList &arguments)
-{
-    return arguments.size() > 1 && (arguments[1] == "--import" || arguments[1] == "--export-events");
+    return runSayCommand(arguments, ProfileSettings(*profile).readIsEnglish(), sound, err);
 }
 
 // "--import FILE.ics" / "--export-events FILE.ics": events in or out, without a window.
-int calendar(int argc, char *argv[])
+int calendar(const CommandLine &line)
 {
-    QCoreApplication app(argc, argv);
-    nameTheProgram();
-    const QStringList arguments = app.arguments();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (arguments.size() != 3) {
-        err << "usage: chimewise --import FILE.ics | --export-events FILE.ics" << Qt::endl;
-        return 2;
-    }
     const auto profile = ProfileStore::openUserProfile();
     const DataSource data = DataSource::detect();
     const EventStore store(data);
     const qint64 now = SystemTimeSource().now();
-    if (arguments[1] == "--import")
-        return runImportCommand(arguments[2], store, CalendarImportSettings::forUser(ProfileSettings(*profile)), now,
+    if (line.action == CommandLine::Action::Import)
+        return runImportCommand(line.file, store, CalendarImportSettings::forUser(ProfileSettings(*profile)), now,
                                 out, err);
-    return runExportCommand(arguments[2], store, now, out, err);
+    return runExportCommand(line.file, store, now, out, err);
+}
+
+// Any option is a command that ends without a clock; nothing is written for --help or --version.
+int runCommand(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    nameTheProgram();
+    const CommandLine line = CommandLine::parse(app.arguments());
+    switch (line.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        QTextStream(stdout) << line.text;
+        return 0;
+    case CommandLine::Action::Say:
+        return say(line.say);
+    case CommandLine::Action::Import:
+    case CommandLine::Action::ExportEvents:
+        return calendar(line);
+    case CommandLine::Action::Wrong:
+    case CommandLine::Action::StartClock:
+        break;
+    }
+    QTextStream(stderr) << line.text;
+    return 2;
 }
 
 // Each second repaints a few small rectangles. On X11, handing them over in
@@ -78,10 +89,8 @@ void sendPixelsToX11()
 
 int main(int argc, char *argv[])
 {
-    if (isSayCommand(QStringList(argv, argv + argc)))
-        return say(argc, argv);
-    if (isCalendarCommand(QStringList(argv, argv + argc)))
-        return calendar(argc, argv);
+    if (argc > 1)
+        return runCommand(argc, argv);
 
     sendPixelsToX11();
     QApplication app(argc, argv);

@@ -97,14 +97,8 @@ void ClockTray::setTip(const QString &tip)
         line.truncate(kMaxTipLineLength);
     m_tip = lines.join(u'\n');
     m_icon->setToolTip(m_tip);
-    passTip();
-}
-
-// The item's tip has a title line; a message stands in it while shown.
-void ClockTray::passTip()
-{
-    const QString text = m_message.isEmpty() ? m_tip : m_message;
-    m_item->setToolTip(text.section(u'\n', 0, 0), text.section(u'\n', 1));
+    // The item's tip has a title line and the lines under it.
+    m_item->setToolTip(m_tip.section(u'\n', 0, 0), m_tip.section(u'\n', 1));
 }
 
 bool ClockTray::isPresent() const
@@ -153,8 +147,5 @@ bool ClockTray::isRinging() const
 void ClockTray::showMessage(const QString &text, const QString &detail)
 {
     // Shown until taken away: the sound it tells of rings on.
-    m_message = detail.isEmpty() ? text : text + '\n' + detail;
-    passTip();
-    if (m_icon->isVisible())
-        m_icon->showMessage(text, detail, QSystemTrayIcon::Information, 0);
+    m_icon->showMessage(text, detail, QSystemTrayIcon::Information, 0);
 }

@@ -51,7 +51,6 @@ signals:
 
 private:
     void showInHost();
-    void passTip();
 
     QSystemTrayIcon *m_icon;
     StatusNotifierItem *m_item;
@@ -62,6 +61,5 @@ private:
     QAction *m_snoozeAction;
     QAction *m_stopSeparator;
     QString m_tip;
-    QString m_message; // with its detail, shown in the item's tip
     bool m_present = false;
 };

@@ -3,6 +3,7 @@
 #include "app/clocktray.h"
 #include "app/runningclock.h"
 #include "sound/soundchannel.h"
+#include "support/notificationbus.h"
 #include "support/notificationbutton.h"
 #include "support/scopedtimezone.h"
 
@@ -11,7 +12,6 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QMenu>
-#include <QProcess>
 #include <QTest>
 
 // An alarm rings: the tray icon and a desktop notification (a mock notification daemon on a
@@ -23,21 +23,7 @@ class TestRinging : public QObject
 private slots:
     void initTestCase()
     {
-        m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        QVERIFY(m_bus.waitForReadyRead(10000));
-        // Before anything of the program reaches for the session bus.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
-        m_daemon.start("/usr/bin/python3", {"-m", "dbusmock", "--template", "notification_daemon", "-l", m_log});
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.Notifications"), 10000);
-    }
-
-    void cleanupTestCase()
-    {
-        for (QProcess *process : {&m_daemon, &m_bus}) {
-            process->kill();
-            process->waitForFinished();
-        }
+        QVERIFY(m_bus.start());
     }
 
     void stopFromEither_data()
@@ -157,24 +143,18 @@ private:
         auto clock = std::make_unique<RunningClock>();
         clock->time.set(VirtualTimeSource::fromLocal(2026, 12, 6, 6, 59, 59));
         clock->profile->writeInt("AnnounceInterval", "Interval", 3);
+        clock->profile->writeInt("Startup", "LoginStartOffered", 1); // asked at an earlier start
         clock->profile->writeInt("Alarms", "Alarm3", 7 * 60);
         clock->profile->writeText("Alarms", "Alarm3_file", file);
         clock->start();
         return clock;
     }
 
-    QString log() const
-    {
-        QFile file(m_log);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString log() const { return m_bus.log(); }
 
     const QString kRinging = "Notify \"Chimewise\" 0 \"chimewise\" \"Alarm 3 — 07:00 AM\" \"\" [\"stop\", \"Stop\"";
     const ScopedTimeZone m_zone{"Asia/Dhaka"};
-    QTemporaryDir m_dir;
-    const QString m_log = m_dir.filePath("notifications.log");
-    QProcess m_bus;
-    QProcess m_daemon;
+    NotificationBus m_bus;
 };
 
 QTEST_MAIN(TestRinging)

@@ -520,6 +520,10 @@ void ClockDialog::restoreAndRaise()
         m_placed = true;
     }
     focusChosenInterval();
+    // Wayland cannot take a window out of the compositor's minimised state:
+    // it comes back as a window anew.
+    if (isMinimized() && QGuiApplication::platformName() != QLatin1String("xcb"))
+        hide();
     showNormal();
     raise();
     activateWindow();

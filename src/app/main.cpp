@@ -78,11 +78,16 @@ int runCommand(int argc, char *argv[])
 
 // Each second repaints a few small rectangles. On X11, handing them over in
 // shared memory costs a round trip to the server before every paint; sending
-// the pixels costs less. A setting of the user's own stands.
-void sendPixelsToX11()
+// the pixels costs less. Only the X11 connection reads the setting, as the
+// application opens it; then it goes, so that the programs the clock opens
+// do not inherit it. A setting of the user's own stands. Returns whether the
+// setting is the clock's own.
+bool sendPixelsToX11()
 {
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
+    if (qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        return false;
+    qputenv("QT_XCB_NO_MITSHM", "1");
+    return true;
 }
 
 } // namespace
@@ -92,8 +97,12 @@ int main(int argc, char *argv[])
     if (argc > 1)
         return runCommand(argc, argv);
 
-    sendPixelsToX11();
+    // Wayland's token for raising a window, from whoever started this copy.
+    const QByteArray activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
+    const bool ownPixelSetting = sendPixelsToX11();
     QApplication app(argc, argv);
+    if (ownPixelSetting)
+        qunsetenv("QT_XCB_NO_MITSHM");
     nameTheProgram();
     QApplication::setDesktopFileName("chimewise");
     QApplication::setStyle(new ClockStyle);
@@ -101,7 +110,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
-    if (instance.claim() == SingleInstance::Role::Secondary)
+    if (instance.claim(activationToken) == SingleInstance::Role::Secondary)
         return 0;
 
     SystemTimeSource time;
@@ -114,8 +123,12 @@ int main(int argc, char *argv[])
 
     ClockDialog dialog({time, prompts, *profile, shell, sound, data, loginStart});
     prompts.setOwner(&dialog);
-    QObject::connect(&instance, &SingleInstance::activationRequested, &dialog,
-                     &ClockDialog::restoreAndRaise);
+    // Wayland raises a window only with the token of the start that asks for it.
+    QObject::connect(&instance, &SingleInstance::activationRequested, &dialog, [&dialog](const QByteArray &token) {
+        if (!token.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", token);
+        dialog.restoreAndRaise();
+    });
     QObject::connect(&dialog, &QDialog::finished, &app, &QApplication::quit);
     app.exec();
     return 0;

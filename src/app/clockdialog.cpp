@@ -262,6 +262,7 @@ void ClockDialog::connectRinging()
             [this](const QString &error) { m_notice->report(kProductName, error); });
     connect(m_tray, &ClockTray::stopRequested, m_channel, &SoundChannel::stopChannelSound);
     connect(m_notice, &RingingNotice::stopRequested, m_channel, &SoundChannel::stopChannelSound);
+    connect(m_notice, &RingingNotice::openRequested, this, &ClockDialog::restoreAndRaise);
     connect(m_tray, &ClockTray::snoozeRequested, m_snooze, &AlarmSnooze::snooze);
     connect(m_notice, &RingingNotice::snoozeRequested, m_snooze, &AlarmSnooze::snooze);
     // An alarm set anew or cleared takes its snooze with it; a one-time alarm that rang frees its slot.

@@ -1,6 +1,7 @@
 #include "app/clockmenus.h"
 #include "core/clockschedule.h"
 #include "app/clocktray.h"
+#include "app/commandids.h"
 #include "app/runningclock.h"
 #include "sound/soundchannel.h"
 #include "support/notificationbus.h"
@@ -52,6 +53,7 @@ private slots:
         dialog.schedule().tick();
 
         QVERIFY(dialog.tray().isRinging());
+        QCOMPARE(dialog.tray().status(), "NeedsAttention");
         QCOMPARE(trayMenu->actions().first()->text(), "Stop sound");
         // At the window, the keyboard is on the Stop button at once.
         QCOMPARE(dialog.focusWidget() == dialog.findChild<QWidget *>("stopSoundButton"), windowShown);
@@ -68,8 +70,29 @@ private slots:
         time.advance(1);
         dialog.schedule().tick();
         QVERIFY(!dialog.tray().isRinging());
+        QCOMPARE(dialog.tray().status(), "Active");
         QCOMPARE(trayMenu->actions().first()->text(), "E&xit");
         QTRY_VERIFY(log().contains(QString("CloseNotification %1").arg(id)));
+    }
+
+    // A click on the notification opens the window; the sound rings on. The hints keep the desktop's own
+    // sound away and say what kind of notification it is.
+    void clickOnTheNotificationOpensTheWindow()
+    {
+        const auto clock = alarmAtSeven("/home/u/wake.wav");
+        ClockDialog &dialog = *clock->dialog;
+        clock->sound.reply("status myalarmsound mode wait", "playing");
+        clock->time.advance(1);
+        dialog.schedule().tick();
+        QTRY_VERIFY(log().contains(kRinging));
+        const QString notify = log().split('\n').filter(kRinging).constLast();
+        QVERIFY2(notify.contains("\"category\": \"x-chimewise.alarm\"") && notify.contains("\"suppress-sound\": True"),
+                 qPrintable(notify));
+        dialog.onCommand(Command::Minimize); // offscreen there is no tray to hide in
+        QVERIFY(dialog.isMinimized());
+        pressNotificationButton(log().count(" Notify "), "default");
+        QTRY_VERIFY(dialog.isVisible() && !dialog.isMinimized());
+        QVERIFY(clock->sound.sent.filter("stop myalarmsound wait").isEmpty());
     }
 
     // Snoozed from the notification, then from the tray, the alarm rings again five minutes after each
@@ -152,7 +175,7 @@ private:
 
     QString log() const { return m_bus.log(); }
 
-    const QString kRinging = "Notify \"Chimewise\" 0 \"chimewise\" \"Alarm 3 — 07:00 AM\" \"\" [\"stop\", \"Stop\"";
+    const QString kRinging = "Notify \"Chimewise\" 0 \"chimewise\" \"Alarm 3 — 07:00 AM\" \"\" [\"default\", \"\", \"stop\", \"Stop\"";
     const ScopedTimeZone m_zone{"Asia/Dhaka"};
     NotificationBus m_bus;
 };

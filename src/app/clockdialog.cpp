@@ -12,6 +12,7 @@
 #include "app/clocksurface.h"
 #include "app/clocktray.h"
 #include "app/commandids.h"
+#include "app/desktopnotification.h"
 #include "app/footerlink.h"
 #include "app/ringingnotice.h"
 #include "app/scheduledwork.h"
@@ -57,6 +58,9 @@ namespace {
 const char kCreditIdea[] = "Idea->Chimewise";
 const char kCreditVoice[] = "Voice->eSpeak NG";
 const char kRepairing[] = "Repairing Databases";
+// The first start's question about the autostart: its answers' keys.
+const char kStartAtLoginAnswer[] = "start-at-login";
+const char kNotNowAnswer[] = "not-now";
 
 QIcon programIcon()
 {
@@ -126,6 +130,8 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     new ChannelControls(*m_channel, m_ui->stopSoundButton, m_ui->soundPositionSlider, m_prompts, this);
     m_schedule = new ClockSchedule(m_time, m_settings, this);
     m_notice = new RingingNotice(*m_tray, this);
+    m_loginQuestion = new DesktopNotification(*m_tray, this);
+    connect(m_loginQuestion, &DesktopNotification::actionInvoked, this, &ClockDialog::onLoginQuestionAnswered);
     m_alarms = new AlarmPanel({m_ui->alarmSlotCombo, m_ui->alarmTimeEdit, m_ui->alarmFileEdit,
                                m_ui->alarmSetButton, m_ui->alarmBrowseButton,
                                m_ui->alarmClearButton, m_ui->nextAlarmButton, m_ui->alarmNameEdit,
@@ -192,7 +198,6 @@ void ClockDialog::onInitDialog()
                    [this] { m_links->openLink(ProductLinks::emailLink()); });
 
     loadSettings();
-    offerLoginStart();
     m_intervalIndex = m_settings.interval();
     writeControls();
     m_ui->alarmSlotCombo->setCurrentIndex(0);
@@ -202,8 +207,13 @@ void ClockDialog::onInitDialog()
     m_schedule->start();
 
     updateMenuChecks();
-    hideWindow();
+    // With nowhere to hide, the window is the clock.
+    if (ClockTray::available())
+        hide();
+    else
+        restoreAndRaise();
     m_tray->add(m_titleBase);
+    offerLoginStart();
 }
 
 void ClockDialog::connectControls()
@@ -252,6 +262,7 @@ void ClockDialog::connectRinging()
             [this](const QString &error) { m_notice->report(kProductName, error); });
     connect(m_tray, &ClockTray::stopRequested, m_channel, &SoundChannel::stopChannelSound);
     connect(m_notice, &RingingNotice::stopRequested, m_channel, &SoundChannel::stopChannelSound);
+    connect(m_notice, &RingingNotice::openRequested, this, &ClockDialog::restoreAndRaise);
     connect(m_tray, &ClockTray::snoozeRequested, m_snooze, &AlarmSnooze::snooze);
     connect(m_notice, &RingingNotice::snoozeRequested, m_snooze, &AlarmSnooze::snooze);
     // An alarm set anew or cleared takes its snooze with it; a one-time alarm that rang frees its slot.
@@ -322,7 +333,7 @@ void ClockDialog::registerCommands()
         {Command::About, [this] { runBesideThePopups(AboutDialog(*m_links, this)); }},
         {Command::WebBrowser, [this] { m_links->openWebBrowser(); }},
         {Command::Help, [this] { m_links->openHelp(); }},
-        {Command::StartAtLogin, [this] { flipLoginStart(); }},
+        {Command::StartAtLogin, [this] { setLoginStart(!m_loginStart.isOn()); }},
     };
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
         m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
@@ -453,18 +464,30 @@ void ClockDialog::updateMenuChecks()
 }
 
 // A talking clock that does not start with the session is soon forgotten:
-// the first start puts it into the autostart, quietly; the user's choice stands after that.
+// the first start asks once, and the answer stands; the menu item changes it
+// later. Where the question cannot carry buttons (the tray's message), it
+// names the menu item instead.
 void ClockDialog::offerLoginStart()
 {
-    if (m_settings.readLoginStartOffered())
+    if (m_settings.readLoginStartOffered() || m_loginStart.runsFromBuildTree() || m_loginStart.isOn())
         return;
-    m_loginStart.setOn(true);
     m_settings.setLoginStartOffered();
+    m_loginQuestion->show("Start Chimewise at login?",
+                          "The clock can start with your desktop session, to speak the time and ring from the "
+                          "first minute. \"Start at login\" in the Clock menu changes it later.",
+                          {kStartAtLoginAnswer, "Start at login", kNotNowAnswer, "Not now"});
 }
 
-void ClockDialog::flipLoginStart()
+void ClockDialog::onLoginQuestionAnswered(const QString &answer)
 {
-    const QString problem = m_loginStart.setOn(!m_loginStart.isOn());
+    m_loginQuestion->withdraw();
+    if (answer == kStartAtLoginAnswer)
+        setLoginStart(true);
+}
+
+void ClockDialog::setLoginStart(bool on)
+{
+    const QString problem = m_loginStart.setOn(on);
     if (!problem.isEmpty())
         m_prompts.messageBox(problem, kProductName, PromptService::Buttons::Ok, PromptService::Icon::Error);
     updateMenuChecks();
@@ -498,6 +521,10 @@ void ClockDialog::restoreAndRaise()
         m_placed = true;
     }
     focusChosenInterval();
+    // Wayland cannot take a window out of the compositor's minimised state:
+    // it comes back as a window anew.
+    if (isMinimized() && QGuiApplication::platformName() != QLatin1String("xcb"))
+        hide();
     showNormal();
     raise();
     activateWindow();

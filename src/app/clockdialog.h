@@ -28,6 +28,7 @@ class ClockMenus;
 class ClockSurface;
 class ClockTray;
 class DataSource;
+class DesktopNotification;
 class EventReminders;
 class LoginStart;
 class PrayerSchedule;
@@ -107,7 +108,8 @@ private:
     void showLanguageCaption();
     void updateMenuChecks();
     void offerLoginStart();
-    void flipLoginStart();
+    void onLoginQuestionAnswered(const QString &answer);
+    void setLoginStart(bool on);
     void hideWindow();
     void showPopupAt(const QPoint &globalPos);
 
@@ -128,6 +130,7 @@ private:
     SoundChannel *m_channel;
     ClockSchedule *m_schedule;
     RingingNotice *m_notice;
+    DesktopNotification *m_loginQuestion;
     AlarmPanel *m_alarms;
     ClockFaceExtension *m_clockFace;
     LogindPower *m_power;

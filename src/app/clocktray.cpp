@@ -1,5 +1,7 @@
 #include "app/clocktray.h"
 
+#include "app/statusnotifieritem.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QPainter>
@@ -30,6 +32,7 @@ QIcon ringingIcon(const QIcon &normal)
 ClockTray::ClockTray(const QIcon &icon, QMenu *popup, QObject *parent)
     : QObject(parent)
     , m_icon(new QSystemTrayIcon(icon, this))
+    , m_item(new StatusNotifierItem(icon, popup, this))
     , m_popup(popup)
     , m_normalIcon(icon)
     , m_ringingIcon(ringingIcon(icon))
@@ -46,24 +49,45 @@ ClockTray::ClockTray(const QIcon &icon, QMenu *popup, QObject *parent)
         if (reason == QSystemTrayIcon::Trigger)
             emit leftClicked();
     });
+    connect(m_item, &StatusNotifierItem::activated, this, &ClockTray::leftClicked);
+    connect(m_item, &StatusNotifierItem::contextMenuRequested, popup, [popup](const QPoint &at) { popup->popup(at); });
+    // A panel that comes after the clock takes the icon over from Qt's own.
+    connect(m_item, &StatusNotifierItem::watcherAppeared, this, [this] {
+        if (m_present)
+            showInHost();
+    });
 }
 
 bool ClockTray::available()
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return StatusNotifierItem::watcherPresent() || QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void ClockTray::add(const QString &tip)
 {
-    if (m_icon->isVisible())
+    if (m_present)
         return;
     setTip(tip);
-    m_icon->show();
+    m_present = true;
+    showInHost();
+}
+
+// Qt picks its kind of icon once for the whole run; the item follows the watcher.
+void ClockTray::showInHost()
+{
+    if (m_item->isShown() || StatusNotifierItem::watcherPresent()) {
+        m_icon->hide();
+        m_item->show();
+    } else {
+        m_icon->show();
+    }
 }
 
 void ClockTray::remove()
 {
+    m_present = false;
     m_icon->hide();
+    m_item->hide();
 }
 
 void ClockTray::setTip(const QString &tip)
@@ -71,22 +95,33 @@ void ClockTray::setTip(const QString &tip)
     QStringList lines = tip.split(u'\n');
     for (QString &line : lines)
         line.truncate(kMaxTipLineLength);
-    m_icon->setToolTip(lines.join(u'\n'));
+    m_tip = lines.join(u'\n');
+    m_icon->setToolTip(m_tip);
+    // The item's tip has a title line and the lines under it.
+    m_item->setToolTip(m_tip.section(u'\n', 0, 0), m_tip.section(u'\n', 1));
 }
 
 bool ClockTray::isPresent() const
 {
-    return m_icon->isVisible();
+    return m_present;
 }
 
 QString ClockTray::tip() const
 {
-    return m_icon->toolTip();
+    return m_tip;
+}
+
+QString ClockTray::status() const
+{
+    return m_item->statusText();
 }
 
 void ClockTray::showRinging(const QString &snoozeCaption)
 {
     m_icon->setIcon(m_ringingIcon);
+    if (!isRinging())
+        m_item->setIcon(m_ringingIcon);
+    m_item->setNeedsAttention(true);
     m_snoozeAction->setText(snoozeCaption);
     m_snoozeAction->setVisible(!snoozeCaption.isEmpty());
     if (isRinging())
@@ -98,6 +133,8 @@ void ClockTray::showRinging(const QString &snoozeCaption)
 void ClockTray::endRinging()
 {
     m_icon->setIcon(m_normalIcon);
+    m_item->setIcon(m_normalIcon);
+    m_item->setNeedsAttention(false);
     for (QAction *action : {m_stopAction, m_snoozeAction, m_stopSeparator})
         m_popup->removeAction(action);
 }

@@ -6,10 +6,13 @@
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class StatusNotifierItem;
 
 // The clock's icon in the notification area: its tip shows the time, a
 // left click brings the window back, a right click opens the popup. While
-// a sound rings the icon shows it and the popup offers to stop it.
+// a sound rings the icon shows it and the popup offers to stop it. Where a
+// panel hosts StatusNotifierItems the icon is one of those, from whenever
+// the panel's watcher appears; else it is Qt's own (an X11 tray icon).
 class ClockTray : public QObject
 {
     Q_OBJECT
@@ -38,17 +41,25 @@ public:
     // The icon's own message; an empty text takes it away.
     void showMessage(const QString &text, const QString &detail = QString());
 
+    // "Active", or "NeedsAttention" while a sound rings.
+    QString status() const;
+
 signals:
     void leftClicked();
     void stopRequested();
     void snoozeRequested();
 
 private:
+    void showInHost();
+
     QSystemTrayIcon *m_icon;
+    StatusNotifierItem *m_item;
     QMenu *m_popup;
     QIcon m_normalIcon;
     QIcon m_ringingIcon;
     QAction *m_stopAction;
     QAction *m_snoozeAction;
     QAction *m_stopSeparator;
+    QString m_tip;
+    bool m_present = false;
 };

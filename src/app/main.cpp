@@ -1,6 +1,7 @@
 // Start-up: one clock per user, then the main dialog until "E&xit".
 #include "app/clockdialog.h"
 #include "app/clockstyle.h"
+#include "app/commandline.h"
 #include "db/datasource.h"
 #include "app/desktopshellopener.h"
 #include "core/profilesettings.h"
@@ -28,63 +29,80 @@ void nameTheProgram()
 }
 
 // "--say": speaks one time and ends, without a window or a running clock.
-int say(int argc, char *argv[])
+int say(const QStringList &arguments)
 {
-    QCoreApplication app(argc, argv);
-    nameTheProgram();
     const auto profile = ProfileStore::openUserProfile();
     SdlSoundDevice sound;
     QTextStream err(stderr);
-    return runSayCommand(app.arguments(), ProfileSettings(*profile).readIsEnglish(), sound, err);
-}
-
-bool isCalendarCommand(const QStringList &arguments)
-{
-    return arguments.size() > 1 && (arguments[1] == "--import" || arguments[1] == "--export-events");
+    return runSayCommand(arguments, ProfileSettings(*profile).readIsEnglish(), sound, err);
 }
 
 // "--import FILE.ics" / "--export-events FILE.ics": events in or out, without a window.
-int calendar(int argc, char *argv[])
+int calendar(const CommandLine &line)
 {
-    QCoreApplication app(argc, argv);
-    nameTheProgram();
-    const QStringList arguments = app.arguments();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (arguments.size() != 3) {
-        err << "usage: chimewise --import FILE.ics | --export-events FILE.ics" << Qt::endl;
-        return 2;
-    }
     const auto profile = ProfileStore::openUserProfile();
     const DataSource data = DataSource::detect();
     const EventStore store(data);
     const qint64 now = SystemTimeSource().now();
-    if (arguments[1] == "--import")
-        return runImportCommand(arguments[2], store, CalendarImportSettings::forUser(ProfileSettings(*profile)), now,
+    if (line.action == CommandLine::Action::Import)
+        return runImportCommand(line.file, store, CalendarImportSettings::forUser(ProfileSettings(*profile)), now,
                                 out, err);
-    return runExportCommand(arguments[2], store, now, out, err);
+    return runExportCommand(line.file, store, now, out, err);
+}
+
+// Any option is a command that ends without a clock; nothing is written for --help or --version.
+int runCommand(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    nameTheProgram();
+    const CommandLine line = CommandLine::parse(app.arguments());
+    switch (line.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        QTextStream(stdout) << line.text;
+        return 0;
+    case CommandLine::Action::Say:
+        return say(line.say);
+    case CommandLine::Action::Import:
+    case CommandLine::Action::ExportEvents:
+        return calendar(line);
+    case CommandLine::Action::Wrong:
+    case CommandLine::Action::StartClock:
+        break;
+    }
+    QTextStream(stderr) << line.text;
+    return 2;
 }
 
 // Each second repaints a few small rectangles. On X11, handing them over in
 // shared memory costs a round trip to the server before every paint; sending
-// the pixels costs less. A setting of the user's own stands.
-void sendPixelsToX11()
+// the pixels costs less. Only the X11 connection reads the setting, as the
+// application opens it; then it goes, so that the programs the clock opens
+// do not inherit it. A setting of the user's own stands. Returns whether the
+// setting is the clock's own.
+bool sendPixelsToX11()
 {
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
+    if (qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        return false;
+    qputenv("QT_XCB_NO_MITSHM", "1");
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (isSayCommand(QStringList(argv, argv + argc)))
-        return say(argc, argv);
-    if (isCalendarCommand(QStringList(argv, argv + argc)))
-        return calendar(argc, argv);
+    if (argc > 1)
+        return runCommand(argc, argv);
 
-    sendPixelsToX11();
+    // Wayland's token for raising a window, from whoever started this copy.
+    const QByteArray activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
+    const bool ownPixelSetting = sendPixelsToX11();
     QApplication app(argc, argv);
+    if (ownPixelSetting)
+        qunsetenv("QT_XCB_NO_MITSHM");
     nameTheProgram();
     QApplication::setDesktopFileName("chimewise");
     QApplication::setStyle(new ClockStyle);
@@ -92,7 +110,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
-    if (instance.claim() == SingleInstance::Role::Secondary)
+    if (instance.claim(activationToken) == SingleInstance::Role::Secondary)
         return 0;
 
     SystemTimeSource time;
@@ -105,8 +123,12 @@ int main(int argc, char *argv[])
 
     ClockDialog dialog({time, prompts, *profile, shell, sound, data, loginStart});
     prompts.setOwner(&dialog);
-    QObject::connect(&instance, &SingleInstance::activationRequested, &dialog,
-                     &ClockDialog::restoreAndRaise);
+    // Wayland raises a window only with the token of the start that asks for it.
+    QObject::connect(&instance, &SingleInstance::activationRequested, &dialog, [&dialog](const QByteArray &token) {
+        if (!token.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", token);
+        dialog.restoreAndRaise();
+    });
     QObject::connect(&dialog, &QDialog::finished, &app, &QApplication::quit);
     app.exec();
     return 0;

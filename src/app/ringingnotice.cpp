@@ -14,6 +14,8 @@ const char kPath[] = "/org/freedesktop/Notifications";
 const char kInterface[] = "org.freedesktop.Notifications";
 const char kStopAction[] = "stop";
 const char kSnoozeAction[] = "snooze";
+// A click on the notification itself.
+const char kDefaultAction[] = "default";
 
 QDBusMessage notificationCall(const char *method)
 {
@@ -26,8 +28,11 @@ QDBusMessage notifyCall(uint replaces, const QString &summary, const QString &bo
                         const QStringList &actions, bool lasting = true)
 {
     QDBusMessage notify = notificationCall("Notify");
+    // The clock rings its own sound: the desktop adds none. No freedesktop category fits an alarm.
     const QVariantMap hints{{"urgency", QVariant::fromValue(uchar(lasting ? 2 : 1))},
-                            {"desktop-entry", QStringLiteral("chimewise")}};
+                            {"desktop-entry", QStringLiteral("chimewise")},
+                            {"category", QStringLiteral("x-chimewise.alarm")},
+                            {"suppress-sound", true}};
     notify << QStringLiteral("Chimewise") << replaces << QStringLiteral("chimewise") << summary << body
            << actions << hints << (lasting ? 0 : -1);
     return notify;
@@ -51,7 +56,7 @@ void RingingNotice::show(const QString &what, const QString &snoozeCaption)
     }
     listen();
     // Withdrawn once the sound ends or is stopped.
-    QStringList actions{kStopAction, QStringLiteral("Stop")};
+    QStringList actions{kDefaultAction, QString(), kStopAction, QStringLiteral("Stop")};
     if (!snoozeCaption.isEmpty())
         actions << kSnoozeAction << snoozeCaption;
     const QDBusMessage notify = notifyCall(m_id, what, QString(), actions);
@@ -127,6 +132,10 @@ void RingingNotice::onNotified(QDBusPendingCallWatcher *call, const QString &wha
 // The press may come in before the answer that numbers the notification.
 void RingingNotice::onActionInvoked(uint id, const QString &action)
 {
+    if (action == kDefaultAction && m_shown && id == m_id) {
+        emit openRequested();
+        return;
+    }
     if ((action != kStopAction && action != kSnoozeAction) || !m_shown)
         return;
     if (m_id == 0) {

@@ -26,6 +26,7 @@ public:
     void tell(const QString &summary);
 
 signals:
+    void openRequested(); // a click on the notification itself
     void stopRequested();
     void snoozeRequested();
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -48,6 +49,11 @@ LoginStart LoginStart::forThisProgram()
 QString LoginStart::entryPath() const
 {
     return m_folder + '/' + kEntryName;
+}
+
+bool LoginStart::runsFromBuildTree() const
+{
+    return QFileInfo::exists(QFileInfo(m_program).dir().filePath("CMakeCache.txt"));
 }
 
 bool LoginStart::isOn() const

@@ -17,6 +17,9 @@ public:
     static LoginStart forThisProgram();
 
     QString entryPath() const;
+    // A program in a build tree (beside CMakeCache.txt) is not offered the
+    // entry at its first start: the session would start that build.
+    bool runsFromBuildTree() const;
     // On while the entry is there and the desktop was not told to skip it.
     bool isOn() const;
     // Writes or removes the entry. Empty on success, else what went wrong and what to do.

@@ -7,15 +7,19 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
+
+#include <optional>
 
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
-const QByteArray kShowRequest = "show\n";
+// "show\n", or "show TOKEN\n" with the later start's activation token.
+const QByteArray kShowRequest = "show";
 const QByteArray kShowAnswer = "ok\n";
 constexpr int kConnectTimeoutMs = 500;
 constexpr int kAnswerTimeoutMs = 2000;
@@ -23,7 +27,7 @@ constexpr int kAnswerTimeoutMs = 2000;
 // (it may be starting up); then it ends all the same.
 constexpr int kReachTimeoutMs = 5000;
 // A request is one short line; anything longer is not from a copy of the clock.
-constexpr qint64 kMaxRequestBytes = 64;
+constexpr qint64 kMaxRequestBytes = 512;
 // A copy of the clock asks at once: a connection idle this long is dropped,
 // and no more than this many are kept, so that they cannot use up the
 // descriptors the clock needs.
@@ -45,6 +49,18 @@ QString socketPathFor(const QString &base)
     return QString("/tmp/chimewise-%1-%2.socket").arg(getuid()).arg(QString(place.toHex().left(8)));
 }
 
+// The token of a show request, or nothing when the line is no such request.
+std::optional<QByteArray> requestedToken(const QByteArray &line)
+{
+    static const QRegularExpression request("^show(?: ([\\x21-\\x7e]+))?\n$");
+    if (line.size() > kMaxRequestBytes)
+        return std::nullopt;
+    const QRegularExpressionMatch match = request.match(QString::fromLatin1(line));
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1).toLatin1();
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &runtimeDir, QObject *parent)
@@ -59,14 +75,14 @@ SingleInstance::SingleInstance(const QString &runtimeDir, QObject *parent)
 
 SingleInstance::~SingleInstance() = default;
 
-SingleInstance::Role SingleInstance::claim()
+SingleInstance::Role SingleInstance::claim(const QByteArray &activationToken)
 {
     QDir().mkpath(QFileInfo(m_lock->fileName()).absolutePath());
     // The lock decides: while a live copy holds it, this start only asks
     // that copy to show itself, whether or not it can be reached.
     if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError) {
         const QDeadlineTimer deadline(kReachTimeoutMs);
-        while (!askRunningCopy() && !deadline.hasExpired())
+        while (!askRunningCopy(activationToken) && !deadline.hasExpired())
             QThread::msleep(100);
         return Role::Secondary;
     }
@@ -109,13 +125,15 @@ void SingleInstance::keepListening()
         listen();
 }
 
-bool SingleInstance::askRunningCopy()
+bool SingleInstance::askRunningCopy(const QByteArray &token)
 {
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
-    socket.write(kShowRequest);
+    // A token that cannot travel on the line is left behind; the copy still shows itself.
+    const bool sendable = !token.isEmpty() && requestedToken(kShowRequest + ' ' + token + '\n');
+    socket.write(kShowRequest + (sendable ? ' ' + token : QByteArray()) + '\n');
     socket.waitForBytesWritten(kAnswerTimeoutMs);
     // A copy that accepted the connection is alive even if its answer is slow.
     socket.waitForReadyRead(kAnswerTimeoutMs);
@@ -137,8 +155,8 @@ void SingleInstance::answer()
                     drop(socket);
                 return;
             }
-            if (socket->readLine() == kShowRequest)
-                emit activationRequested();
+            if (const auto token = requestedToken(socket->readLine()))
+                emit activationRequested(*token);
             socket->write(kShowAnswer);
             socket->disconnectFromServer();
         });

@@ -25,17 +25,19 @@ public:
     explicit SingleInstance(const QString &runtimeDir, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // Secondary: a live copy holds the lock and was asked to show itself.
-    // Primary: this copy now answers later starts.
-    Role claim();
+    // Secondary: a live copy holds the lock and was asked to show itself,
+    // handed this start's activation token (Wayland's XDG_ACTIVATION_TOKEN)
+    // when it has one. Primary: this copy now answers later starts.
+    Role claim(const QByteArray &activationToken = {});
 
     QString socketPath() const { return m_socketPath; }
 
 signals:
-    void activationRequested();
+    // token: the later start's activation token, empty when it had none.
+    void activationRequested(const QByteArray &token);
 
 private:
-    bool askRunningCopy();
+    bool askRunningCopy(const QByteArray &token);
     void listen();
     void keepListening();
     void answer();

@@ -75,11 +75,6 @@ QString speakingProblem(SoundDevice &device, const VoiceTables &voice, int engli
 
 } // namespace
 
-bool isSayCommand(const QStringList &arguments)
-{
-    return arguments.size() > 1 && arguments.at(1) == "--say";
-}
-
 int runSayCommand(const QStringList &arguments, int storedEnglish, SoundDevice &device,
                   QTextStream &err, const QString &recordingPath)
 {

@@ -1,8 +1,10 @@
 #include "app/clockmenus.h"
 #include "core/clockschedule.h"
 #include "app/clocktray.h"
+#include "app/commandids.h"
 #include "app/runningclock.h"
 #include "sound/soundchannel.h"
+#include "support/notificationbus.h"
 #include "support/notificationbutton.h"
 #include "support/scopedtimezone.h"
 
@@ -11,7 +13,6 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QMenu>
-#include <QProcess>
 #include <QTest>
 
 // An alarm rings: the tray icon and a desktop notification (a mock notification daemon on a
@@ -23,21 +24,7 @@ class TestRinging : public QObject
 private slots:
     void initTestCase()
     {
-        m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        QVERIFY(m_bus.waitForReadyRead(10000));
-        // Before anything of the program reaches for the session bus.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
-        m_daemon.start("/usr/bin/python3", {"-m", "dbusmock", "--template", "notification_daemon", "-l", m_log});
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.Notifications"), 10000);
-    }
-
-    void cleanupTestCase()
-    {
-        for (QProcess *process : {&m_daemon, &m_bus}) {
-            process->kill();
-            process->waitForFinished();
-        }
+        QVERIFY(m_bus.start());
     }
 
     void stopFromEither_data()
@@ -66,6 +53,7 @@ private slots:
         dialog.schedule().tick();
 
         QVERIFY(dialog.tray().isRinging());
+        QCOMPARE(dialog.tray().status(), "NeedsAttention");
         QCOMPARE(trayMenu->actions().first()->text(), "Stop sound");
         // At the window, the keyboard is on the Stop button at once.
         QCOMPARE(dialog.focusWidget() == dialog.findChild<QWidget *>("stopSoundButton"), windowShown);
@@ -82,8 +70,29 @@ private slots:
         time.advance(1);
         dialog.schedule().tick();
         QVERIFY(!dialog.tray().isRinging());
+        QCOMPARE(dialog.tray().status(), "Active");
         QCOMPARE(trayMenu->actions().first()->text(), "E&xit");
         QTRY_VERIFY(log().contains(QString("CloseNotification %1").arg(id)));
+    }
+
+    // A click on the notification opens the window; the sound rings on. The hints keep the desktop's own
+    // sound away and say what kind of notification it is.
+    void clickOnTheNotificationOpensTheWindow()
+    {
+        const auto clock = alarmAtSeven("/home/u/wake.wav");
+        ClockDialog &dialog = *clock->dialog;
+        clock->sound.reply("status myalarmsound mode wait", "playing");
+        clock->time.advance(1);
+        dialog.schedule().tick();
+        QTRY_VERIFY(log().contains(kRinging));
+        const QString notify = log().split('\n').filter(kRinging).constLast();
+        QVERIFY2(notify.contains("\"category\": \"x-chimewise.alarm\"") && notify.contains("\"suppress-sound\": True"),
+                 qPrintable(notify));
+        dialog.onCommand(Command::Minimize); // offscreen there is no tray to hide in
+        QVERIFY(dialog.isMinimized());
+        pressNotificationButton(log().count(" Notify "), "default");
+        QTRY_VERIFY(dialog.isVisible() && !dialog.isMinimized());
+        QVERIFY(clock->sound.sent.filter("stop myalarmsound wait").isEmpty());
     }
 
     // Snoozed from the notification, then from the tray, the alarm rings again five minutes after each
@@ -157,24 +166,18 @@ private:
         auto clock = std::make_unique<RunningClock>();
         clock->time.set(VirtualTimeSource::fromLocal(2026, 12, 6, 6, 59, 59));
         clock->profile->writeInt("AnnounceInterval", "Interval", 3);
+        clock->profile->writeInt("Startup", "LoginStartOffered", 1); // asked at an earlier start
         clock->profile->writeInt("Alarms", "Alarm3", 7 * 60);
         clock->profile->writeText("Alarms", "Alarm3_file", file);
         clock->start();
         return clock;
     }
 
-    QString log() const
-    {
-        QFile file(m_log);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString log() const { return m_bus.log(); }
 
-    const QString kRinging = "Notify \"Chimewise\" 0 \"chimewise\" \"Alarm 3 — 07:00 AM\" \"\" [\"stop\", \"Stop\"";
+    const QString kRinging = "Notify \"Chimewise\" 0 \"chimewise\" \"Alarm 3 — 07:00 AM\" \"\" [\"default\", \"\", \"stop\", \"Stop\"";
     const ScopedTimeZone m_zone{"Asia/Dhaka"};
-    QTemporaryDir m_dir;
-    const QString m_log = m_dir.filePath("notifications.log");
-    QProcess m_bus;
-    QProcess m_daemon;
+    NotificationBus m_bus;
 };
 
 QTEST_MAIN(TestRinging)

@@ -16,8 +16,14 @@ namespace {
 // A start of the clock as a program of its own: this test run with "--clock DIR".
 struct Clock
 {
-    explicit Clock(const QString &runtime, rlim_t descriptors = 0)
+    // token: the activation token its starter handed it, if any.
+    explicit Clock(const QString &runtime, rlim_t descriptors = 0, const QByteArray &token = {})
     {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("XDG_ACTIVATION_TOKEN");
+        if (!token.isEmpty())
+            environment.insert("XDG_ACTIVATION_TOKEN", QString::fromLatin1(token));
+        process.setProcessEnvironment(environment);
         if (descriptors) {
             process.setChildProcessModifier([descriptors] {
                 const rlimit limit{descriptors, descriptors};
@@ -85,6 +91,30 @@ private slots:
         QVERIFY(first.says("shown"));
     }
 
+    // A later start hands over the token that lets the first copy raise its window on Wayland;
+    // one that cannot travel on a line stays behind, and the copy still shows itself.
+    void activationTokenIsHandedOver_data()
+    {
+        QTest::addColumn<QByteArray>("token");
+        QTest::addColumn<QByteArray>("said");
+        QTest::newRow("none") << QByteArray() << QByteArray("shown");
+        QTest::newRow("launcher's token") << QByteArray("kwin-4711_TIME12") << QByteArray("shown kwin-4711_TIME12");
+        QTest::newRow("token with a space") << QByteArray("a b") << QByteArray("shown");
+        QTest::newRow("token too long") << QByteArray(600, 't') << QByteArray("shown");
+    }
+
+    void activationTokenIsHandedOver()
+    {
+        QFETCH(QByteArray, token);
+        QFETCH(QByteArray, said);
+        QTemporaryDir runtime;
+        Clock first(runtime.path());
+        QVERIFY(first.says("primary"));
+        Clock second(runtime.path(), 0, token);
+        QVERIFY(second.says("secondary"));
+        QVERIFY(first.says(said));
+    }
+
     void strangeRequestsAreTurnedAway_data()
     {
         QTest::addColumn<QByteArray>("request");
@@ -128,16 +158,19 @@ private:
 };
 
 // "--clock DIR": claims DIR as a start of the clock would, says which role it
-// got and, as the first copy, says "shown" for each later start until killed.
+// got and, as the first copy, says "shown" (with the token handed over) for
+// each later start until killed.
 int main(int argc, char *argv[])
 {
     if (argc == 3 && qstrcmp(argv[1], "--clock") == 0) {
         QCoreApplication app(argc, argv);
         SingleInstance instance(QString::fromLocal8Bit(argv[2]));
-        const bool primary = instance.claim() == SingleInstance::Role::Primary;
+        const bool primary = instance.claim(qgetenv("XDG_ACTIVATION_TOKEN")) == SingleInstance::Role::Primary;
         QTextStream out(stdout);
         out << (primary ? "primary" : "secondary") << Qt::endl;
-        QObject::connect(&instance, &SingleInstance::activationRequested, [&out] { out << "shown" << Qt::endl; });
+        QObject::connect(&instance, &SingleInstance::activationRequested, [&out](const QByteArray &token) {
+            out << "shown" << (token.isEmpty() ? QByteArray() : ' ' + token) << Qt::endl;
+        });
         return primary ? app.exec() : 0;
     }
     QCoreApplication app(argc, argv);

@@ -43,7 +43,7 @@ mock.EmitSignal("org.freedesktop.Notifications", "ActionInvoked", "us", [dbus.UI
 }
 # The daemon numbers new notifications from 1; replacing one keeps its number.
 newest_id() { grep -c ' Notify "Chimewise" 0 ' "$scratch/notified.log"; }
-rang() { grep -c '"Alarm 1 — Work — 07:00 AM" "" \["stop", "Stop", "snooze", "Snooze 5 min"\]' "$scratch/notified.log"; }
+rang() { grep -c '"Alarm 1 — Work — 07:00 AM" "" \["default", "", "stop", "Stop", "snooze", "Snooze 5 min"\]' "$scratch/notified.log"; }
 rang_times() { [ "$(rang)" -eq "$1" ]; }
 
 start_clock "2026-12-05 06:59:50"   # a Saturday

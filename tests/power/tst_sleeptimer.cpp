@@ -69,6 +69,7 @@ private slots:
             QVERIFY(addMockMethod(method, "").type() == QDBusMessage::ReplyMessage);
         m_logSeen = QFileInfo(m_log).size();
         m_clock = std::make_unique<RunningClock>();
+        m_clock->profile->writeInt("Startup", "LoginStartOffered", 1); // asked at an earlier start
     }
 
     void cleanup()

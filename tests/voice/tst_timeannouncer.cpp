@@ -160,13 +160,6 @@ private slots:
         QVERIFY(std::all_of(first + expected.size(), samples.cend(), [](float f) { return f == 0; }));
     }
 
-    void recognisesTheSayOption()
-    {
-        QVERIFY(isSayCommand({"chimewise", "--say", "09:15"}));
-        QVERIFY(!isSayCommand({"chimewise"}));
-        QVERIFY(!isSayCommand({"chimewise", "09:15", "--say"}));
-    }
-
     // The built-in voices speak the hour from the shipped recording.
     void sayCommand_data()
     {

@@ -85,6 +85,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void onInitDialog();
@@ -102,6 +103,7 @@ private:
     void writeControls();
     void registerCommands();
     void updateTitleAndTip(const LocalTime &now);
+    QString tipText(const QString &title, const QString &prayers, const LocalTime &now) const;
     void flipLanguage();
     void applyLanguage();
     void showLanguageCaption();

@@ -30,9 +30,12 @@ coverage: deps
 # Every benchmark against its budget (bench/); none of them runs in `make test`.
 bench: build
 	tools/install-deps bench
-	cmake --build $(BUILD) -j$(JOBS) --target bench_store
+	cmake --build $(BUILD) -j$(JOBS) --target bench_store bench_sleep_until_due bench_minimal_tray
 	@status=0; \
 	  $(BUILD)/bench/bench_store || status=1; \
+	  bench/alarm-latency.sh $(BUILD)/chimewise $(BUILD)/bench/bench_sleep_until_due || status=1; \
+	  bench/hidden.sh $(BUILD)/chimewise $(BUILD)/bench/bench_minimal_tray || status=1; \
+	  bench/browser-memory.sh $(BUILD)/chimewise || status=1; \
 	  bench/tick.sh $(BUILD)/chimewise || status=1; \
 	  bench/idle.sh $(BUILD)/chimewise || status=1; \
 	  exit $$status

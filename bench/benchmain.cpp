@@ -41,5 +41,11 @@ int main(int argc, char *argv[])
                          peer(sqliteQuery, "ms", "SQLite C API, same rows"));
     ok &= printBenchLine("reminder_run", figure(reporter, "reminder_run"), "ms", 5,
                          peer(sqliteQuery, "ms", "SQLite C API query alone"));
+    const double busyDay = figure(reporter, "due_query_busy_day_sqlite");
+    ok &= printBenchLine("due_query_273_rows", figure(reporter, "due_query_busy_day"), "us", 2 * busyDay,
+                         peer(busyDay, "us", "SQLite C API into the same rows"));
+    const double bareList = figure(reporter, "view_events_crowded_day_bare_list");
+    ok &= printBenchLine("view_events_10000_rows", figure(reporter, "view_events_crowded_day"), "ms", 1.5 * bareList,
+                         peer(bareList, "ms", "a bare list fed by the SQLite C API"));
     return ok ? 0 : 1;
 }

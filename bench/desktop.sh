@@ -43,3 +43,6 @@ bench_line() {
   echo "BENCH $1: $2 $3 (budget $4 $3, peer $5) $verdict"
   [ "$verdict" = ok ]
 }
+
+# Times the threads of the process went to sleep and were woken again.
+wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches:/ { sum += $2 } END { print sum + 0 }'; }

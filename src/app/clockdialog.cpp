@@ -207,12 +207,12 @@ void ClockDialog::onInitDialog()
     m_schedule->start();
 
     updateMenuChecks();
+    m_tray->add(m_titleBase);
     // With nowhere to hide, the window is the clock.
     if (ClockTray::available())
         hide();
     else
         restoreAndRaise();
-    m_tray->add(m_titleBase);
     offerLoginStart();
 }
 
@@ -277,6 +277,8 @@ void ClockDialog::connectSchedule()
     m_schedule->setPrayerDays([this](const QDate &day) { return m_prayers->timesOn(day); });
     connect(m_schedule, &ClockSchedule::timeShown, this, &ClockDialog::showTime);
     connect(m_schedule, &ClockSchedule::tickEnded, this, [this](const LocalTime &now) {
+        if (!isVisible())
+            return;
         if (m_channel->active())
             m_channel->trackChannelPosition();
         m_clockFace->showTime(now);
@@ -406,8 +408,16 @@ void ClockDialog::writeControls()
     }
 }
 
+// Hidden, only the tray's tip shows the time: the window's title, status
+// line and face would cost every second for nobody, and are brought up to
+// date when it is shown.
 void ClockDialog::showTime(const LocalTime &now)
 {
+    if (!isVisible()) {
+        const QString prayers = prayerGlance(m_schedule->prayerRows(), now, m_settings.hijriAdjustment()).tipLine();
+        m_tray->setTip(tipText(formatTitleText(m_titleBase, now.hour, now.minute, now.second), prayers, now));
+        return;
+    }
     readControls();
     m_statusLine = formatDateTimeLine(now);
     m_credit1 = kCreditIdea; // whatever was typed there goes within a second
@@ -428,11 +438,24 @@ void ClockDialog::updateTitleAndTip(const LocalTime &now)
     QLabel *nextLabel = m_ui->nextAlarmLabel;
     nextLabel->setText(nextLabel->fontMetrics().elidedText(next, Qt::ElideRight, nextLabel->width()));
     nextLabel->setToolTip(next); // a long name in full
+    m_tray->setTip(tipText(title, m_prayerTip, now));
+}
+
+QString ClockDialog::tipText(const QString &title, const QString &prayers, const LocalTime &now) const
+{
     QStringList tip{title};
-    if (!m_prayerTip.isEmpty())
-        tip << m_prayerTip;
+    if (!prayers.isEmpty())
+        tip << prayers;
     tip << alarmTipLines(m_settings.alarms(), m_schedule->snoozed(), now);
-    m_tray->setTip(tip.join('\n'));
+    return tip.join('\n');
+}
+
+void ClockDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    const LocalTime now = TimeSource::toLocal(m_time.now());
+    showTime(now);
+    m_clockFace->showTime(now);
 }
 
 void ClockDialog::flipLanguage()

@@ -86,6 +86,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void onInitDialog();
@@ -103,6 +104,7 @@ private:
     void writeControls();
     void registerCommands();
     void updateTitleAndTip(const LocalTime &now);
+    QString tipText(const QString &title, const QString &prayers, const LocalTime &now) const;
     void flipLanguage();
     void applyLanguage();
     void showLanguageCaption();

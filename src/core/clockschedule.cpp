@@ -21,18 +21,29 @@ ClockSchedule::ClockSchedule(TimeSource &time, const ProfileSettings &settings, 
     , m_lastTickCalendar(time.now())
     , m_lastTickMonotonicMs(time.monotonicMs())
 {
+    m_timer.setObjectName("secondTimer");
     m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ClockSchedule::tick);
 }
 
 void ClockSchedule::start()
 {
     reloadPrayerTimes();
-    m_timer.start(1000);
+    armForNextSecond();
+}
+
+// Armed afresh from the time source at every tick, the timer never drifts
+// from the whole second, however long a tick takes or however late it ran.
+void ClockSchedule::armForNextSecond()
+{
+    const qint64 intoSecond = m_time.nowMs() % 1000;
+    m_timer.start(int(1000 - intoSecond + kPastTheSecondMs));
 }
 
 void ClockSchedule::tick()
 {
+    armForNextSecond();
     const qint64 now = m_time.now();
     const qint64 monotonic = m_time.monotonicMs();
     if ((now - m_lastTickCalendar) * 1000 - (monotonic - m_lastTickMonotonicMs) > kSleptMs)

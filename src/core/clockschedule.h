@@ -41,10 +41,15 @@ public:
 
     ClockSchedule(TimeSource &time, const ProfileSettings &settings, QObject *parent = nullptr);
 
-    // Ticks every second from now on. The start-up second is owed too.
+    // Ticks every second from now on, each just after its whole second on
+    // the time source. The start-up second is owed too.
     void start();
     // What the timer runs: everything owed up to now.
     void tick();
+
+    // A tick is due this long after its whole second: a timer that fired the
+    // least bit early would otherwise find the second before still running.
+    static constexpr int kPastTheSecondMs = 2;
 
     void setPrayerDays(PrayerDays days);
     // The times of the day of the newest second checked, and of the days either side.
@@ -93,6 +98,7 @@ signals:
 private:
     using Check = void (ClockSchedule::*)(const TickSecond &);
 
+    void armForNextSecond();
     void runOwed();
     void checkAnnouncement(const TickSecond &second);
     void checkPrayerCall(const TickSecond &second);
@@ -113,7 +119,7 @@ private:
 
     TimeSource &m_time;
     const ProfileSettings &m_settings;
-    QTimer m_timer;
+    QTimer m_timer{this};
     SecondCatchUp m_catchUp;
     std::optional<TickSecond> m_second; // the second whose checks are under way
     std::size_t m_nextCheck = 0;

@@ -39,9 +39,13 @@ LocalTime LocalTime::fromWallSecond(qint64 wall)
     return local;
 }
 
-qint64 SystemTimeSource::now() const
+// One clock for the seconds and their fraction: time() may lag the precise
+// clock by a few milliseconds, and a tick just after a whole second must see it.
+qint64 SystemTimeSource::nowMs() const
 {
-    return qint64(std::time(nullptr));
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
 qint64 SystemTimeSource::monotonicMs() const

@@ -37,7 +37,9 @@ public:
     virtual ~TimeSource() = default;
 
     // Calendar time: whole seconds since 1970-01-01 00:00:00 UTC.
-    virtual qint64 now() const = 0;
+    qint64 now() const { return nowMs() / 1000; }
+    // The same in milliseconds, which says how far into its second the calendar is.
+    virtual qint64 nowMs() const = 0;
     // A clock that neither jumps nor runs while the machine is suspended,
     // in milliseconds from an arbitrary start.
     virtual qint64 monotonicMs() const = 0;
@@ -51,7 +53,7 @@ public:
 class SystemTimeSource final : public TimeSource
 {
 public:
-    qint64 now() const override;
+    qint64 nowMs() const override;
     qint64 monotonicMs() const override;
     void callAfter(int milliseconds, QObject *context, std::function<void()> due) override;
 };

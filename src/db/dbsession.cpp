@@ -146,6 +146,7 @@ DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnection
 DbSession::~DbSession()
 {
     m_executed.clear(); // queries go before their connection
+    m_selected.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();
@@ -197,11 +198,21 @@ DbStatus DbSession::select(const QString &statement, const QVariantList &values,
 {
     if (!m_openStatus.ok())
         return m_openStatus;
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (!query.prepare(statement))
-        return noted(failure(query.lastError()));
-    return noted(run(query, values, eachRow));
+    // A reader that selects with the same statement again gets a query of its own.
+    auto kept = m_selected.find(statement);
+    if (kept == m_selected.end() || kept->second->isActive()) {
+        auto query = std::make_unique<QSqlQuery>(database());
+        query->setForwardOnly(true);
+        if (!query->prepare(statement))
+            return noted(failure(query->lastError()));
+        if (kept != m_selected.end())
+            return noted(run(*query, values, eachRow));
+        kept = m_selected.emplace(statement, std::move(query)).first;
+    }
+    QSqlQuery &query = *kept->second;
+    const DbStatus status = noted(run(query, values, eachRow));
+    query.finish(); // a kept statement holds no lock between runs
+    return status;
 }
 
 DbStatus DbSession::noted(const DbStatus &status)

@@ -35,7 +35,8 @@ public:
     // A statement executed again on the same session reuses its prepared
     // form, so a year of rows costs one preparation.
     DbStatus execute(const QString &statement, const QVariantList &values = {});
-    // Hands each row of the result to the reader, in the order the database gives them.
+    // Hands each row of the result to the reader, in the order the database
+    // gives them. Its prepared form is kept for the session too.
     DbStatus select(const QString &statement, const QVariantList &values, const RowReader &eachRow);
     // Runs the statement once for each row of whole numbers (`columns` values
     // a row, the rows one after another in `values`), prepared once;
@@ -72,8 +73,8 @@ public:
     QSqlDatabase database() const;
 
 private:
-    // A select prepares a query of its own (its rows may be read while
-    // another statement runs); an execute reuses the one it kept.
+    // A select keeps a query apart from the executes' (its rows may be read
+    // while another statement runs).
     DbStatus run(QSqlQuery &query, const QVariantList &values, const RowReader &eachRow);
     // changed, if given, receives the number of rows the statement changed.
     DbStatus executeKept(const QString &statement, const QVariantList &values, int *changed);
@@ -85,4 +86,5 @@ private:
     bool m_inTransaction = false;
     DbStatus m_transactionStatus;
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_executed;
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_selected;
 };

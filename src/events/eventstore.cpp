@@ -8,11 +8,13 @@ namespace {
 
 // Statement texts of the event table; values are bound in the order of the
 // '?'. Plain names, standard SQL and dates bound as dates, so that each runs
-// as it stands on the SQLite file and on a server through ODBC.
+// as it stands on the SQLite file and on a server through ODBC. Rows are read
+// by the index of their column in this list.
+#define EVENT_COLUMNS "EvDate, EvTime, EvTitle, EvMessage, EvPlayFile, EvRemindDate, EvWhenToRemind, EvInterval, EvHowManyTimes"
 // The reminder statement only narrows by day: isReminderDue() decides, so
 // that the rule is one function of the moment.
 const char *const DueCandidatesStatement =
-    "Select * from TOLVEX_EVENT where EvRemindDate = ? or EvDate = ? "
+    "Select " EVENT_COLUMNS " from TOLVEX_EVENT where EvRemindDate = ? or EvDate = ? "
     "order by EvDate, EvTime";
 const char *const DuplicateStatement =
     "Select * from TOLVEX_EVENT where EvTitle =? and EvTime = ? and EvDate = ?";
@@ -30,31 +32,41 @@ const char *const StoreReminderStatement =
 const char *const ClaimReminderStatement =
     "UPDATE TOLVEX_EVENT SET EvRemindDate=?, EvWhenToRemind=? "
     "where EvTitle =? and EvTime = ? and EvDate = ? and EvWhenToRemind = ?";
-const char *const DayListStatement = "Select * from TOLVEX_EVENT where EvDate = ?";
-const char *const DaysStatement = "Select * from TOLVEX_EVENT where EvDate >= ? and EvDate <= ?";
-const char *const AllEventsStatement = "Select * from TOLVEX_EVENT order by EvDate, EvTime, EvTitle";
+// The day's list in the text order of its lines, "hh:mm AM :: title": the
+// 12-hour hour, the minutes, AM before PM, then the title.
+const char *const DayListStatement =
+    "Select " EVENT_COLUMNS " from TOLVEX_EVENT where EvDate = ? order by "
+    "case when coalesce(EvTime, 0) / 60 % 12 = 0 then 12 else coalesce(EvTime, 0) / 60 % 12 end, "
+    "coalesce(EvTime, 0) % 60, case when coalesce(EvTime, 0) / 720 = 1 then 1 else 0 end, EvTitle";
+const char *const DaysStatement = "Select " EVENT_COLUMNS " from TOLVEX_EVENT where EvDate >= ? and EvDate <= ?";
+const char *const AllEventsStatement = "Select " EVENT_COLUMNS " from TOLVEX_EVENT order by EvDate, EvTime, EvTitle";
 const char *const DetailsStatement =
-    "Select * from TOLVEX_EVENT where EvDate = ? and EvTitle = ? and EvTime = ?";
+    "Select " EVENT_COLUMNS " from TOLVEX_EVENT where EvDate = ? and EvTitle = ? and EvTime = ?";
 const char *const DeleteStatement =
     "DELETE FROM TOLVEX_EVENT WHERE  EvDate = ?  AND EvTitle = ? and EvTime = ? ";
 
-// Whole numbers are read as text, so an empty field reads as 0.
-int number(const QSqlRecord &row, const char *column)
+// A whole number stored as one is taken as it is; any other value is read
+// as text, so an empty field reads as 0.
+int number(const QSqlRecord &row, int column)
 {
-    return leadingDecimal(row.value(column).toString());
+    const QVariant value = row.value(column);
+    const int type = value.typeId();
+    if (type == QMetaType::LongLong || type == QMetaType::Int)
+        return value.toInt();
+    return leadingDecimal(value.toString());
 }
 
 EventRow readRow(const QSqlRecord &row)
 {
     EventRow event;
-    event.date = row.value("EvDate").toDate();
-    event.time = number(row, "EvTime");
-    event.title = row.value("EvTitle").toString();
-    event.message = row.value("EvMessage").toString();
-    event.playFile = row.value("EvPlayFile").toString();
-    event.reminder = {row.value("EvRemindDate").toDate(), number(row, "EvWhenToRemind")};
-    event.interval = number(row, "EvInterval");
-    event.howManyTimes = number(row, "EvHowManyTimes");
+    event.date = row.value(0).toDate();
+    event.time = number(row, 1);
+    event.title = row.value(2).toString();
+    event.message = row.value(3).toString();
+    event.playFile = row.value(4).toString();
+    event.reminder = {row.value(5).toDate(), number(row, 6)};
+    event.interval = number(row, 7);
+    event.howManyTimes = number(row, 8);
     return event;
 }
 

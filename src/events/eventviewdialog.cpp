@@ -43,7 +43,6 @@ EventViewDialog::EventViewDialog(const EventStore &store, PromptService &prompts
     QComboBox *years = m_ui->yearList;
     for (int year = kFirstYear + years->count(); year <= today.year() + 10; ++year)
         years->addItem(QString::number(year));
-    m_ui->eventList->sortByColumn(0, Qt::AscendingOrder);
     m_ui->eventList->installEventFilter(this);
     {
         const QSignalBlocker blocker(m_ui->daySpin);

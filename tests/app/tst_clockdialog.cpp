@@ -101,10 +101,10 @@ private slots:
         control<QLineEdit>("creditIdeaEdit")->setText("typed by the user");
         control<QLineEdit>("creditVoiceEdit")->clear();
         control<QLineEdit>("alarmFileEdit")->setText("/tmp/kept.wav");
-        QTRY_COMPARE_WITH_TIMEOUT(dialog.windowTitle(), QString("Chimewise 09:15:00"), 2500);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>("creditIdeaEdit")->text(), QString("Idea->Chimewise"), 2500);
+        QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:15:00"));
         QCOMPARE(status(), QString("Sun Dec 06 09:15:00 2026"));
         QCOMPARE(dialog.tray().tip(), QString("Chimewise 09:15:00"));
-        QCOMPARE(control<QLineEdit>("creditIdeaEdit")->text(), QString("Idea->Chimewise"));
         QCOMPARE(control<QLineEdit>("creditVoiceEdit")->text(), QString("Voice->eSpeak NG"));
         // The tick writes the credits back; what the user typed into the other fields stays.
         QCOMPARE(control<QLineEdit>("alarmFileEdit")->text(), QString("/tmp/kept.wav"));
@@ -116,6 +116,23 @@ private slots:
         dialog.schedule().tick();
         QCOMPARE(status(), QString("Mon Dec 07 01:00:59 2026"));
         QCOMPARE(dialog.windowTitle(), QString("Chimewise 01:00:59"));
+    }
+
+    // Hidden, only the tip follows the time; shown again, the window is brought up to date at once.
+    void hiddenWindowIsBroughtUpToDateWhenShown()
+    {
+        ClockDialog &dialog = startClock();
+        dialog.schedule().tick();
+        const QString shownTitle = dialog.windowTitle(), shownStatus = status();
+        dialog.hide();
+        m_clock->time.advance(75);
+        dialog.schedule().tick();
+        QCOMPARE(dialog.tray().tip(), QString("Chimewise 09:16:15"));
+        QCOMPARE(dialog.windowTitle(), shownTitle);
+        QCOMPARE(status(), shownStatus);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:16:15"));
+        QCOMPARE(status(), QString("Sun Dec 06 09:16:15 2026"));
     }
 
     void announcementFollowsTheInterval_data()

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTimeZone>
 
 namespace {
@@ -273,6 +274,44 @@ private slots:
         log.clear();
         schedule.resume();
         QCOMPARE(log.filter("alarm"), QStringList({"alarm 1 12-07 09:15:00 on time", "alarm 2 12-07 09:16:00 on time"}));
+    }
+
+    // Each tick is armed for just after the next whole second of the time source, however far
+    // into its second the schedule started or the last tick ran.
+    void tickArmedForTheWholeSecond_data()
+    {
+        QTest::addColumn<int>("startMs");    // into the second at start()
+        QTest::addColumn<QList<int>>("tickMs"); // the moments of the ticks after it, from the start
+        QTest::addColumn<QList<int>>("armedMs"); // the timer's wait after start() and after each tick
+        const int past = ClockSchedule::kPastTheSecondMs;
+        QTest::newRow("on the second") << 0 << QList<int>{1000 + past} << QList<int>{1000 + past, 1000};
+        QTest::newRow("a quarter in") << 250 << QList<int>{750 + past, 1750 + past} << QList<int>{750 + past, 1000, 1000};
+        QTest::newRow("a late tick") << 100 << QList<int>{900 + 400} << QList<int>{900 + past, 600 + past};
+        // Fired a millisecond before its second: armed for just after it.
+        QTest::newRow("an early tick") << 999 << QList<int>{1000} << QList<int>{1 + past, 1 + past};
+        QTest::newRow("a second skipped") << 500 << QList<int>{2700} << QList<int>{500 + past, 800 + past};
+    }
+
+    void tickArmedForTheWholeSecond()
+    {
+        QFETCH(int, startMs);
+        QFETCH(QList<int>, tickMs);
+        QFETCH(QList<int>, armedMs);
+        m_time.set(1796526900);
+        m_time.advanceMs(startMs);
+        ClockSchedule schedule(m_time, settings({}));
+        const auto *timer = schedule.findChild<QTimer *>("secondTimer");
+        QVERIFY(timer && timer->isSingleShot());
+        schedule.start();
+        QList<int> armed{timer->interval()};
+        int at = 0;
+        for (const int tick : tickMs) {
+            m_time.advanceMs(tick - at);
+            at = tick;
+            schedule.tick();
+            armed << timer->interval();
+        }
+        QCOMPARE(armed, armedMs);
     }
 
 private:

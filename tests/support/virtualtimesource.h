@@ -14,7 +14,7 @@ class VirtualTimeSource final : public TimeSource
 public:
     explicit VirtualTimeSource(qint64 calendarSeconds = 0) : m_ms(calendarSeconds * 1000) {}
 
-    qint64 now() const override { return m_ms / 1000; }
+    qint64 nowMs() const override { return m_ms; }
     qint64 monotonicMs() const override { return m_ms - m_sleptMs; }
     void callAfter(int milliseconds, QObject *context, std::function<void()> due) override
     {

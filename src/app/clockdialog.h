@@ -108,6 +108,7 @@ private:
     void updateMenuChecks();
     void offerLoginStart();
     void flipLoginStart();
+    void chooseInterfaceLanguage(InterfaceChoice choice);
     void hideWindow();
     void showPopupAt(const QPoint &globalPos);
 

@@ -3,6 +3,7 @@
 #include "app/clockstyle.h"
 #include "db/datasource.h"
 #include "app/desktopshellopener.h"
+#include "app/interfacetranslation.h"
 #include "core/profilesettings.h"
 #include "core/loginstart.h"
 #include "core/profilestore.h"
@@ -16,6 +17,7 @@
 #include "events/eventstore.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -98,6 +100,8 @@ int main(int argc, char *argv[])
     SystemTimeSource time;
     QtPromptService prompts;
     const auto profile = ProfileStore::openUserProfile();
+    installInterfaceLanguage(app, InterfaceLanguage::resolve(ProfileSettings(*profile).readInterfaceChoice(),
+                                                             QLocale::system().uiLanguages()));
     DesktopShellOpener shell;
     SdlSoundDevice sound;
     const DataSource data = DataSource::detect();

@@ -9,7 +9,7 @@ constexpr int kRetryPauseMs = 100;
 
 QString eventName(const QString &title)
 {
-    return "Event — " + title;
+    return EventReminders::tr("Event — %1").arg(title);
 }
 
 } // namespace
@@ -70,7 +70,7 @@ bool EventReminders::remind(DbSession &session, EventRow row, const TickSecond &
         return false;
     if (row.hasSound())
         m_channel.startChannelSound(
-            {row.playFile, "&Stop Event", kRetryPauseMs, true, eventName(row.title), second.calendar});
+            {row.playFile, tr("&Stop Event"), kRetryPauseMs, true, eventName(row.title), second.calendar});
 
     if (ReminderDialog *open = ReminderDialog::openFor(row.title)) {
         open->bringToFront();

@@ -1,5 +1,7 @@
 #include "face/alarmtimepicker.h"
 
+#include "timetext/timeofday.h"
+
 #include <QCursor>
 #include <QLineEdit>
 #include <QPixmap>
@@ -17,7 +19,7 @@ bool AlarmTimePicker::pointAt(const FaceGeometry &face, QPointF point)
 {
     const std::optional<FaceReading> reading = readingAt(face, point);
     if (reading)
-        m_field->setText(pickedTimeText(*reading, m_halfOfDayButton->text()));
+        m_field->setText(pickedTimeText(*reading, m_pm ? "PM" : "AM"));
     return reading.has_value();
 }
 
@@ -28,9 +30,9 @@ QString AlarmTimePicker::pickedText() const
 
 void AlarmTimePicker::toggleHalfOfDay()
 {
-    const bool toPm = m_halfOfDayButton->text() == "AM";
-    m_halfOfDayButton->setText(toPm ? "PM" : "AM");
-    m_field->setText(withHalfOfDayLetter(m_field->text(), toPm ? u'P' : u'A'));
+    m_pm = !m_pm;
+    m_halfOfDayButton->setText(halfOfDayName(m_pm));
+    m_field->setText(withHalfOfDayLetter(m_field->text(), m_pm ? u'P' : u'A'));
 }
 
 QCursor AlarmTimePicker::faceCursor()

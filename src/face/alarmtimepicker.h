@@ -30,4 +30,6 @@ public:
 private:
     QLineEdit *m_field;
     QPushButton *m_halfOfDayButton;
+    // The button shows "AM"/"PM" in the interface language; the field keeps ASCII.
+    bool m_pm = false;
 };

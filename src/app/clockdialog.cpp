@@ -48,6 +48,7 @@
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -180,7 +181,7 @@ void ClockDialog::onInitDialog()
     // Alarm slots "1" to "16" replace the form's own list.
     m_ui->alarmSlotCombo->clear();
     for (int slot = 1; slot <= kAlarmSlots; ++slot)
-        m_ui->alarmSlotCombo->addItem(QString::number(slot));
+        m_ui->alarmSlotCombo->addItem(QLocale().toString(slot));
 
     m_titleBase = kProductName;
     setWindowTitle(m_titleBase);

@@ -14,6 +14,16 @@ namespace {
 // that has them instead of empty boxes.
 const char *const kFormFamilies[] = {"Arial", "Times New Roman", "Sans Serif"};
 
+// Qt's own texts for its standard buttons, translated here while Debian ships
+// no qtbase_bn: lupdate finds them in this list, Qt asks for them under its context.
+[[maybe_unused]] const char *const kQtButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"), QT_TRANSLATE_NOOP("QPlatformTheme", "Open"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"), QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Help"),
+};
+
 void loadInto(QCoreApplication &app, const QString &name, const QString &folder)
 {
     auto *translator = new QTranslator(&app);
@@ -41,7 +51,10 @@ void installInterfaceLanguage(QCoreApplication &app, const QString &language)
             QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         return;
     }
-    QLocale::setDefault(QLocale(QLocale::Bengali, QLocale::Bangladesh));
+    // Years and counts read "২০২৬", not "২,০২৬".
+    QLocale bangla(QLocale::Bengali, QLocale::Bangladesh);
+    bangla.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(bangla);
     loadInto(app, QStringLiteral("chimewise_bn"), QStringLiteral(":/i18n"));
     loadInto(app, QStringLiteral("qtbase_bn"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     preferBengaliFonts();

@@ -105,7 +105,7 @@ QString importReport(const ImportCounts &counts)
                           .arg(counts.imported == 1 ? QCoreApplication::translate("EventImport", "event") : QCoreApplication::translate("EventImport", "events"))};
     const auto add = [&parts](int count, const char *one, const char *many) {
         if (count)
-            parts << QString("%1 %2").arg(count).arg(QCoreApplication::translate("EventImport", count == 1 ? one : many));
+            parts << QCoreApplication::translate("EventImport", "%1 %2").arg(count).arg(QCoreApplication::translate("EventImport", count == 1 ? one : many));
     };
     add(counts.passed, QT_TRANSLATE_NOOP("EventImport", "had already passed"), QT_TRANSLATE_NOOP("EventImport", "had already passed"));
     add(counts.noStart, QT_TRANSLATE_NOOP("EventImport", "has no start time"), QT_TRANSLATE_NOOP("EventImport", "have no start time"));

@@ -19,7 +19,7 @@ bool AlarmTimePicker::pointAt(const FaceGeometry &face, QPointF point)
 {
     const std::optional<FaceReading> reading = readingAt(face, point);
     if (reading)
-        m_field->setText(pickedTimeText(*reading, m_pm ? "PM" : "AM"));
+        m_field->setText(pickedTimeText(*reading, showsPm() ? "PM" : "AM"));
     return reading.has_value();
 }
 
@@ -30,9 +30,15 @@ QString AlarmTimePicker::pickedText() const
 
 void AlarmTimePicker::toggleHalfOfDay()
 {
-    m_pm = !m_pm;
-    m_halfOfDayButton->setText(halfOfDayName(m_pm));
-    m_field->setText(withHalfOfDayLetter(m_field->text(), m_pm ? u'P' : u'A'));
+    const bool toPm = !showsPm();
+    m_halfOfDayButton->setText(halfOfDayName(toPm));
+    m_field->setText(withHalfOfDayLetter(m_field->text(), toPm ? u'P' : u'A'));
+}
+
+// The button shows "AM"/"PM" in the interface language; the field keeps ASCII.
+bool AlarmTimePicker::showsPm() const
+{
+    return m_halfOfDayButton->text() == halfOfDayName(true);
 }
 
 QCursor AlarmTimePicker::faceCursor()

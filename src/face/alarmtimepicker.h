@@ -28,8 +28,8 @@ public:
     static QCursor faceCursor();
 
 private:
+    bool showsPm() const;
+
     QLineEdit *m_field;
     QPushButton *m_halfOfDayButton;
-    // The button shows "AM"/"PM" in the interface language; the field keeps ASCII.
-    bool m_pm = false;
 };

@@ -1,5 +1,7 @@
 #include "power/sleepchoice.h"
 
+#include "timetext/localdigits.h"
+
 #include "core/timesource.h"
 #include "timetext/timeofday.h"
 
@@ -24,11 +26,13 @@ QString verb(StopAction action)
 
 int parseWaitMinutes(const QString &text)
 {
-    static const QRegularExpression wait("^\\s*(?:in\\s*)?(\\d{1,4})\\s*(?:min(?:utes?)?)?\\s*$",
-                                         QRegularExpression::CaseInsensitiveOption);
+    // "15 min", "in 15 minutes", and in Bangla "১৫ মিনিট", "১৫ মিনিট পরে".
+    static const QRegularExpression wait(
+        "^\\s*(?:in\\s*)?(\\d{1,4})\\s*(?:min(?:utes?)?|মিনিট)?\\s*(?:পরে)?\\s*$",
+        QRegularExpression::CaseInsensitiveOption);
     if (text.trimmed().isEmpty())
         return 0;
-    const QRegularExpressionMatch match = wait.match(text);
+    const QRegularExpressionMatch match = wait.match(asciiDigits(text));
     const int minutes = match.hasMatch() ? match.captured(1).toInt() : -1;
     return minutes >= 1 && minutes <= kDayMinutes ? minutes : -1;
 }

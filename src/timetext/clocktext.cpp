@@ -1,6 +1,7 @@
 #include "timetext/clocktext.h"
 
 #include "core/timesource.h"
+#include "timetext/localdigits.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -26,7 +27,8 @@ QLatin1StringView printed(char (&buffer)[N], int length)
 QString formatTitleText(const QString &productName, int hour, int minute, int second)
 {
     char time[40];
-    return productName + printed(time, std::snprintf(time, sizeof time, " %02d:%02d:%02d", hour, minute, second));
+    return productName
+           + localDigits(printed(time, std::snprintf(time, sizeof time, " %02d:%02d:%02d", hour, minute, second)));
 }
 
 QString formatDateTimeLine(const LocalTime &local)

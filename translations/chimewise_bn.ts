@@ -624,7 +624,7 @@ Generate the times anyway?</source>
     </message>
     <message>
         <source>&amp;Set</source>
-        <translation>রাখুন(&amp;S)</translation>
+        <translation>&amp;রাখুন</translation>
     </message>
     <message>
         <source>File to play</source>
@@ -640,7 +640,7 @@ Generate the times anyway?</source>
     </message>
     <message>
         <source>Cl&amp;ear</source>
-        <translation>মুছুন(&amp;E)</translation>
+        <translation>&amp;মুছুন</translation>
     </message>
     <message>
         <source>Announce in English</source>
@@ -672,7 +672,7 @@ Generate the times anyway?</source>
     </message>
     <message>
         <source>&amp;Alarm#</source>
-        <translation>অ্যালার্ম(&amp;A)</translation>
+        <translation>&amp;অ্যালার্ম</translation>
     </message>
     <message>
         <source>&amp;Time</source>
@@ -1226,6 +1226,21 @@ Do you want to update the previoud one?</source>
     <message>
         <source>Event — %1</source>
         <translation>ইভেন্ট — %1</translation>
+    </message>
+</context>
+<context>
+    <name>EventText</name>
+    <message>
+        <source>Scheduled at %1 on %2, %3 %4, %5</source>
+        <translation>নির্ধারিত সময় %1, %2, %3 %4, %5</translation>
+    </message>
+    <message>
+        <source>Displayed: %1 %2 %3 %4</source>
+        <translation>দেখানো: %2 %1 %3 %4</translation>
+    </message>
+    <message>
+        <source>Elapsed %1</source>
+        <translation>পেরিয়েছে %1</translation>
     </message>
 </context>
 <context>

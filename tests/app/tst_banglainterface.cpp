@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -18,12 +19,11 @@
 
 namespace {
 
-// What a caption shows: without its mnemonic ("ঘড়ি(&C)", "&Set") and shortcut ("\tCtrl+A").
+// What a caption shows: its mnemonic's letter unmarked ("ঘড়ি(C)", "Set"), no shortcut ("\tCtrl+A").
 QString shownText(QString text)
 {
-    static const QRegularExpression mnemonic("\\(&\\w\\)|&(?=[^&])");
-    text = text.section(u'\t', 0, 0);
-    return text.remove(mnemonic);
+    static const QRegularExpression mark("&(?=[^&])");
+    return text.section(u'\t', 0, 0).remove(mark);
 }
 
 // Latin words a Bangla caption still carries: names and formats, and each
@@ -34,7 +34,9 @@ QString leftoverEnglish(const QString &caption)
         "Chimewise|eSpeak NG|HH:MM|am/pm|AM|PM|WAVE?|HTML|ISNA|Dhaka|London|English|Norvik|[EWNS]\\b");
     static const QRegularExpression addresses("\\S+@\\S+|\\w+://\\S+");
     static const QRegularExpression words("[A-Za-z]{2,}");
-    QString rest = shownText(caption);
+    static const QRegularExpression mnemonicHint("\\(&\\w\\)");
+    QString rest = caption;
+    rest = shownText(rest.remove(mnemonicHint));
     rest.remove(addresses).remove(names);
     return words.match(rest).captured();
 }
@@ -71,6 +73,10 @@ QStringList captionFaults(QWidget *window)
             } else {
                 needed = label->sizeHint().width();
             }
+        } else if (auto *field = qobject_cast<QLineEdit *>(widget); field && field->isReadOnly()) {
+            text = field->text();
+            needed = field->fontMetrics().horizontalAdvance(text);
+            room -= 8; // the frame and the text margins
         } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
             text = group->title();
             needed = group->fontMetrics().horizontalAdvance(shownText(text));

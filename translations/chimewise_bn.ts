@@ -624,7 +624,7 @@ Generate the times anyway?</source>
     </message>
     <message>
         <source>&amp;Set</source>
-        <translation>&amp;রাখুন</translation>
+        <translation>রাখুন</translation>
     </message>
     <message>
         <source>File to play</source>
@@ -640,7 +640,7 @@ Generate the times anyway?</source>
     </message>
     <message>
         <source>Cl&amp;ear</source>
-        <translation>&amp;মুছুন</translation>
+        <translation>মুছুন</translation>
     </message>
     <message>
         <source>Announce in English</source>
@@ -672,7 +672,7 @@ Generate the times anyway?</source>
     </message>
     <message>
         <source>&amp;Alarm#</source>
-        <translation>&amp;অ্যালার্ম</translation>
+        <translation>অ্যালার্ম</translation>
     </message>
     <message>
         <source>&amp;Time</source>
@@ -712,7 +712,7 @@ Generate the times anyway?</source>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation>&amp;নাম</translation>
+        <translation>নাম</translation>
     </message>
     <message>
         <source>what it is for</source>
@@ -939,7 +939,7 @@ Generate the times anyway?</source>
     </message>
     <message>
         <source>&amp;Minimize</source>
-        <translation>&amp;ছোট</translation>
+        <translation>ছোট</translation>
     </message>
     <message>
         <source>&amp;About</source>

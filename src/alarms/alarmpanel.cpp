@@ -90,7 +90,7 @@ void AlarmPanel::onSet()
 void AlarmPanel::onBrowse()
 {
     const QString chosen = m_prompts.openFile(
-        {"WAV", "*.WAV", "WAVE Audio Files (*.WAV)|*.WAV| All Files(*.*)|*.*|"});
+        {"WAV", "*.WAV", tr("WAVE Audio Files (*.WAV)|*.WAV| All Files(*.*)|*.*|")});
     if (chosen.isEmpty())
         return;
     readControls();

@@ -5,6 +5,7 @@
 #include "core/secondcatchup.h"
 #include "core/shellopener.h"
 #include "sound/soundchannel.h"
+#include "timetext/timeofday.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void AlarmRinger::play(int slot, const AlarmEntry &alarm, const TickSecond &seco
     }
     const QString what = name(slot, alarm);
     m_played.insert(what, {slot, alarm, 0});
-    m_channel.startChannelSound({path, "&Stop Alarm", kRetryPauseMs, true, what, second.calendar});
+    m_channel.startChannelSound({path, tr("&Stop Alarm"), kRetryPauseMs, true, what, second.calendar});
 }
 
 void AlarmRinger::endIfOnce(int slot)
@@ -58,7 +59,7 @@ QString AlarmRinger::name(int slot) const
 QString AlarmRinger::name(int slot, const AlarmEntry &alarm)
 {
     const QString named = alarm.name.trimmed().isEmpty() ? QString() : alarm.name.trimmed() + " — ";
-    return QString("Alarm %1 — %2%3").arg(slot + 1).arg(named, formatTimeOfDay12(alarm.time));
+    return tr("Alarm %1 — %2%3").arg(slot + 1).arg(named, showTimeOfDay12(alarm.time));
 }
 
 std::optional<SnoozedAlarm> AlarmRinger::ringing(const QString &what) const

@@ -1,6 +1,7 @@
 #include "alarms/alarmrules.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 QString alarmPathToOpen(const QString &storedPath)
 {
@@ -18,15 +19,15 @@ bool isWaveFile(const QString &path)
 QString alarmEntryProblem(int listIndex, const QString &file, const QString &timeText, int days)
 {
     if (listIndex < 0)
-        return QString::asprintf("Select one of the %d alarm items", kAlarmSlots);
+        return QCoreApplication::translate("AlarmRules", "Select one of the %1 alarm items").arg(kAlarmSlots);
     if (file.isEmpty())
-        return QString::asprintf("File to play field can not be empty :: Alarm ID = %d",
+        return QCoreApplication::translate("AlarmRules", "File to play field can not be empty :: Alarm ID = %1").arg(
                                  listIndex + 1);
     if (parseTimeOfDay(timeText) == kNoTime)
         return timeFormatMessage(timeText);
     if (!QFileInfo::exists(file))
-        return QString("File [%1] does not exists").arg(file);
+        return QCoreApplication::translate("AlarmRules", "File [%1] does not exists").arg(file);
     if ((days & kEveryDay) == 0)
-        return QString::asprintf("Alarm %d rings on no day: tick at least one day, Mo to Su", listIndex + 1);
+        return QCoreApplication::translate("AlarmRules", "Alarm %1 rings on no day: tick at least one day, Mo to Su").arg(listIndex + 1);
     return {};
 }

@@ -20,7 +20,7 @@ AlarmSnooze::AlarmSnooze(const AlarmRinger &ringer, const ProfileSettings &setti
 QString AlarmSnooze::offerFor(const QString &what)
 {
     m_ringing = m_ringer.ringing(what);
-    return m_ringing ? QString("Snooze %1 min").arg(m_settings.snoozeMinutes()) : QString();
+    return m_ringing ? tr("Snooze %1 min").arg(m_settings.snoozeMinutes()) : QString();
 }
 
 void AlarmSnooze::endRinging()

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <QCoreApplication>
 
 namespace {
 
@@ -41,13 +42,16 @@ std::optional<Upcoming> soonest(const AlarmSlots &alarms, const LocalTime &now)
 
 QString nextAlarmLine(const AlarmSlots &alarms, const LocalTime &now)
 {
-    static const char *const kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char *const kWeekdays[] = {QT_TRANSLATE_NOOP("NextAlarm", "Sun"), QT_TRANSLATE_NOOP("NextAlarm", "Mon"), QT_TRANSLATE_NOOP("NextAlarm", "Tue"),
+                                                 QT_TRANSLATE_NOOP("NextAlarm", "Wed"), QT_TRANSLATE_NOOP("NextAlarm", "Thu"), QT_TRANSLATE_NOOP("NextAlarm", "Fri"),
+                                                 QT_TRANSLATE_NOOP("NextAlarm", "Sat")};
     const std::optional<Upcoming> next = soonest(alarms, now);
     if (!next)
         return {};
     const AlarmEntry &alarm = alarms[next->slot];
     const QString name = alarm.name.trimmed();
-    return QString("Next alarm: %1 %2").arg(kWeekdays[next->weekday], formatTimeOfDay12(alarm.time))
+    return QCoreApplication::translate("NextAlarm", "Next alarm: %1 %2")
+                       .arg(QCoreApplication::translate("NextAlarm", kWeekdays[next->weekday]), showTimeOfDay12(alarm.time))
            + (name.isEmpty() ? QString() : " — " + name);
 }
 
@@ -60,8 +64,8 @@ QStringList alarmTipLines(const AlarmSlots &alarms, std::vector<SnoozedAlarm> sn
                      [](const SnoozedAlarm &a, const SnoozedAlarm &b) { return a.dueAt < b.dueAt; });
     for (const SnoozedAlarm &s : snoozed) {
         const LocalTime again = TimeSource::toLocal(s.dueAt);
-        lines << QString("Snoozed till %1: %2")
-                     .arg(formatTimeOfDay12(again.hour * 60 + again.minute), AlarmRinger::name(s.slot, s.alarm));
+        lines << QCoreApplication::translate("NextAlarm", "Snoozed till %1: %2")
+                     .arg(showTimeOfDay12(again.hour * 60 + again.minute), AlarmRinger::name(s.slot, s.alarm));
     }
     return lines;
 }

@@ -41,5 +41,5 @@ void ChannelControls::onThumbReleased()
 {
     const QString error = m_channel.seek(m_slider->value());
     if (!error.isEmpty())
-        m_prompts.messageBox(error, "Playing ", PromptService::Buttons::Ok, PromptService::Icon::Error);
+        m_prompts.messageBox(error, tr("Playing "), PromptService::Buttons::Ok, PromptService::Icon::Error);
 }

@@ -46,8 +46,10 @@
 #include "ui_clockdialog.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -55,9 +57,9 @@
 
 namespace {
 
-const char kCreditIdea[] = "Idea->Chimewise";
-const char kCreditVoice[] = "Voice->eSpeak NG";
-const char kRepairing[] = "Repairing Databases";
+const char kCreditIdea[] = QT_TRANSLATE_NOOP("ClockDialog", "Idea->Chimewise");
+const char kCreditVoice[] = QT_TRANSLATE_NOOP("ClockDialog", "Voice->eSpeak NG");
+const char kRepairing[] = QT_TRANSLATE_NOOP("ClockDialog", "Repairing Databases");
 // The first start's question about the autostart: its answers' keys.
 const char kStartAtLoginAnswer[] = "start-at-login";
 const char kNotNowAnswer[] = "not-now";
@@ -72,7 +74,9 @@ QIcon programIcon()
 
 QString announceInCaption(QString languageName)
 {
-    return "Announce in " + languageName.replace(u'&', "&&");
+    // "Bangla" and "English", as the voice file names them, read in the interface language.
+    languageName = QCoreApplication::translate("VoiceTables", qPrintable(languageName));
+    return ClockDialog::tr("Announce in %1").arg(languageName.replace(u'&', "&&"));
 }
 
 // The form's geometry was made for a smaller check mark than most styles
@@ -118,8 +122,8 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     , m_ui(std::make_unique<Ui::ClockDialogForm>())
     , m_surface(new ClockSurface(this))
     , m_menus(new ClockMenus(this))
-    , m_credit1(kCreditIdea)
-    , m_credit2(kCreditVoice)
+    , m_credit1(tr(kCreditIdea))
+    , m_credit2(tr(kCreditVoice))
 {
     setWindowIcon(programIcon());
     m_ui->setupUi(m_surface);
@@ -183,7 +187,7 @@ void ClockDialog::onInitDialog()
     // Alarm slots "1" to "16" replace the form's own list.
     m_ui->alarmSlotCombo->clear();
     for (int slot = 1; slot <= kAlarmSlots; ++slot)
-        m_ui->alarmSlotCombo->addItem(QString::number(slot));
+        m_ui->alarmSlotCombo->addItem(QLocale().toString(slot));
 
     m_titleBase = kProductName;
     setWindowTitle(m_titleBase);
@@ -294,7 +298,7 @@ void ClockDialog::registerCommands()
         {Command::Exit, [this] { m_tray->remove(); accept(); }},
         {Command::ToggleLanguage, [this] { flipLanguage(); writeControls(); applyLanguage(); }},
         {Command::Minimize, [this] { hideWindow(); }},
-        {Command::RepairDatabases, [this] { m_statusLine = kRepairing; writeControls(); }},
+        {Command::RepairDatabases, [this] { m_statusLine = tr(kRepairing); writeControls(); }},
         {Command::ClearAllAlarms, [this] { m_alarms->clearAllAlarms(); }},
         {Command::ViewAlarms, [this] {
              runBesideThePopups(AlarmListDialog(m_settings, this));
@@ -336,6 +340,9 @@ void ClockDialog::registerCommands()
         {Command::WebBrowser, [this] { m_links->openWebBrowser(); }},
         {Command::Help, [this] { m_links->openHelp(); }},
         {Command::StartAtLogin, [this] { setLoginStart(!m_loginStart.isOn()); }},
+        {Command::InterfaceSystem, [this] { chooseInterfaceLanguage(InterfaceChoice::System); }},
+        {Command::InterfaceBangla, [this] { chooseInterfaceLanguage(InterfaceChoice::Bangla); }},
+        {Command::InterfaceEnglish, [this] { chooseInterfaceLanguage(InterfaceChoice::English); }},
     };
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
         m_menus->setEnabled(it.key(), it.key() != Command::RepairDatabases); // never offered
@@ -420,8 +427,8 @@ void ClockDialog::showTime(const LocalTime &now)
     }
     readControls();
     m_statusLine = formatDateTimeLine(now);
-    m_credit1 = kCreditIdea; // whatever was typed there goes within a second
-    m_credit2 = kCreditVoice;
+    m_credit1 = tr(kCreditIdea); // whatever was typed there goes within a second
+    m_credit2 = tr(kCreditVoice);
     writeControls();
     const PrayerGlance prayers = prayerGlance(m_schedule->prayerRows(), now, m_settings.hijriAdjustment());
     m_prayerLine->setText(prayers.windowLines());
@@ -484,6 +491,21 @@ void ClockDialog::updateMenuChecks()
     m_menus->setEnabled(Command::SetPrayerTimings, m_prayerCallEnabled);
     m_menus->setEnabled(Command::EditPrayerTimings, m_prayerCallEnabled);
     m_menus->setChecked(Command::StartAtLogin, m_loginStart.isOn());
+    const InterfaceChoice language = m_settings.readInterfaceChoice();
+    m_menus->setChecked(Command::InterfaceSystem, language == InterfaceChoice::System);
+    m_menus->setChecked(Command::InterfaceBangla, language == InterfaceChoice::Bangla);
+    m_menus->setChecked(Command::InterfaceEnglish, language == InterfaceChoice::English);
+}
+
+// The windows are made in their language at start-up, so a new one shows from the next start.
+void ClockDialog::chooseInterfaceLanguage(InterfaceChoice choice)
+{
+    const bool changed = choice != m_settings.readInterfaceChoice();
+    m_settings.setInterfaceChoice(choice);
+    updateMenuChecks();
+    if (changed)
+        m_prompts.messageBox(tr("The windows show the new language when Chimewise starts again."), kProductName,
+                             PromptService::Buttons::Ok, PromptService::Icon::Information);
 }
 
 // A talking clock that does not start with the session is soon forgotten:

@@ -112,6 +112,7 @@ private:
     void offerLoginStart();
     void onLoginQuestionAnswered(const QString &answer);
     void setLoginStart(bool on);
+    void chooseInterfaceLanguage(InterfaceChoice choice);
     void hideWindow();
     void showPopupAt(const QPoint &globalPos);
 

@@ -20,70 +20,77 @@ const Item kSeparator{};
 
 // Menu 131.
 const QList<Item> kMenuBar = {
-    {"&Clock", 0, {
-        {"E&xit", Command::Exit, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "&Clock"), 0, {
+        {QT_TRANSLATE_NOOP("ClockMenus", "E&xit"), Command::Exit, {}},
         kSeparator,
-        {"Repair Databases", Command::RepairDatabases, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "Repair Databases"), Command::RepairDatabases, {}},
         kSeparator,
-        {"&About Chimewise", Command::About, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "&About Chimewise"), Command::About, {}},
         kSeparator,
-        {"Start at login", Command::StartAtLogin, {}},
-    }},
-    {"T&ools  ", 0, {
-        {"&View Alarms", Command::ViewAlarms, {}},
-        {"Clear All Alarm", Command::ClearAllAlarms, {}},
-        kSeparator,
-        {"&Aazan", 0, {
-            {"&Enable Announcing", Command::EnablePrayerCall, {}},
-            {"Set Aa&zan Timings", Command::SetPrayerTimings, {}},
-            {"&View and Edit Timings ", Command::EditPrayerTimings, {}},
-            {"&Timings by City info", Command::TimingsByCity, {}},
-            {"Export Timings…", Command::ExportTimings, {}},
-            {"&Alerts and Hijri Date", Command::PrayerAlerts, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "Start at login"), Command::StartAtLogin, {}},
+        // Each language named in its own words, as language menus do.
+        {QT_TRANSLATE_NOOP("ClockMenus", "Interface language"), 0, {
+            {QT_TRANSLATE_NOOP("ClockMenus", "System"), Command::InterfaceSystem, {}},
+            {"বাংলা", Command::InterfaceBangla, {}},
+            {"English", Command::InterfaceEnglish, {}},
         }},
-        {"Event &Schedules\tCtrl+S", 0, {
-            {"&Add A New Event\tCtrl+A", Command::AddEvent, {}},
-            {"V&iew Events\tCtrl+V", Command::ViewEvents, {}},
+    }},
+    {QT_TRANSLATE_NOOP("ClockMenus", "T&ools  "), 0, {
+        {QT_TRANSLATE_NOOP("ClockMenus", "&View Alarms"), Command::ViewAlarms, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "Clear All Alarm"), Command::ClearAllAlarms, {}},
+        kSeparator,
+        {QT_TRANSLATE_NOOP("ClockMenus", "&Aazan"), 0, {
+            {QT_TRANSLATE_NOOP("ClockMenus", "&Enable Announcing"), Command::EnablePrayerCall, {}},
+            {QT_TRANSLATE_NOOP("ClockMenus", "Set Aa&zan Timings"), Command::SetPrayerTimings, {}},
+            {QT_TRANSLATE_NOOP("ClockMenus", "&View and Edit Timings "), Command::EditPrayerTimings, {}},
+            {QT_TRANSLATE_NOOP("ClockMenus", "&Timings by City info"), Command::TimingsByCity, {}},
+            {QT_TRANSLATE_NOOP("ClockMenus", "Export Timings…"), Command::ExportTimings, {}},
+            {QT_TRANSLATE_NOOP("ClockMenus", "&Alerts and Hijri Date"), Command::PrayerAlerts, {}},
+        }},
+        {QT_TRANSLATE_NOOP("ClockMenus", "Event &Schedules\tCtrl+S"), 0, {
+            {QT_TRANSLATE_NOOP("ClockMenus", "&Add A New Event\tCtrl+A"), Command::AddEvent, {}},
+            {QT_TRANSLATE_NOOP("ClockMenus", "V&iew Events\tCtrl+V"), Command::ViewEvents, {}},
         }},
         kSeparator,
-        {"&English\tCtrl+E", Command::ToggleLanguage, {}},
-        {"Open Web Browser", Command::WebBrowser, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "&English\tCtrl+E"), Command::ToggleLanguage, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "Open Web Browser"), Command::WebBrowser, {}},
     }},
-    {"E&vents", 0, {
-        {"&Add", Command::AddEvent, {}},
-        {"&View", Command::ViewEvents, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "E&vents"), 0, {
+        {QT_TRANSLATE_NOOP("ClockMenus", "&Add"), Command::AddEvent, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "&View"), Command::ViewEvents, {}},
         kSeparator,
-        {"Import Calendar…", Command::ImportCalendar, {}},
-        {"Export Calendar…", Command::ExportCalendar, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "Import Calendar…"), Command::ImportCalendar, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "Export Calendar…"), Command::ExportCalendar, {}},
     }},
-    {"&Help", 0, {
-        {"&Help", Command::Help, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "&Help"), 0, {
+        {QT_TRANSLATE_NOOP("ClockMenus", "&Help"), Command::Help, {}},
         kSeparator,
-        {"&About Chimewise", Command::About, {}},
+        {QT_TRANSLATE_NOOP("ClockMenus", "&About Chimewise"), Command::About, {}},
     }},
-    {"&Minimize", Command::Minimize, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "&Minimize"), Command::Minimize, {}},
 };
 
 // The first submenu of menu 160.
 const QList<Item> kClockPopup = {
-    {"E&xit", Command::Exit, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "E&xit"), Command::Exit, {}},
     kSeparator,
-    {"&About", Command::About, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "&About"), Command::About, {}},
     kSeparator,
-    {"Repair Databases", Command::RepairDatabases, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "Repair Databases"), Command::RepairDatabases, {}},
     kSeparator,
-    {"&Toggle Language", Command::ToggleLanguage, {}},
-    {"&Enable Aazan", Command::EnablePrayerCall, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "&Toggle Language"), Command::ToggleLanguage, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "&Enable Aazan"), Command::EnablePrayerCall, {}},
     kSeparator,
-    {"View &Alarms", Command::ViewAlarms, {}},
-    {"&Web Browser", Command::WebBrowser, {}},
-    {"View E&vents", Command::ViewEvents, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "View &Alarms"), Command::ViewAlarms, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "&Web Browser"), Command::WebBrowser, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "View E&vents"), Command::ViewEvents, {}},
     kSeparator,
-    {"Start at login", Command::StartAtLogin, {}},
+    {QT_TRANSLATE_NOOP("ClockMenus", "Start at login"), Command::StartAtLogin, {}},
 };
 
 // Commands that carry a check mark in the menu bar; the last also in the popups.
-const QSet<int> kCheckable = {Command::ToggleLanguage, Command::EnablePrayerCall, Command::StartAtLogin};
+const QSet<int> kCheckable = {Command::ToggleLanguage, Command::EnablePrayerCall, Command::StartAtLogin,
+                              Command::InterfaceSystem, Command::InterfaceBangla, Command::InterfaceEnglish};
 const QSet<int> kCheckedInPopups = {Command::StartAtLogin};
 
 } // namespace
@@ -107,9 +114,9 @@ void ClockMenus::addItems(Menu *menu, const QList<Item> &items, QList<QAction *>
         if (!item.caption) {
             menu->addSeparator();
         } else if (!item.children.isEmpty()) {
-            addItems(menu->addMenu(item.caption), item.children, created);
+            addItems(menu->addMenu(tr(item.caption)), item.children, created);
         } else {
-            QAction *action = menu->addAction(item.caption);
+            QAction *action = menu->addAction(tr(item.caption));
             action->setData(item.command);
             const int id = item.command;
             connect(action, &QAction::triggered, this, [this, id] { emit command(id); });
@@ -120,7 +127,7 @@ void ClockMenus::addItems(Menu *menu, const QList<Item> &items, QList<QAction *>
 
 QMenu *ClockMenus::createPopup(QWidget *parent)
 {
-    auto *popup = new QMenu("Clock", parent);
+    auto *popup = new QMenu(tr("Clock"), parent);
     QList<QAction *> actions;
     addItems(popup, kClockPopup, actions);
     applyEnabled(actions);

@@ -36,7 +36,7 @@ ClockTray::ClockTray(const QIcon &icon, QMenu *popup, QObject *parent)
     , m_popup(popup)
     , m_normalIcon(icon)
     , m_ringingIcon(ringingIcon(icon))
-    , m_stopAction(new QAction("Stop sound", this))
+    , m_stopAction(new QAction(tr("Stop sound"), this))
     , m_snoozeAction(new QAction(this))
     , m_stopSeparator(new QAction(this))
 {

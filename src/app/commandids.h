@@ -24,5 +24,9 @@ enum : int {
     ExportCalendar = 32795,
     ExportTimings = 32796,
     PrayerAlerts = 32810, // a new command: the alerts before each prayer and the Hijri date
+    // New commands: the language of the windows.
+    InterfaceSystem = 32811,
+    InterfaceBangla = 32812,
+    InterfaceEnglish = 32813,
 };
 } // namespace Command

@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "db/datasource.h"
 #include "app/desktopshellopener.h"
+#include "app/interfacetranslation.h"
 #include "core/profilesettings.h"
 #include "core/loginstart.h"
 #include "core/profilestore.h"
@@ -17,6 +18,7 @@
 #include "events/eventstore.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -116,6 +118,8 @@ int main(int argc, char *argv[])
     SystemTimeSource time;
     QtPromptService prompts;
     const auto profile = ProfileStore::openUserProfile();
+    installInterfaceLanguage(app, InterfaceLanguage::resolve(ProfileSettings(*profile).readInterfaceChoice(),
+                                                             QLocale::system().uiLanguages()));
     DesktopShellOpener shell;
     SdlSoundDevice sound;
     const DataSource data = DataSource::detect();

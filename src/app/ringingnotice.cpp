@@ -56,7 +56,7 @@ void RingingNotice::show(const QString &what, const QString &snoozeCaption)
     }
     listen();
     // Withdrawn once the sound ends or is stopped.
-    QStringList actions{kDefaultAction, QString(), kStopAction, QStringLiteral("Stop")};
+    QStringList actions{kDefaultAction, QString(), kStopAction, tr("Stop")};
     if (!snoozeCaption.isEmpty())
         actions << kSnoozeAction << snoozeCaption;
     const QDBusMessage notify = notifyCall(m_id, what, QString(), actions);

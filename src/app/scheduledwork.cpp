@@ -11,6 +11,7 @@
 #include "prayer/prayerschedule.h"
 #include "sound/soundchannel.h"
 #include "voice/timeannouncer.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -63,8 +64,8 @@ void connectReminders(ClockSchedule &schedule, const ScheduleOwners &o, QObject 
             s->noteMissed(missed.due, missed.name);
     });
     QObject::connect(&o.reminders, &EventReminders::failed, context, [o](const QString &error) {
-        o.notice.report("The event reminders could not be read",
-                        error + "\nThe clock tries again in a few seconds.");
+        o.notice.report(QCoreApplication::translate("ScheduledWork", "The event reminders could not be read"),
+                        error + QCoreApplication::translate("ScheduledWork", "\nThe clock tries again in a few seconds."));
     });
 }
 
@@ -80,7 +81,7 @@ void connectSleepTimer(ClockSchedule &schedule, const ScheduleOwners &o, QObject
     });
     QObject::connect(s, &ClockSchedule::shutdownWarningDue, &o.warning, &ShutdownWarning::warn);
     QObject::connect(&o.sleepTimer, &SleepTimer::refused, context,
-                     [o](const QString &why) { o.notice.report("The machine was not stopped", why); });
+                     [o](const QString &why) { o.notice.report(QCoreApplication::translate("ScheduledWork", "The machine was not stopped"), why); });
     QObject::connect(&o.power, &LogindPower::preparingForSleep, s, &ClockSchedule::noteSleep);
 }
 
@@ -93,7 +94,8 @@ void connectScheduledWork(ClockSchedule &schedule, const ScheduleOwners &owners,
     connectSleepTimer(schedule, owners, context);
     QObject::connect(&schedule, &ClockSchedule::missedWhileAway, context,
                      [o = owners](const QStringList &what, bool slept) {
-                         o.notice.report(slept ? "Missed while the computer slept" : "Missed while the clock was stopped",
+                         o.notice.report(slept ? QCoreApplication::translate("ScheduledWork", "Missed while the computer slept")
+                                               : QCoreApplication::translate("ScheduledWork", "Missed while the clock was stopped"),
                                          what.join(", "));
                      });
 }

@@ -28,5 +28,5 @@ ShutdownWarning::ShutdownWarning(SleepTimer &timer, ClockTray &tray, QObject *pa
 void ShutdownWarning::warn(int secondsToGo)
 {
     m_notice->show(warningSummary(m_timer.action(), secondsToGo), warningBody(m_timer.action(), m_timer.minute()),
-                   {kCancel, "Cancel", kPostpone, QString("Postpone %1 min").arg(kPostponeMinutes)});
+                   {kCancel, tr("Cancel"), kPostpone, tr("Postpone %1 min").arg(kPostponeMinutes)});
 }

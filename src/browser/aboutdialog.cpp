@@ -13,11 +13,11 @@ AboutDialog::AboutDialog(LinkOpener &links, QWidget *parent)
 {
     m_ui->setupUi(this);
     m_ui->iconLabel->setPixmap(QPixmap(":/icons/chimewise-48.png"));
-    m_ui->versionLabel->setText(QString("Chimewise, Version ") + CHIMEWISE_VERSION);
-    m_ui->creditLabel->setText(QString("Designed and developed by the Chimewise team; write to us at ")
+    m_ui->versionLabel->setText(tr("Chimewise, Version ") + CHIMEWISE_VERSION);
+    m_ui->creditLabel->setText(tr("Designed and developed by the Chimewise team; write to us at ")
                                + ProductLinks::kEmailAddress + ".");
     const QString home = m_links.homePage();
-    m_ui->homePageLink->setText("Visit the Chimewise home page for news and help: " + home);
+    m_ui->homePageLink->setText(tr("Visit the Chimewise home page for news and help: ") + home);
     m_ui->homePageButton->setText(home);
     m_ui->homePageLink->installEventFilter(this);
 

@@ -74,10 +74,10 @@ void BrowserDialog::connectPage()
     follow(m_view->pageAction(QWebEnginePage::Back), m_ui->backButton);
     follow(m_view->pageAction(QWebEnginePage::Forward), m_ui->nextButton);
     connect(m_view, &QWebEngineView::urlChanged, this, &BrowserDialog::onUrlChanged);
-    connect(m_view, &QWebEngineView::loadStarted, this, [this] { showStatus("Opening page..."); });
+    connect(m_view, &QWebEngineView::loadStarted, this, [this] { showStatus(tr("Opening page...")); });
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         showCaption();
-        showStatus(ok ? "Done" : "The page could not be opened.");
+        showStatus(ok ? tr("Done") : tr("The page could not be opened."));
     });
     connect(m_view->page(), &QWebEnginePage::linkHovered, this, &BrowserDialog::showStatus);
 }

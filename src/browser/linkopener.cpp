@@ -8,12 +8,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <QCoreApplication>
 
 namespace {
 
 const char kCaption[] = "Chimewise";
-const char kNoPath[] = "There was an error occured, can not find the path.";
-const char kNoHelp[] = "Can not find the HTML Help file(s).";
+const char kNoPath[] = QT_TRANSLATE_NOOP("LinkOpener", "There was an error occured, can not find the path.");
+const char kNoHelp[] = QT_TRANSLATE_NOOP("LinkOpener", "Can not find the HTML Help file(s).");
 
 bool isMailLink(const QString &url)
 {
@@ -75,7 +76,7 @@ void LinkOpener::openHelp()
 {
     const Page page = locate(ProductLinks::kHelpPage);
     if (page.path.isEmpty()) {
-        m_prompts.messageBox(page.workingDirectory.isEmpty() ? kNoPath : kNoHelp, kCaption,
+        m_prompts.messageBox(QCoreApplication::translate("LinkOpener", page.workingDirectory.isEmpty() ? kNoPath : kNoHelp), kCaption,
                              PromptService::Buttons::Ok, PromptService::Icon::Warning);
         return;
     }

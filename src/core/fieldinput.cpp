@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -20,7 +21,7 @@ bool FieldInput::takeInteger(QLineEdit *edit, int min, int max, int &member)
     bool isNumber = false;
     const int value = edit->text().trimmed().toInt(&isNumber);
     if (!isNumber || value < min || value > max) {
-        refuse(edit, QString("Please enter an integer between %1 and %2.").arg(min).arg(max));
+        refuse(edit, QCoreApplication::translate("FieldInput", "Please enter an integer between %1 and %2.").arg(min).arg(max));
         return false;
     }
     member = value;
@@ -33,8 +34,8 @@ bool FieldInput::takeDouble(QLineEdit *edit, double min, double max, double &mem
     const double value = edit->text().trimmed().toDouble(&isNumber);
     if (!isNumber || !std::isfinite(value) || value < min || value > max) {
         refuse(edit, std::isfinite(min)
-                         ? QString("Please enter a number between %1 and %2.").arg(number(min), number(max))
-                         : QString("Please enter a number."));
+                         ? QCoreApplication::translate("FieldInput", "Please enter a number between %1 and %2.").arg(number(min), number(max))
+                         : QCoreApplication::translate("FieldInput", "Please enter a number."));
         return false;
     }
     member = value;

@@ -88,18 +88,18 @@ QString LoginStart::setOn(bool on) const
         QFile entry(entryPath());
         if (!entry.exists() || entry.remove())
             return {};
-        return QString("Could not remove %1: %2.\nDelete that file to keep the clock from starting at login.")
+        return QCoreApplication::translate("LoginStart", "Could not remove %1: %2.\nDelete that file to keep the clock from starting at login.")
             .arg(entryPath(), entry.errorString());
     }
     if (!QDir().mkpath(m_folder))
-        return QString("Could not make the folder %1.\nMove away whatever is in its place, then choose "
-                       "\"Start at login\" again.")
+        return QCoreApplication::translate("LoginStart", "Could not make the folder %1.\nMove away whatever is in its place, then choose "
+                                                     "\"Start at login\" again.")
             .arg(m_folder);
     QSaveFile entry(entryPath());
     if (entry.open(QIODevice::WriteOnly | QIODevice::Text) && entry.write(entryText().toUtf8()) >= 0
         && entry.commit())
         return {};
-    return QString("Could not write %1: %2.\nMake sure the folder %3 can be written, then choose "
-                   "\"Start at login\" again.")
+    return QCoreApplication::translate("LoginStart", "Could not write %1: %2.\nMake sure the folder %3 can be written, then choose "
+                                                 "\"Start at login\" again.")
         .arg(entryPath(), entry.errorString(), m_folder);
 }

@@ -170,6 +170,16 @@ int ProfileSettings::readIsEnglish() const
     return m_store.readInt(ProfileKey::AnnounceInterval, ProfileKey::IsEnglish, 0);
 }
 
+InterfaceChoice ProfileSettings::readInterfaceChoice() const
+{
+    return InterfaceLanguage::choiceFromStored(m_store.readText(ProfileKey::Interface, ProfileKey::Language, {}));
+}
+
+void ProfileSettings::setInterfaceChoice(InterfaceChoice choice)
+{
+    m_store.writeText(ProfileKey::Interface, ProfileKey::Language, InterfaceLanguage::storedText(choice));
+}
+
 bool ProfileSettings::readLoginStartOffered() const
 {
     return m_store.readInt(ProfileKey::Startup, ProfileKey::LoginStartOffered, 0) != 0;

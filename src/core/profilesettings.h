@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/interfacelanguage.h"
 #include "core/prayertimes.h"
 
 #include <QString>
@@ -34,6 +35,8 @@ inline constexpr char Prayer[] = "Prayer";
 inline constexpr char HijriAdjust[] = "HijriAdjust"; // days, -2..2
 // "AlertFajr" .. "AlertIsha": minutes before the prayer, 0..120.
 inline constexpr char AlertPrefix[] = "Alert";
+inline constexpr char Interface[] = "Interface";
+inline constexpr char Language[] = "Language"; // "System", "bn" or "en"
 } // namespace ProfileKey
 
 inline constexpr int kAlarmSlots = 16;
@@ -109,6 +112,9 @@ public:
     void setSuspend(int suspend);
     // The stored language, read without loading (and so without writing) anything.
     int readIsEnglish() const;
+    // The windows' language, read before any window is made.
+    InterfaceChoice readInterfaceChoice() const;
+    void setInterfaceChoice(InterfaceChoice choice);
 
     // Whether a start has already put the clock into the session's autostart
     // (the first one does; after it the user's choice stands).

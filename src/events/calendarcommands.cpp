@@ -5,11 +5,15 @@
 #include "events/eventexport.h"
 
 #include <QTextStream>
+#include <QCoreApplication>
 
 namespace {
 
-const PromptService::FileChoice kCalendarFiles{"ics", "Chimewise.ics",
-                                               "Calendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"};
+PromptService::FileChoice calendarFiles()
+{
+    return {"ics", "Chimewise.ics",
+            QCoreApplication::translate("CalendarCommands", "Calendar Files (*.ics)|*.ics|All Files (*.*)|*.*||")};
+}
 
 int finish(const CalendarOutcome &outcome, QTextStream &out, QTextStream &err)
 {
@@ -40,16 +44,16 @@ int runExportCommand(const QString &path, const EventStore &store, qint64 now, Q
 void importCalendarFromMenu(const EventStore &store, const CalendarImportSettings &settings, qint64 now,
                             PromptService &prompts)
 {
-    PromptService::FileChoice choice = kCalendarFiles;
+    PromptService::FileChoice choice = calendarFiles();
     choice.initialName = "*.ics";
     const QString path = prompts.openFile(choice);
     if (!path.isEmpty())
-        tell(importEventCalendar(path, store, settings, now), "Import Calendar", prompts);
+        tell(importEventCalendar(path, store, settings, now), QCoreApplication::translate("CalendarCommands", "Import Calendar"), prompts);
 }
 
 void exportCalendarFromMenu(const EventStore &store, qint64 now, PromptService &prompts)
 {
-    const QString path = prompts.saveFile(kCalendarFiles);
+    const QString path = prompts.saveFile(calendarFiles());
     if (!path.isEmpty())
-        tell(exportEventCalendar(path, store, now), "Export Calendar", prompts);
+        tell(exportEventCalendar(path, store, now), QCoreApplication::translate("CalendarCommands", "Export Calendar"), prompts);
 }

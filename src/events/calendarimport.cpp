@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QCoreApplication>
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr qint64 kMostFileBytes = 64 << 20;
 
 QString notImported(const QString &path, const QString &reason)
 {
-    return QString("%1 could not be imported: %2. Nothing was stored.").arg(path, reason);
+    return QCoreApplication::translate("CalendarImport", "%1 could not be imported: %2. Nothing was stored.").arg(path, reason);
 }
 
 // Empty when the file was read into `text`; a FIFO or a device would never end.
@@ -28,11 +29,11 @@ QString readFile(const QString &path, QByteArray &text)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return notImported(path, "there is no such file");
+        return notImported(path, QCoreApplication::translate("CalendarImport", "there is no such file"));
     if (!info.isFile())
-        return notImported(path, "it is not a file");
+        return notImported(path, QCoreApplication::translate("CalendarImport", "it is not a file"));
     if (info.size() > kMostFileBytes)
-        return notImported(path, "it is too large to be a calendar");
+        return notImported(path, QCoreApplication::translate("CalendarImport", "it is too large to be a calendar"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return notImported(path, file.errorString());
@@ -147,7 +148,7 @@ CalendarOutcome importEventCalendar(const QString &path, const EventStore &store
     const ImportMoment moment{local.date(), local.hour * 60 + local.minute, settings.allDayMinutes};
     const CalendarReading reading = readCalendar(text, {moment.today, moment.nowMinutes, moment.allDayMinutes});
     if (!reading.error.isEmpty())
-        return {false, notImported(path, reading.error) + " Save it again from the program it comes from."};
+        return {false, notImported(path, reading.error) + QCoreApplication::translate("CalendarImport", " Save it again from the program it comes from.")};
     Import import(store, settings, moment);
     const DbStatus stored = import.store(reading.entries);
     if (!stored.ok())

@@ -5,10 +5,12 @@
 #include "events/eventrules.h"
 #include "events/eventstore.h"
 #include "timetext/timeofday.h"
+#include "timetext/localdigits.h"
+#include <QCoreApplication>
 
 namespace {
 
-const char kSoundCaption[] = "Music or Voice for Reminder";
+const char kSoundCaption[] = QT_TRANSLATE_NOOP("EventEntry", "Music or Voice for Reminder");
 
 bool ask(PromptService &prompts, const QString &question, const QString &caption)
 {
@@ -21,42 +23,44 @@ bool ask(PromptService &prompts, const QString &question, const QString &caption
 bool soundFileAccepted(const QString &path, PromptService &prompts)
 {
     if (path.isEmpty())
-        return !ask(prompts, "Do you want a music or voice message to remind your event?", kSoundCaption);
+        return !ask(prompts, QCoreApplication::translate("EventEntry", "Do you want a music or voice message to remind your event?"), QCoreApplication::translate("EventEntry", kSoundCaption));
     if (isEventSoundFile(path))
         return true;
     warn(prompts,
-         "Music/voice file can not be fond\nOr,\n The file may not be a WAVEFORM audio (.wav) file",
-         kSoundCaption);
+         QCoreApplication::translate("EventEntry", "Music/voice file can not be fond\nOr,\n The file may not be a WAVEFORM audio (.wav) file"),
+         QCoreApplication::translate("EventEntry", kSoundCaption));
     return false;
 }
 
 bool updateAccepted(PromptService &prompts)
 {
     return ask(prompts,
-               "Event with same date, time, and title is already in database\n\n"
-               "Do you want to update the previoud one?",
-               "Similar Entry");
+               QCoreApplication::translate("EventEntry", "Event with same date, time, and title is already in database\n\n"
+                                                         "Do you want to update the previoud one?"),
+               QCoreApplication::translate("EventEntry", "Similar Entry"));
 }
 
 bool entryAccepted(const EventEntry &entry, int eventMinutes, const QDate &today, PromptService &prompts)
 {
     if (eventMinutes == kNoTime) {
         warn(prompts,
-             QString::asprintf("Your entered time %s evaluates to %d\nPlease correct it",
-                               qUtf8Printable(entry.timeText), kNoTime),
-             "Event Time");
+             QCoreApplication::translate("EventEntry", "Your entered time %1 evaluates to %2\nPlease correct it")
+                 .arg(entry.timeText)
+                 .arg(kNoTime),
+             QCoreApplication::translate("EventEntry", "Event Time"));
         return false;
     }
     if (entry.date < today) {
         warn(prompts,
-             QString::asprintf("Better not to schedule for past days[%02d/%02d/%d]", entry.date.day(),
-                               entry.date.month(), entry.date.year()),
-             "Event Date");
+             QCoreApplication::translate("EventEntry", "Better not to schedule for past days[%1]")
+                 .arg(localDigits(QString::asprintf("%02d/%02d/%d", entry.date.day(), entry.date.month(),
+                                                    entry.date.year()))),
+             QCoreApplication::translate("EventEntry", "Event Date"));
         return false;
     }
     if (entry.title.isEmpty() || entry.message.isEmpty()) {
-        warn(prompts, "You should put something for \nthe title of the event and a message for the event",
-             "Title or Message");
+        warn(prompts, QCoreApplication::translate("EventEntry", "You should put something for \nthe title of the event and a message for the event"),
+             QCoreApplication::translate("EventEntry", "Title or Message"));
         return false;
     }
     return soundFileAccepted(entry.file.trimmed(), prompts);

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 
@@ -50,13 +51,13 @@ CalendarEntry calendarEntryFor(const EventRow &row)
 CalendarOutcome exportEventCalendar(const QString &path, const EventStore &store, qint64 now)
 {
     if (!store.databaseThere())
-        return {false, "There are no events to export."};
+        return {false, QCoreApplication::translate("EventExport", "There are no events to export.")};
     DbSession session = store.openSession();
     const DbResult<QList<EventRow>> rows = store.allEvents(session);
     if (!rows.ok())
         return {false, rows.errorText()};
     if (rows.value().isEmpty())
-        return {false, "There are no events to export."};
+        return {false, QCoreApplication::translate("EventExport", "There are no events to export.")};
     QList<CalendarEntry> entries;
     for (const EventRow &row : rows.value())
         entries << calendarEntryFor(row);
@@ -64,5 +65,7 @@ CalendarOutcome exportEventCalendar(const QString &path, const EventStore &store
     if (!fault.isEmpty())
         return {false, fault};
     const qsizetype count = entries.size();
-    return {true, QString("%1 %2 exported to %3").arg(count).arg(count == 1 ? "event" : "events", path)};
+    return {true, QCoreApplication::translate("EventExport", "%1 %2 exported to %3")
+                       .arg(count)
+                       .arg(count == 1 ? QCoreApplication::translate("EventExport", "event") : QCoreApplication::translate("EventExport", "events"), path)};
 }

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 
@@ -99,19 +100,21 @@ ReminderTime heldReminder(const ReminderTime &first, const CalendarEntry &entry)
 
 QString importReport(const ImportCounts &counts)
 {
-    QStringList parts{QString("%1 %2 imported").arg(counts.imported).arg(counts.imported == 1 ? "event" : "events")};
+    QStringList parts{QCoreApplication::translate("EventImport", "%1 %2 imported")
+                          .arg(counts.imported)
+                          .arg(counts.imported == 1 ? QCoreApplication::translate("EventImport", "event") : QCoreApplication::translate("EventImport", "events"))};
     const auto add = [&parts](int count, const char *one, const char *many) {
         if (count)
-            parts << QString("%1 %2").arg(count).arg(count == 1 ? one : many);
+            parts << QCoreApplication::translate("EventImport", "%1 %2").arg(count).arg(QCoreApplication::translate("EventImport", count == 1 ? one : many));
     };
-    add(counts.passed, "had already passed", "had already passed");
-    add(counts.noStart, "has no start time", "have no start time");
-    add(counts.alreadyThere, "was already there", "were already there");
-    add(counts.repeating, "repeats: its next time was imported", "repeat: the next time of each was imported");
-    add(counts.clamped, "reminder was more than 30 minutes ahead and comes 30 minutes before",
-        "reminders were more than 30 minutes ahead and come 30 minutes before");
-    add(counts.unknownZone, "is in a time zone the clock does not know and was taken as local time",
-        "are in time zones the clock does not know and were taken as local time");
+    add(counts.passed, QT_TRANSLATE_NOOP("EventImport", "had already passed"), QT_TRANSLATE_NOOP("EventImport", "had already passed"));
+    add(counts.noStart, QT_TRANSLATE_NOOP("EventImport", "has no start time"), QT_TRANSLATE_NOOP("EventImport", "have no start time"));
+    add(counts.alreadyThere, QT_TRANSLATE_NOOP("EventImport", "was already there"), QT_TRANSLATE_NOOP("EventImport", "were already there"));
+    add(counts.repeating, QT_TRANSLATE_NOOP("EventImport", "repeats: its next time was imported"), QT_TRANSLATE_NOOP("EventImport", "repeat: the next time of each was imported"));
+    add(counts.clamped, QT_TRANSLATE_NOOP("EventImport", "reminder was more than 30 minutes ahead and comes 30 minutes before"),
+        QT_TRANSLATE_NOOP("EventImport", "reminders were more than 30 minutes ahead and come 30 minutes before"));
+    add(counts.unknownZone, QT_TRANSLATE_NOOP("EventImport", "is in a time zone the clock does not know and was taken as local time"),
+        QT_TRANSLATE_NOOP("EventImport", "are in time zones the clock does not know and were taken as local time"));
     return parts.join("; ");
 }
 
@@ -119,7 +122,7 @@ std::optional<ImportedEvent> importedEvent(const CalendarEntry &entry, const Imp
 {
     if (!entry.hasStart || order({entry.date, entry.minutes}) < order({moment.today, moment.nowMinutes}))
         return std::nullopt;
-    const QString summary = entry.summary.isEmpty() ? QString("(No title)") : entry.summary;
+    const QString summary = entry.summary.isEmpty() ? QCoreApplication::translate("EventImport", "(No title)") : entry.summary;
     const Reminders reminders = remindersOf(entry);
     const QString sound = soundOf(entry.alarms);
 

@@ -11,7 +11,7 @@ constexpr int kRetryPauseMs = 100;
 
 QString eventName(const QString &title)
 {
-    return "Event — " + title;
+    return EventReminders::tr("Event — %1").arg(title);
 }
 
 } // namespace
@@ -106,7 +106,7 @@ void EventReminders::remind(const EventRow &row, const TickSecond &second)
 {
     if (row.hasSound())
         m_channel.startChannelSound(
-            {row.playFile, "&Stop Event", kRetryPauseMs, true, eventName(row.title), second.calendar});
+            {row.playFile, tr("&Stop Event"), kRetryPauseMs, true, eventName(row.title), second.calendar});
 
     if (ReminderDialog *open = ReminderDialog::openFor(row.title)) {
         open->bringToFront();

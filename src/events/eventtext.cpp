@@ -1,40 +1,58 @@
 #include "events/eventtext.h"
 
 #include "core/timesource.h"
+#include "timetext/localdigits.h"
 #include "timetext/timeofday.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
 
-// The names the texts have always used, whatever the user's language.
+// The names the texts have always used in English, and the interface
+// language's own names otherwise.
+QLocale namesLocale()
+{
+    const QLocale shown;
+    return shown.language() == QLocale::English || shown.language() == QLocale::C ? QLocale::c() : shown;
+}
+
 QString monthName(int month, QLocale::FormatType format)
 {
-    return QLocale::c().monthName(month, format);
+    return namesLocale().monthName(month, format);
+}
+
+QString clockTime(int hour, int minute, int second)
+{
+    return localDigits(QString::asprintf("%02d:%02d:%02d", hour, minute, second));
+}
+
+QString number(int value)
+{
+    return localDigits(QString::number(value));
 }
 
 } // namespace
 
 QString scheduleLine(const QDate &date, int minutes)
 {
-    return QString::asprintf("Scheduled at %02d:%02d:%02d on %s, %d %s, %d", minutes / 60,
-                             minutes % 60, 0,
-                             qUtf8Printable(QLocale::c().dayName(date.dayOfWeek(), QLocale::ShortFormat)),
-                             date.day(), qUtf8Printable(monthName(date.month(), QLocale::ShortFormat)),
-                             date.year());
+    return QCoreApplication::translate("EventText", "Scheduled at %1 on %2, %3 %4, %5")
+        .arg(clockTime(minutes / 60, minutes % 60, 0),
+             namesLocale().dayName(date.dayOfWeek(), QLocale::ShortFormat), number(date.day()),
+             monthName(date.month(), QLocale::ShortFormat), number(date.year()));
 }
 
 QString displayedText(const LocalTime &moment)
 {
-    return QString::asprintf("Displayed: %s %02d %d %02d:%02d:%02d",
-                             qUtf8Printable(monthName(moment.month, QLocale::LongFormat)), moment.day,
-                             moment.year, moment.hour, moment.minute, moment.second);
+    return QCoreApplication::translate("EventText", "Displayed: %1 %2 %3 %4")
+        .arg(monthName(moment.month, QLocale::LongFormat), localDigits(QString::asprintf("%02d", moment.day)),
+             number(moment.year), clockTime(moment.hour, moment.minute, moment.second));
 }
 
 QString elapsedText(qint64 seconds)
 {
-    return QString::asprintf("Elapsed %02d:%02d:%02d", int(seconds / 3600 % 24), int(seconds / 60 % 60),
-                             int(seconds % 60));
+    return QCoreApplication::translate("EventText", "Elapsed %1")
+        .arg(clockTime(int(seconds / 3600 % 24), int(seconds / 60 % 60), int(seconds % 60)));
 }
 
 QString recorderTimeText(qint64 milliseconds)
@@ -46,7 +64,7 @@ QString recorderTimeText(qint64 milliseconds)
 
 QString eventListText(int minutes, const QString &title)
 {
-    return formatTimeOfDay12(minutes) + " :: " + title;
+    return showTimeOfDay12(minutes) + " :: " + title;
 }
 
 QString reminderDateText(const QDate &date)

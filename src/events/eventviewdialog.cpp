@@ -170,7 +170,7 @@ bool EventViewDialog::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_ui->eventList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_prompts.messageBox("In the return Title", "Chimewise", PromptService::Buttons::Ok,
+            m_prompts.messageBox(tr("In the return Title"), "Chimewise", PromptService::Buttons::Ok,
                                  PromptService::Icon::Information);
             return true;
         }

@@ -5,6 +5,7 @@
 #include "sound/soundcommand.h"
 #include "sound/sounddevice.h"
 #include "timetext/leadingdecimal.h"
+#include "timetext/localdigits.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,7 +94,7 @@ void VoiceRecorder::saveRecording()
     const QString path = m_prompts.saveFile(kWaveFiles);
     m_controls.fileEdit->setText(path);
     if (!path.isEmpty())
-        send("save essound " + SoundCommand::quoted(path), "Saving");
+        send("save essound " + SoundCommand::quoted(path), tr("Saving"));
 }
 
 void VoiceRecorder::onBrowse()
@@ -108,21 +109,21 @@ void VoiceRecorder::onBrowse()
     if (!chosen.isEmpty())
         m_controls.fileEdit->setText(chosen);
     const QString path = trimmedStart(m_controls.fileEdit->text());
-    if (path.isEmpty() || !openAndMeasure(path, "Browsing " + path))
+    if (path.isEmpty() || !openAndMeasure(path, tr("Browsing ") + path))
         return;
-    send("close essound wait", "Browsing " + path);
+    send("close essound wait", tr("Browsing ") + path);
 }
 
 bool VoiceRecorder::openAndMeasure(const QString &path, const QString &caption)
 {
     if (!send(QString("open %1 type waveaudio alias essound buffer 6 wait").arg(SoundCommand::quoted(path)),
-              "Open for Playing"))
+              tr("Open for Playing")))
         return false;
     send("set essound time format ms wait", caption);
     QString length;
     const int error = m_device.send("status essound length wait", &length);
     m_length = leadingDecimal(length);
-    m_controls.lengthText->setText("Content is of " + recorderTimeText(m_length));
+    m_controls.lengthText->setText(tr("Content is of ") + localDigits(recorderTimeText(m_length)));
     if (m_length > 0)
         m_controls.slider->setRange(0, int(m_length));
     if (error)
@@ -136,13 +137,13 @@ void VoiceRecorder::onPlay()
     if (busy())
         return;
     const QString path = trimmedStart(m_controls.fileEdit->text());
-    if (path.isEmpty() || !openAndMeasure(path, "Playing " + path))
+    if (path.isEmpty() || !openAndMeasure(path, tr("Playing ") + path))
         return;
     const QSlider *slider = m_controls.slider;
     qint64 from = m_fromStart ? 0 : slider->value();
     if (from <= slider->minimum() || from >= slider->maximum())
         from = 0;
-    send(QString("play essound from %1").arg(from), "Playing " + path);
+    send(QString("play essound from %1").arg(from), tr("Playing ") + path);
     // Also after a refused play: Stop closes the device again.
     m_playing = true;
     m_fromStart = false;
@@ -156,7 +157,7 @@ void VoiceRecorder::onTimer()
     QString position;
     if (m_device.send("status essound position", &position) == 0)
         m_position = leadingDecimal(position);
-    m_controls.positionText->setText("Now at " + recorderTimeText(m_position) + " ");
+    m_controls.positionText->setText(tr("Now at ") + localDigits(recorderTimeText(m_position)) + " ");
     if (m_playing && m_position >= m_length) {
         m_position = 0;
         onStop();
@@ -170,13 +171,13 @@ void VoiceRecorder::onTimer()
 void VoiceRecorder::onThumbReleased()
 {
     const int position = m_controls.slider->value();
-    m_controls.positionText->setText("Now at " + recorderTimeText(position) + " ");
+    m_controls.positionText->setText(tr("Now at ") + localDigits(recorderTimeText(position)) + " ");
     m_following = true;
     if (!m_playing)
         return;
     const int from = position < m_controls.slider->maximum() ? position : 0;
     send(QString("play essound from %1").arg(from),
-         "Playing " + trimmedStart(m_controls.fileEdit->text()));
+         tr("Playing ") + trimmedStart(m_controls.fileEdit->text()));
 }
 
 void VoiceRecorder::shutDown()

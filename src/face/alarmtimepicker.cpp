@@ -1,5 +1,7 @@
 #include "face/alarmtimepicker.h"
 
+#include "timetext/timeofday.h"
+
 #include <QCursor>
 #include <QLineEdit>
 #include <QPixmap>
@@ -17,7 +19,7 @@ bool AlarmTimePicker::pointAt(const FaceGeometry &face, QPointF point)
 {
     const std::optional<FaceReading> reading = readingAt(face, point);
     if (reading)
-        m_field->setText(pickedTimeText(*reading, m_halfOfDayButton->text()));
+        m_field->setText(pickedTimeText(*reading, showsPm() ? "PM" : "AM"));
     return reading.has_value();
 }
 
@@ -28,9 +30,15 @@ QString AlarmTimePicker::pickedText() const
 
 void AlarmTimePicker::toggleHalfOfDay()
 {
-    const bool toPm = m_halfOfDayButton->text() == "AM";
-    m_halfOfDayButton->setText(toPm ? "PM" : "AM");
+    const bool toPm = !showsPm();
+    m_halfOfDayButton->setText(halfOfDayName(toPm));
     m_field->setText(withHalfOfDayLetter(m_field->text(), toPm ? u'P' : u'A'));
+}
+
+// The button shows "AM"/"PM" in the interface language; the field keeps ASCII.
+bool AlarmTimePicker::showsPm() const
+{
+    return m_halfOfDayButton->text() == halfOfDayName(true);
 }
 
 QCursor AlarmTimePicker::faceCursor()

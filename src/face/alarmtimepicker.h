@@ -28,6 +28,8 @@ public:
     static QCursor faceCursor();
 
 private:
+    bool showsPm() const;
+
     QLineEdit *m_field;
     QPushButton *m_halfOfDayButton;
 };

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QCoreApplication>
 
 namespace {
 
@@ -74,9 +75,9 @@ void drawLabels(QPainter &painter, const FaceGeometry &face, int hour, const QSt
     const int x = 5;
     const int y = face.centre.y();
     drawTextAt(painter, makerNamePosition(face, hour), kMakerName, makerName);
-    drawTextAt(painter, {x, y + 13}, kInstruction, "Select alarm time by mouse");
-    drawTextAt(painter, {x, y + 25}, kInstruction, "Click to transfer");
-    drawTextAt(painter, {x, y + 40}, kAmPmInstruction, "\"AM\" button to SELECT AM/PM");
+    drawTextAt(painter, {x, y + 13}, kInstruction, QCoreApplication::translate("FacePainter", "Select alarm time by mouse"));
+    drawTextAt(painter, {x, y + 25}, kInstruction, QCoreApplication::translate("FacePainter", "Click to transfer"));
+    drawTextAt(painter, {x, y + 40}, kAmPmInstruction, QCoreApplication::translate("FacePainter", "\"AM\" button to SELECT AM/PM"));
 }
 
 } // namespace

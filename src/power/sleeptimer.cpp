@@ -15,9 +15,8 @@
 
 namespace {
 
-const char kSetCaption[] = "Set &Shutdown Time";
-const char kShowCaption[] = "Show &Shutdown Time";
-constexpr qsizetype kSetCaptionLength = sizeof kSetCaption - 1; // 18
+const char kSetCaption[] = QT_TRANSLATE_NOOP("SleepTimer", "Set &Shutdown Time");
+const char kShowCaption[] = QT_TRANSLATE_NOOP("SleepTimer", "Show &Shutdown Time");
 constexpr int kDayMinutes = 24 * 60;
 
 } // namespace
@@ -31,9 +30,10 @@ SleepTimer::SleepTimer(const SleepTimerControls &controls, ProfileSettings &sett
     , m_power(power)
     , m_time(time)
 {
-    m_controls.waitCombo->addItems({"15 min", "30 min", "45 min", "60 min", "90 min"});
+    for (const int minutes : {15, 30, 45, 60, 90})
+        m_controls.waitCombo->addItem(tr("%1 min").arg(minutes));
     m_controls.waitCombo->setCurrentIndex(-1);
-    m_controls.waitCombo->lineEdit()->setPlaceholderText("in … min");
+    m_controls.waitCombo->lineEdit()->setPlaceholderText(tr("in … min"));
     connect(m_controls.enableBox, &QCheckBox::clicked, this, &SleepTimer::onEnableClicked);
     connect(m_controls.setShowButton, &QPushButton::clicked, this, &SleepTimer::onSetOrShow);
     connect(m_controls.powerOffBox, &QCheckBox::toggled, this, &SleepTimer::showChoice);
@@ -49,7 +49,7 @@ void SleepTimer::onEnableClicked()
         m_controls.setShowButton->hide();
         return;
     }
-    m_controls.setShowButton->setText(kSetCaption);
+    m_controls.setShowButton->setText(tr(kSetCaption));
     m_controls.setShowButton->show();
     showEditing(true);
     m_controls.powerOffBox->setChecked(m_settings.readPowerOff());
@@ -60,7 +60,7 @@ void SleepTimer::onEnableClicked()
 
 void SleepTimer::onSetOrShow()
 {
-    if (m_controls.setShowButton->text().size() == kSetCaptionLength)
+    if (m_controls.setShowButton->text().size() == tr(kSetCaption).size()) // 18 in English
         onSet();
     else
         disarm();
@@ -90,14 +90,14 @@ void SleepTimer::onSet()
     m_action = chosenAction();
     m_dailyMinute = wait > 0 ? kNoTime : minutes;
     showEditing(false);
-    m_controls.setShowButton->setText(kShowCaption);
+    m_controls.setShowButton->setText(tr(kShowCaption));
     arm(minutes);
 }
 
 void SleepTimer::disarm()
 {
     showEditing(true);
-    m_controls.setShowButton->setText(kSetCaption);
+    m_controls.setShowButton->setText(tr(kSetCaption));
     arm(kNoTime);
 }
 
@@ -159,7 +159,7 @@ void SleepTimer::atArmedMinute(bool onTime)
 
 QString SleepTimer::name() const
 {
-    return "Sleep timer — " + formatTimeOfDay12(m_minute);
+    return tr("Sleep timer — %1").arg(showTimeOfDay12(m_minute));
 }
 
 // A refusal leaves a fixed time armed: it asks again at the same minute tomorrow.

@@ -6,18 +6,18 @@ const std::vector<CalcPreset> &calcPresets()
 {
     // Sunrise moves too in some (Turkey -7, Dubai -3), but sunrise is never stored.
     static const std::vector<CalcPreset> presets{
-        {"mwl", "Muslim World League", 18.0, 17.0, 0, 0.0, {0, 1, 0, 0, 0}},
-        {"egypt", "Egyptian", 19.5, 17.5, 0, 0.0, {0, 1, 0, 0, 0}},
-        {"karachi", "Karachi", 18.0, 18.0, 0, 0.0, {0, 1, 0, 0, 0}},
-        {"ummalqura", "Umm al-Qura", 18.5, 0.0, 90, 0.0, {}},
-        {"dubai", "Dubai", 18.2, 18.2, 0, 0.0, {0, 3, 3, 3, 0}},
-        {"isna", "North America (ISNA)", 15.0, 15.0, 0, 0.0, {0, 1, 0, 0, 0}},
-        {"kuwait", "Kuwait", 18.0, 17.5, 0, 0.0, {}},
-        {"qatar", "Qatar", 18.0, 0.0, 90, 0.0, {}},
-        {"singapore", "Singapore", 20.0, 18.0, 0, 0.0, {0, 1, 0, 0, 0}},
-        {"tehran", "Tehran", 17.7, 14.0, 0, 4.5, {}},
-        {"turkey", "Turkey", 18.0, 17.0, 0, 0.0, {0, 5, 4, 7, 0}},
-        {CalcPreset::kCustomKey, "Custom", 18.0, 18.0, 0, 0.0, {}},
+        {"mwl", QT_TRANSLATE_NOOP("CalcPreset", "Muslim World League"), 18.0, 17.0, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"egypt", QT_TRANSLATE_NOOP("CalcPreset", "Egyptian"), 19.5, 17.5, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"karachi", QT_TRANSLATE_NOOP("CalcPreset", "Karachi"), 18.0, 18.0, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"ummalqura", QT_TRANSLATE_NOOP("CalcPreset", "Umm al-Qura"), 18.5, 0.0, 90, 0.0, {}},
+        {"dubai", QT_TRANSLATE_NOOP("CalcPreset", "Dubai"), 18.2, 18.2, 0, 0.0, {0, 3, 3, 3, 0}},
+        {"isna", QT_TRANSLATE_NOOP("CalcPreset", "North America (ISNA)"), 15.0, 15.0, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"kuwait", QT_TRANSLATE_NOOP("CalcPreset", "Kuwait"), 18.0, 17.5, 0, 0.0, {}},
+        {"qatar", QT_TRANSLATE_NOOP("CalcPreset", "Qatar"), 18.0, 0.0, 90, 0.0, {}},
+        {"singapore", QT_TRANSLATE_NOOP("CalcPreset", "Singapore"), 20.0, 18.0, 0, 0.0, {0, 1, 0, 0, 0}},
+        {"tehran", QT_TRANSLATE_NOOP("CalcPreset", "Tehran"), 17.7, 14.0, 0, 4.5, {}},
+        {"turkey", QT_TRANSLATE_NOOP("CalcPreset", "Turkey"), 18.0, 17.0, 0, 0.0, {0, 5, 4, 7, 0}},
+        {CalcPreset::kCustomKey, QT_TRANSLATE_NOOP("CalcPreset", "Custom"), 18.0, 18.0, 0, 0.0, {}},
     };
     return presets;
 }

@@ -65,7 +65,7 @@ CityInfoDialog::CityInfoDialog(const PrayerStore &store, PromptService &prompts,
     m_ui->cityCombo->lineEdit()->setMaxLength(35);
     fillZoneList(m_ui->zoneCombo);
     for (const CalcPreset &preset : calcPresets())
-        m_ui->presetList->addItem(preset.name);
+        m_ui->presetList->addItem(QCoreApplication::translate("CalcPreset", qPrintable(preset.name)));
     connect(m_ui->cityCombo, &QComboBox::activated, this, [this] { loadSelectedCity(); });
     connect(m_ui->zoneCombo, &QComboBox::activated, this, &CityInfoDialog::onZoneChosen);
     connect(m_ui->zoneCombo->lineEdit(), &QLineEdit::editingFinished, this, &CityInfoDialog::onZoneChosen);
@@ -85,7 +85,7 @@ CityInfoDialog::~CityInfoDialog() = default;
 void CityInfoDialog::initCityDialog()
 {
     if (!databaseExists(m_store.dataSource()))
-        showStatus("Database not found. Creating Database");
+        showStatus(tr("Database not found. Creating Database"));
     // Also gives a database of an older clock the columns it lacks, before anything is written.
     reportDbError(createDatabase(m_store.dataSource()), m_prompts);
     fillCityList();
@@ -136,7 +136,7 @@ bool CityInfoDialog::loadSelectedCity()
 void CityInfoDialog::suggestZone()
 {
     if (m_settings.zoneName.isEmpty())
-        showStatus(QString("Choose the zone of %1, so that its summer time follows the zone's own rules.")
+        showStatus(tr("Choose the zone of %1, so that its summer time follows the zone's own rules.")
                        .arg(m_settings.city));
 }
 
@@ -176,7 +176,7 @@ bool CityInfoDialog::generatePrayerYear()
         return false;
     writeControls();
     if (m_settings.zoneName.isEmpty() && !timeZoneAllowed(m_settings.timeZone)) {
-        FieldInput(m_prompts).refuse(m_ui->timeZoneEdit, "Illegal Time Zone Value");
+        FieldInput(m_prompts).refuse(m_ui->timeZoneEdit, tr("Illegal Time Zone Value"));
         return false;
     }
     const int year = currentYear();
@@ -188,7 +188,7 @@ bool CityInfoDialog::generatePrayerYear()
 
     DbSession session = m_store.openSession();
     const DbStatus written = writePrayerYear(m_store, session, stored, [this](int day) {
-        showStatus(QString::asprintf("Processing Record %d", day));
+        showStatus(tr("Processing Record %1").arg(day));
         if (day % 32 == 0)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
@@ -202,20 +202,20 @@ bool CityInfoDialog::generatePrayerYear()
 bool CityInfoDialog::confirmGeneration(int year, int days)
 {
     if (m_settings.city.trimmed().isEmpty()) {
-        FieldInput(m_prompts).refuse(m_ui->cityCombo, "Type the name of the city first: its settings are kept under it.");
+        FieldInput(m_prompts).refuse(m_ui->cityCombo, tr("Type the name of the city first: its settings are kept under it."));
         return false;
     }
     const auto ask = [this](const QString &question) {
         return m_prompts.messageBox(question, "Chimewise", PromptService::Buttons::YesNo, PromptService::Icon::Question)
                == PromptService::Answer::Yes;
     };
-    if (const QString mismatch = zoneMismatch(m_settings, year); !mismatch.isEmpty() && !ask(mismatch + "\n\nGenerate the times anyway?"))
+    if (const QString mismatch = zoneMismatch(m_settings, year); !mismatch.isEmpty() && !ask(mismatch + tr("\n\nGenerate the times anyway?")))
         return false;
     DbSession session = m_store.openSession();
     const DbResult<bool> hasRows = m_store.anyDayRows(session);
     if (!reportDbError(hasRows, m_prompts))
         return false;
-    return !hasRows.value() || ask(QString("Replace the prayer times of all %1 days of %2?").arg(days).arg(year));
+    return !hasRows.value() || ask(tr("Replace the prayer times of all %1 days of %2?").arg(days).arg(year));
 }
 
 bool CityInfoDialog::saveCity()
@@ -281,7 +281,7 @@ bool CityInfoDialog::readZone()
     const QString typedZone = ui.zoneCombo->currentText().trimmed();
     s.zoneName = knownZone(ui.zoneCombo, typedZone);
     if (!typedZone.isEmpty() && s.zoneName.isEmpty()) {
-        FieldInput(m_prompts).refuse(ui.zoneCombo, QString("There is no zone named \"%1\". Type part of the name, "
+        FieldInput(m_prompts).refuse(ui.zoneCombo, CityInfoDialog::tr("There is no zone named \"%1\". Type part of the name, "
                                                             "such as Dhaka or London, and pick it from the list; or "
                                                             "leave it empty to use the offset and the daylight box.")
                                                         .arg(typedZone));

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -98,8 +99,8 @@ QString zoneMismatch(const CitySettings &settings, int year)
     if (std::fabs(std::remainder(noonOffset - zone, 24.0)) <= kNoonHoursApart)
         return {};
     const QString zoneName = settings.zoneName.isEmpty() ? gmtText(zone) : gmtText(zone) + ", " + settings.zoneName;
-    return QString("At longitude %1° %2′ %3 the Sun is highest near noon of %4, but the zone is %5: "
-                   "Zohor would come hours away from midday. Check the longitude's direction (E or W) and the zone.")
+    return QCoreApplication::translate("CitySettings", "At longitude %1° %2′ %3 the Sun is highest near noon of %4, but the zone is %5: "
+                                                   "Zohor would come hours away from midday. Check the longitude's direction (E or W) and the zone.")
         .arg(settings.longitudeDegrees)
         .arg(settings.longitudeMinutes, 2, 10, QChar('0'))
         .arg(settings.longitudeDirection, gmtText(std::round(noonOffset * 4.0) / 4.0), zoneName);

@@ -74,13 +74,13 @@ void PrayerBatchDialog::applyBatch()
     if (start == kNoTime) {
         m_status = timeFormatMessage(m_timeText);
         writeControls();
-        warn(m_prompts, m_status, "Time Value");
+        warn(m_prompts, m_status, tr("Time Value"));
         return;
     }
     const std::optional<BatchPeriod> period =
         batchPeriodOf(m_calendar, m_fromDay, m_fromMonth, m_toDay, m_toMonth);
     if (!period) {
-        warn(m_prompts, "Please check your Day and Month figures.", "Error in data period");
+        warn(m_prompts, tr("Please check your Day and Month figures."), tr("Error in data period"));
         return;
     }
     const auto mode = m_mode < 0 ? BatchMode::Fixed : BatchMode(m_mode);
@@ -88,11 +88,11 @@ void PrayerBatchDialog::applyBatch()
     if (const std::optional<BatchDay> outside = firstOutsideTheDay(days)) {
         const QDate date = QDate(m_calendar.year(), 1, 1).addDays(outside->dayNumber - 1);
         warn(m_prompts,
-             QString("On %1 the time would be %2 minutes from midnight, outside the day. Choose another time or a "
+             tr("On %1 the time would be %2 minutes from midnight, outside the day. Choose another time or a "
                      "smaller step; nothing was written.")
-                 .arg(QLocale::c().toString(date, "d MMMM"))
+                 .arg(QLocale().toString(date, "d MMMM"))
                  .arg(outside->minutes),
-             "Time Value");
+             tr("Time Value"));
         return;
     }
     writeBatch(*period, days);
@@ -101,7 +101,9 @@ void PrayerBatchDialog::applyBatch()
 void PrayerBatchDialog::writeBatch(BatchPeriod period, const QList<BatchDay> &days)
 {
     DbSession session = m_store.openSession();
-    const QString column = m_ui->prayerList->itemText(m_prayerIndex);
+    // The list's items are shown translated; the columns keep their names.
+    static const QStringList columns{"Fajr", "Zohor", "Asr", "Magreb", "Isha", "Jumma"};
+    const QString column = columns.value(m_prayerIndex);
     // One transaction: a failure on any day leaves every day as it was.
     const DbStatus written = session.transaction([&] {
         const auto rows = m_store.selectDayRange(session, period.first, period.last);
@@ -119,7 +121,7 @@ void PrayerBatchDialog::writeBatch(BatchPeriod period, const QList<BatchDay> &da
             if (const DbStatus updated = m_store.updateOnePrayer(session, column, day.minutes, day.dayNumber);
                 !updated.ok())
                 return updated;
-            setStatus(QString("Current record is %1").arg(day.dayNumber));
+            setStatus(tr("Current record is %1").arg(day.dayNumber));
         }
         return DbStatus();
     });

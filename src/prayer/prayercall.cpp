@@ -10,6 +10,7 @@ QString prayerCallFile(int prayer)
 
 QString prayerName(int prayer)
 {
-    static const char *const names[PrayerTimes::Count] = {"Fajr", "Zohor", "Asr", "Magreb", "Isha", "Jumma"};
+    static const char *const names[PrayerTimes::Count] = {QT_TRANSLATE_NOOP("PrayerCall", "Fajr"), QT_TRANSLATE_NOOP("PrayerCall", "Zohor"), QT_TRANSLATE_NOOP("PrayerCall", "Asr"),
+        QT_TRANSLATE_NOOP("PrayerCall", "Magreb"), QT_TRANSLATE_NOOP("PrayerCall", "Isha"), QT_TRANSLATE_NOOP("PrayerCall", "Jumma")};
     return names[prayer];
 }

@@ -60,7 +60,7 @@ int PrayerEditDialog::dayNumberOr(int dayOfMonth)
 {
     const int day = m_calendar.dayNumber(m_monthIndex + 1, dayOfMonth);
     if (day == 0)
-        warn(m_prompts, "Invalid Data", "Day Value");
+        warn(m_prompts, tr("Invalid Data"), tr("Day Value"));
     return day;
 }
 
@@ -77,8 +77,8 @@ bool PrayerEditDialog::showDay(int dayOfMonth)
     if (!row.value()) {
         // The fields would otherwise still show the day shown before.
         m_times.fill(QString());
-        warn(m_prompts, "This day has no times yet: type them and press Update to store them.",
-             "Database Operation");
+        warn(m_prompts, tr("This day has no times yet: type them and press Update to store them."),
+             tr("Database Operation"));
         return false;
     }
     for (int i = 0; i < int(m_times.size()); ++i)
@@ -115,7 +115,7 @@ void PrayerEditDialog::updateDay()
     for (int i = 0; i < int(m_times.size()); ++i) {
         times.minutes[i] = parseTimeOfDay(m_times[i]);
         if (times.minutes[i] == kNoTime) {
-            warn(m_prompts, "Error in Time value", "Check your Time Value");
+            warn(m_prompts, tr("Error in Time value"), tr("Check your Time Value"));
             m_timeEdits[i]->setFocus();
             return;
         }

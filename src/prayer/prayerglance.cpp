@@ -2,9 +2,11 @@
 
 #include "core/timesource.h"
 #include "prayer/prayercall.h"
+#include "timetext/localdigits.h"
 
 #include <QCalendar>
 #include <QLocale>
+#include <QCoreApplication>
 
 namespace {
 
@@ -22,10 +24,10 @@ QString timeLeft(int seconds)
 {
     const int minutes = (seconds + 59) / 60;
     if (minutes < 60)
-        return QString("in %1 min").arg(minutes);
+        return QCoreApplication::translate("PrayerGlance", "in %1 min").arg(minutes);
     if (minutes % 60 == 0)
-        return QString("in %1 h").arg(minutes / 60);
-    return QString("in %1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+        return QCoreApplication::translate("PrayerGlance", "in %1 h").arg(minutes / 60);
+    return QCoreApplication::translate("PrayerGlance", "in %1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
 // The day's own row, Jumma in Zohor's place on a Friday; a time past
@@ -76,8 +78,8 @@ QString hijriDateText(const QDate &date, int adjustment)
 {
     const QCalendar hijri(QCalendar::System::IslamicCivil);
     const QCalendar::YearMonthDay day = hijri.partsFromDate(date.addDays(adjustment));
-    return QString("%1 %2 %3 AH")
-        .arg(day.day)
-        .arg(hijri.monthName(QLocale::c(), day.month, day.year))
-        .arg(day.year);
+    return QCoreApplication::translate("PrayerGlance", "%1 %2 %3 AH")
+        .arg(localDigits(QString::number(day.day)))
+        .arg(hijri.monthName(QLocale(), day.month, day.year))
+        .arg(localDigits(QString::number(day.year)));
 }

@@ -7,6 +7,7 @@
 #include "sound/soundchannel.h"
 
 #include <QDate>
+#include <QCoreApplication>
 
 namespace {
 
@@ -40,13 +41,13 @@ std::optional<PrayerTimes> PrayerSchedule::timesOn(const QDate &day) const
 void PrayerSchedule::call(int prayer, const TickSecond &second)
 {
     // People put their own recordings in the directory the clock starts from.
-    m_channel.startChannelSound({DataFiles::find(prayerCallFile(prayer), true), "&Stop Aazan", kRetryPauseMs,
-                                 false, "Prayer call — " + prayerName(prayer), second.calendar});
+    m_channel.startChannelSound({DataFiles::find(prayerCallFile(prayer), true), QCoreApplication::translate("PrayerSchedule", "&Stop Aazan"), kRetryPauseMs,
+                                 false, QCoreApplication::translate("PrayerSchedule", "Prayer call — %1").arg(prayerName(prayer)), second.calendar});
 }
 
 void PrayerSchedule::chime(const QString &alert, const TickSecond &second)
 {
-    ChannelSound sound{DataFiles::find(kAlertChimeFile, true), "&Stop Aazan", kRetryPauseMs, false, alert,
+    ChannelSound sound{DataFiles::find(kAlertChimeFile, true), QCoreApplication::translate("PrayerSchedule", "&Stop Aazan"), kRetryPauseMs, false, alert,
                        second.calendar};
     sound.notice = false;
     m_channel.startChannelSound(sound);
@@ -59,8 +60,9 @@ QString PrayerSchedule::missedName(int prayer, int minutes)
 
 QString PrayerSchedule::alertText(int prayer, int minutesLeft, int prayerMinute)
 {
-    return QString("%1 in %2 %3 — %4")
+    return QCoreApplication::translate("PrayerSchedule", "%1 in %2 %3 — %4")
         .arg(prayerName(prayer))
         .arg(minutesLeft)
-        .arg(minutesLeft == 1 ? "minute" : "minutes", clockText(prayerMinute % (24 * 60)));
+        .arg(minutesLeft == 1 ? QCoreApplication::translate("PrayerSchedule", "minute") : QCoreApplication::translate("PrayerSchedule", "minutes"),
+             clockText(prayerMinute % (24 * 60)));
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <QCoreApplication>
 
 namespace {
 
@@ -161,7 +162,7 @@ DbStatus PrayerStore::updateOnePrayer(DbSession &session, const QString &column,
                                       int day) const
 {
     if (!prayerColumns().contains(column))
-        return DbStatus::failure(QString("There is no prayer named \"%1\". Choose one of %2.")
+        return DbStatus::failure(QCoreApplication::translate("PrayerStore", "There is no prayer named \"%1\". Choose one of %2.")
                                      .arg(column, prayerColumns().join(", ")));
     return session.execute(QString(UpdateOnePrayerStatement).arg(column), {minutes, day});
 }

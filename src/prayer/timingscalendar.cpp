@@ -9,6 +9,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 
@@ -59,9 +60,9 @@ QList<CalendarEntry> prayerEntries(const QDate &day, const PrayerTimes &times)
 QString timingsPeriodProblem(const QDate &first, const QDate &last)
 {
     if (last < first)
-        return "The period ends before it begins. Choose a last day after the first.";
+        return QCoreApplication::translate("TimingsCalendar", "The period ends before it begins. Choose a last day after the first.");
     if (first.daysTo(last) >= kMostDays)
-        return "Choose a period of at most a year: the clock keeps one row of times per day of the year.";
+        return QCoreApplication::translate("TimingsCalendar", "Choose a period of at most a year: the clock keeps one row of times per day of the year.");
     return {};
 }
 
@@ -91,9 +92,9 @@ CalendarOutcome exportPrayerTimings(const QString &path, const PrayerStore &stor
             entries << prayerEntries(day, stored.value().value(day));
     }
     if (entries.isEmpty())
-        return {false, "No prayer times are stored for that period. Compute them with \"Timings by City info\" first."};
+        return {false, QCoreApplication::translate("TimingsCalendar", "No prayer times are stored for that period. Compute them with \"Timings by City info\" first.")};
     const QString fault = saveCalendarFile(path, writeCalendar(entries, now));
     if (!fault.isEmpty())
         return {false, fault};
-    return {true, QString("%1 prayer times exported to %2").arg(entries.size()).arg(path)};
+    return {true, QCoreApplication::translate("TimingsCalendar", "%1 prayer times exported to %2").arg(entries.size()).arg(path)};
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-const char kCaption[] = "Export Timings";
+const char kCaption[] = QT_TRANSLATE_NOOP("TimingsExportDialog", "Export Timings");
 
 } // namespace
 
@@ -35,14 +35,14 @@ void TimingsExportDialog::exportTimings()
     const QDate first = m_ui->fromEdit->date();
     const QDate last = m_ui->toEdit->date();
     if (const QString problem = timingsPeriodProblem(first, last); !problem.isEmpty()) {
-        m_prompts.messageBox(problem, kCaption, PromptService::Buttons::Ok, PromptService::Icon::Warning);
+        m_prompts.messageBox(problem, tr(kCaption), PromptService::Buttons::Ok, PromptService::Icon::Warning);
         return;
     }
-    const QString path = m_prompts.saveFile({"ics", "Prayer times.ics", "Calendar Files (*.ics)|*.ics|All Files (*.*)|*.*||"});
+    const QString path = m_prompts.saveFile({"ics", "Prayer times.ics", tr("Calendar Files (*.ics)|*.ics|All Files (*.*)|*.*||")});
     if (path.isEmpty())
         return;
     const CalendarOutcome outcome = exportPrayerTimings(path, m_store, first, last, m_time.now());
-    m_prompts.messageBox(outcome.text, kCaption, PromptService::Buttons::Ok,
+    m_prompts.messageBox(outcome.text, tr(kCaption), PromptService::Buttons::Ok,
                          outcome.done ? PromptService::Icon::Information : PromptService::Icon::Warning);
     if (outcome.done)
         accept();

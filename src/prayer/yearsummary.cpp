@@ -4,12 +4,13 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QCoreApplication>
 
 namespace {
 
 QString dateText(const QDate &date, bool withMonth)
 {
-    return QLocale::c().toString(date, withMonth ? "d MMM" : "d");
+    return QLocale().toString(date, withMonth ? "d MMM" : "d");
 }
 
 } // namespace
@@ -34,21 +35,22 @@ QString dayRunsText(int year, const QList<int> &days)
 
 QString adjustedDaysSummary(const StoredYear &year)
 {
-    static const char *const shares[] = {"", "the middle of the night", "a seventh of the night",
-                                         "the twilight angle's share of the night"};
+    static const char *const shares[] = {"", QT_TRANSLATE_NOOP("YearSummary", "the middle of the night"),
+                                         QT_TRANSLATE_NOOP("YearSummary", "a seventh of the night"),
+                                         QT_TRANSLATE_NOOP("YearSummary", "the twilight angle's share of the night")};
     QStringList parts;
     if (!year.adjustedDays.isEmpty())
-        parts << QString("%1 days (%2) take Fajr or Isha from %3, since the Sun does not go deep enough or "
-                         "the twilight outlasts that share")
+        parts << QCoreApplication::translate("YearSummary", "%1 days (%2) take Fajr or Isha from %3, since the Sun does not go deep enough or "
+                                                       "the twilight outlasts that share")
                      .arg(year.adjustedDays.size())
-                     .arg(dayRunsText(year.year, year.adjustedDays), shares[int(year.rule)]);
+                     .arg(dayRunsText(year.year, year.adjustedDays), QCoreApplication::translate("YearSummary", shares[int(year.rule)]));
     if (!year.keptDays.isEmpty())
-        parts << QString("%1 days (%2) have a time moved by a minute or more to stay after the one before it, "
-                         "before the next Fajr, or off midnight")
+        parts << QCoreApplication::translate("YearSummary", "%1 days (%2) have a time moved by a minute or more to stay after the one before it, "
+                                                       "before the next Fajr, or off midnight")
                      .arg(year.keptDays.size())
                      .arg(dayRunsText(year.year, year.keptDays));
     if (!year.borrowedDays.isEmpty())
-        parts << QString("%1 days (%2) have no sunrise or sunset and take the times of the nearest day that has them")
+        parts << QCoreApplication::translate("YearSummary", "%1 days (%2) have no sunrise or sunset and take the times of the nearest day that has them")
                      .arg(year.borrowedDays.size())
                      .arg(dayRunsText(year.year, year.borrowedDays));
     return parts.join(";\n");

@@ -1,12 +1,20 @@
 #include "timetext/timeofday.h"
 
 #include "timetext/leadingdecimal.h"
+#include "timetext/localdigits.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
 TimeOfDay parseTimeOfDay(QString text)
 {
-    text = text.trimmed().toUpper();
+    text = asciiDigits(text.trimmed());
+    for (const bool pm : {false, true}) {
+        if (const QString shown = halfOfDayName(pm); text.endsWith(shown) && shown.size() > 2)
+            text = text.chopped(shown.size()).trimmed() + (pm ? " PM" : " AM");
+    }
+    text = text.toUpper();
     if (text.size() < 5 || text.indexOf(u':') != 2)
         return kNoTime;
 
@@ -47,9 +55,21 @@ QString formatTimeOfDay12(TimeOfDay minutes)
     return QString::asprintf("%02d:%02d %s", shownHour, minutes % 60, suffix);
 }
 
+QString halfOfDayName(bool pm)
+{
+    return pm ? QCoreApplication::translate("TimeOfDay", "PM") : QCoreApplication::translate("TimeOfDay", "AM");
+}
+
+QString showTimeOfDay12(TimeOfDay minutes)
+{
+    const QString text = formatTimeOfDay12(minutes);
+    return localDigits(text.left(5)) + u' ' + halfOfDayName(text.endsWith(u"PM"));
+}
+
 QString timeFormatMessage(const QString &typed)
 {
-    return QString("Time format [%1] may not be correct\nOr you might have entered wrong time "
-                   "values\nFormat should be HH:MM or HH:MM [AM or PM]")
+    return QCoreApplication::translate("TimeOfDay", "Time format [%1] may not be correct\nOr you might have "
+                                                    "entered wrong time values\nFormat should be HH:MM or HH:MM "
+                                                    "[AM or PM]")
         .arg(typed);
 }

@@ -35,14 +35,14 @@ void fill(std::array<VoiceSegment, N> &target, const VoiceSegment (&source)[N])
 void VoiceTables::setDefaultVoiceTables()
 {
     VoiceTable bangla;
-    bangla.name = "Bangla";
+    bangla.name = QT_TRANSLATE_NOOP("VoiceTables", "Bangla");
     fill(bangla.hour, kBanglaHours);
     fill(bangla.min, kBanglaMins);
     fill(bangla.zone, kBanglaZones);
     bangla.starter = kBanglaStarter; // no AM/PM: the period of the day says it
 
     VoiceTable english;
-    english.name = "English";
+    english.name = QT_TRANSLATE_NOOP("VoiceTables", "English");
     fill(english.hour, kEnglishHours);
     fill(english.min, kEnglishMins);
     fill(english.ampm, kEnglishAmPm);

@@ -63,7 +63,7 @@ package-deb: build
 	tools/install-deps package
 	cd $(BUILD) && cpack -G DEB
 check-package: package-deb
-	tools/check-package $(BUILD)/chimewise_*.deb
+	tools/check-package $(BUILD)/chimewise_*.deb $(BUILD)/chimewise-browser_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-coverage $(BUILD)-fuzz $(BUILD)-asan

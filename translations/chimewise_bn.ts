@@ -1449,6 +1449,10 @@ Do you want to update the previoud one?</source>
         <source>Can not find the HTML Help file(s).</source>
         <translation>সাহায্যের HTML ফাইল খুঁজে পাওয়া যাচ্ছে না।</translation>
     </message>
+    <message>
+        <source>The help browser is not installed, so the help opens in your web browser. To read it in Chimewise, install the package chimewise-browser (sudo apt install chimewise-browser).</source>
+        <translation>সাহায্যের ব্রাউজারটি ইনস্টল করা নেই, তাই সাহায্য আপনার ওয়েব ব্রাউজারে খুলছে। Chimewise-এর ভেতরেই পড়তে chimewise-browser প্যাকেজটি ইনস্টল করুন (sudo apt install chimewise-browser)।</translation>
+    </message>
 </context>
 <context>
     <name>LoginStart</name>

@@ -49,6 +49,8 @@ ClockTray::ClockTray(const QIcon &icon, QMenu *popup, QObject *parent)
         if (reason == QSystemTrayIcon::Trigger)
             emit leftClicked();
     });
+    // The icon's own message stands in for a notification, whose click opens the window.
+    connect(m_icon, &QSystemTrayIcon::messageClicked, this, &ClockTray::leftClicked);
     connect(m_item, &StatusNotifierItem::activated, this, &ClockTray::leftClicked);
     connect(m_item, &StatusNotifierItem::contextMenuRequested, popup, [popup](const QPoint &at) { popup->popup(at); });
     // A panel that comes after the clock takes the icon over from Qt's own.

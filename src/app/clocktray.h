@@ -45,7 +45,7 @@ public:
     QString status() const;
 
 signals:
-    void leftClicked();
+    void leftClicked(); // on the icon, or on its own message
     void stopRequested();
     void snoozeRequested();
 

@@ -2,8 +2,10 @@
 
 #include "ui_browserdialog.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QShortcut>
@@ -52,6 +54,7 @@ BrowserDialog::BrowserDialog(const QString &address, const QString &home, QWidge
     setMinimumSize(m_ui->closeButton->geometry().right() + m_view->x(), m_margins.height() + 100);
     setWindowIcon(QIcon(":/icons/chimewise-16.png"));
     m_ui->addressCombo->setCompleter(nullptr); // what the user types is what opens
+    m_ui->addressCombo->view()->installEventFilter(this);
 
     connect(m_ui->openButton, &QPushButton::clicked, this, &BrowserDialog::openAddress);
     connect(m_ui->backButton, &QPushButton::clicked, m_view, &QWebEngineView::back);
@@ -68,6 +71,15 @@ BrowserDialog::BrowserDialog(const QString &address, const QString &home, QWidge
 }
 
 BrowserDialog::~BrowserDialog() = default;
+
+// The list's Escape is the list's: the dialog's shortcut would otherwise
+// take it and close the whole browser with it.
+bool BrowserDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+        event->accept();
+    return QDialog::eventFilter(watched, event);
+}
 
 void BrowserDialog::connectPage()
 {

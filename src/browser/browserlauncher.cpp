@@ -61,12 +61,19 @@ BrowserFactory *BrowserLauncher::factory()
         }
         QCoreApplication::addLibraryPath(installedPluginDirectory());
         m_loader.setFileName(m_pluginName); // empty when no library path has it
-        if (!m_loader.fileName().isEmpty())
+        m_missing = m_loader.fileName().isEmpty();
+        if (!m_missing)
             shareOpenGlContexts();
         if (!m_loader.load())
             qWarning("The browser cannot be loaded: %s", qPrintable(m_loader.errorString()));
     }
     return m_loader.isLoaded() ? qobject_cast<BrowserFactory *>(m_loader.instance()) : nullptr;
+}
+
+bool BrowserLauncher::isMissing()
+{
+    factory();
+    return m_missing;
 }
 
 int BrowserLauncher::run(const QString &address, const QString &home, QWidget *parent)

@@ -24,9 +24,13 @@ public:
     // cannot be loaded.
     BrowserFactory *factory();
 
-private:
+    // Whether the plugin is not installed at all (the package
+    // chimewise-browser), rather than refused or broken.
+    bool isMissing();
 
+private:
     QPluginLoader m_loader;
     QString m_pluginName;
     bool m_tried = false;
+    bool m_missing = false;
 };

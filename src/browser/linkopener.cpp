@@ -10,11 +10,16 @@
 #include <QUrl>
 #include <QCoreApplication>
 
+#include <utility>
+
 namespace {
 
 const char kCaption[] = "Chimewise";
 const char kNoPath[] = QT_TRANSLATE_NOOP("LinkOpener", "There was an error occured, can not find the path.");
 const char kNoHelp[] = QT_TRANSLATE_NOOP("LinkOpener", "Can not find the HTML Help file(s).");
+const char kNoBrowser[] = QT_TRANSLATE_NOOP(
+    "LinkOpener", "The help browser is not installed, so the help opens in your web browser. To read it in "
+                  "Chimewise, install the package chimewise-browser (sudo apt install chimewise-browser).");
 
 bool isMailLink(const QString &url)
 {
@@ -80,6 +85,11 @@ void LinkOpener::openHelp()
                              PromptService::Buttons::Ok, PromptService::Icon::Warning);
         return;
     }
-    if (m_browser.run(page.path, homePage(), m_owner) == -1)
-        m_shell.open(page.path);
+    if (m_browser.run(page.path, homePage(), m_owner) != -1)
+        return;
+    // Said once a session: the desktop's browser does the job meanwhile.
+    if (m_browser.isMissing() && !std::exchange(m_toldBrowserMissing, true))
+        m_prompts.messageBox(QCoreApplication::translate("LinkOpener", kNoBrowser), kCaption,
+                             PromptService::Buttons::Ok, PromptService::Icon::Information);
+    m_shell.open(page.path);
 }

@@ -24,7 +24,9 @@ public:
     void openLink(const QString &url);
     // "Open Web Browser": the browser on its start page.
     void openWebBrowser();
-    // The help page in the browser, or a message saying why there is none.
+    // The help page in the browser, or a message saying why there is none;
+    // without the browser package, in the desktop's browser after a word on
+    // what to install.
     void openHelp();
 
     // The start page as a URL: the shipped one wherever it lies, else the
@@ -44,4 +46,5 @@ private:
     BrowserLauncher &m_browser;
     QWidget *m_owner;
     QStringList m_shippedDirectories;
+    bool m_toldBrowserMissing = false;
 };

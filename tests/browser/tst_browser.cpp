@@ -14,6 +14,7 @@
 #include "support/scriptedprompts.h"
 #include "support/virtualtimesource.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,8 @@ namespace {
 
 const QString kEnding = " -- Norvik ";
 const QString kHelp = "Chime_Wise.html";
+const QString kNoBrowser = "The help browser is not installed, so the help opens in your web browser. To read it in "
+                           "Chimewise, install the package chimewise-browser (sudo apt install chimewise-browser).";
 
 bool webEngineLoaded()
 {
@@ -153,10 +156,10 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString start = "Chimewise.html";
         const QStringList all = {"work", "program", "installed"};
-        QTest::newRow("help, working directory first") << kHelp << all << false << "<work>/" + kHelp << "";
-        QTest::newRow("help next to the program") << kHelp << all.mid(1) << false << "<program>/" + kHelp << "";
+        QTest::newRow("help, working directory first") << kHelp << all << false << "<work>/" + kHelp << kNoBrowser;
+        QTest::newRow("help next to the program") << kHelp << all.mid(1) << false << "<program>/" + kHelp << kNoBrowser;
         QTest::newRow("help nowhere") << kHelp << QStringList() << false << "" << "Can not find the HTML Help file(s).";
-        QTest::newRow("help installed, work gone") << kHelp << all.mid(2) << true << "<installed>/" + kHelp << "";
+        QTest::newRow("help installed, work gone") << kHelp << all.mid(2) << true << "<installed>/" + kHelp << kNoBrowser;
         QTest::newRow("help nowhere, work gone")
             << kHelp << QStringList() << true << "" << "There was an error occured, can not find the path.";
         QTest::newRow("start page nowhere") << start << QStringList() << false << "file://<work>/" + start << "";
@@ -180,6 +183,18 @@ private slots:
         LinkOpener links = opener(browser);
         name == kHelp ? links.openHelp() : links.openWebBrowser();
         QCOMPARE(m_shell.opened, opened.isEmpty() ? QStringList() : QStringList{expand(opened)});
+    }
+
+    // Without the browser package the help opens on the desktop, and says once what to install.
+    void helpWithoutTheBrowserSaysWhatToInstall()
+    {
+        const QString help = writePage(dir("installed") + '/' + kHelp, "Guide");
+        m_prompts.expectMessage(kNoBrowser, "Chimewise");
+        BrowserLauncher browser("no-such-browser");
+        LinkOpener links = opener(browser);
+        links.openHelp();
+        links.openHelp();
+        QCOMPARE(m_shell.opened, QStringList(2, help));
     }
 
     void linksOpenInTheBrowserOrTheDesktop_data()
@@ -251,6 +266,25 @@ private slots:
         browser->resize(browser->size() + QSize(200, 120));
         QCOMPARE(view->geometry(), placed.adjusted(0, 0, 200, 120));
         view->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!browser->isVisible());
+    }
+
+    // Escape in the open address history closes the list only; the next one the browser.
+    void escapeClosesTheHistoryListFirst()
+    {
+        const std::unique_ptr<QDialog> browser(m_browsers.factory()->createBrowser(page("alpha"), "", nullptr));
+        browser->show();
+        QVERIFY(waitForCaption(browser.get(), "alpha" + kEnding));
+        QVERIFY(QTest::qWaitForWindowActive(browser.get()));
+        auto *address = browser->findChild<QComboBox *>("addressCombo");
+        // Offscreen, waiting would let the list close itself: the key comes at once.
+        address->showPopup();
+        QAbstractItemView *list = address->view();
+        QVERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!list->isVisible());
+        QVERIFY(browser->isVisible());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!browser->isVisible());
     }

@@ -30,8 +30,10 @@ wait_for() {
 
 title_pattern='^Chimewise [0-2][0-9]:[0-5][0-9]:[0-5][0-9]$'
 visible_clock() { xdotool search --onlyvisible --name "$title_pattern"; }
+# The icon carries _XEMBED_INFO; so does the tray's own message, a tool tip.
 tray_icon() {
   for w in $(xdotool search --class chimewise 2>/dev/null); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP && continue
     xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '^_XEMBED_INFO(' && { echo "$w"; return 0; }
   done
   return 1

@@ -4,7 +4,6 @@
 #include "alarms/alarmpanel.h"
 #include "alarms/alarmringer.h"
 #include "alarms/alarmsnooze.h"
-#include "alarms/nextalarm.h"
 #include "sound/soundchannel.h"
 #include "app/channelcontrols.h"
 #include "app/clockfaceextension.h"
@@ -37,7 +36,6 @@
 #include "prayer/timingsexportdialog.h"
 #include "power/logindpower.h"
 #include "power/sleeptimer.h"
-#include "prayer/prayerglance.h"
 #include "prayer/prayerschedule.h"
 #include "browser/aboutdialog.h"
 #include "browser/browserlauncher.h"
@@ -420,41 +418,29 @@ void ClockDialog::writeControls()
 // date when it is shown.
 void ClockDialog::showTime(const LocalTime &now)
 {
-    if (!isVisible()) {
-        const QString prayers = prayerGlance(m_schedule->prayerRows(), now, m_settings.hijriAdjustment()).tipLine();
-        m_tray->setTip(tipText(formatTitleText(m_titleBase, now.hour, now.minute, now.second), prayers, now));
+    const MinuteGlance::Lines &glance = m_glance.at(now, m_schedule->prayerRows(), m_settings.hijriAdjustment(),
+                                                    m_settings.alarms(), m_settings.alarmsRevision(),
+                                                    m_schedule->snoozed());
+    const QString title = formatTitleText(m_titleBase, now.hour, now.minute, now.second);
+    QStringList tip{title};
+    if (!glance.prayerTip.isEmpty())
+        tip << glance.prayerTip;
+    m_tray->setTip((tip << glance.alarmTip).join(u'\n'));
+    if (!isVisible())
         return;
-    }
     readControls();
     m_statusLine = formatDateTimeLine(now);
     m_credit1 = tr(kCreditIdea); // whatever was typed there goes within a second
     m_credit2 = tr(kCreditVoice);
     writeControls();
-    const PrayerGlance prayers = prayerGlance(m_schedule->prayerRows(), now, m_settings.hijriAdjustment());
-    m_prayerLine->setText(prayers.windowLines());
-    m_prayerLine->setVisible(!m_prayerLine->text().isEmpty());
-    m_prayerTip = prayers.tipLine();
-    updateTitleAndTip(now);
-}
-
-void ClockDialog::updateTitleAndTip(const LocalTime &now)
-{
-    const QString title = formatTitleText(m_titleBase, now.hour, now.minute, now.second);
+    m_prayerLine->setText(glance.prayerWindow);
+    m_prayerLine->setVisible(!glance.prayerWindow.isEmpty());
     setWindowTitle(title);
-    const QString next = nextAlarmLine(m_settings.alarms(), now);
     QLabel *nextLabel = m_ui->nextAlarmLabel;
-    nextLabel->setText(nextLabel->fontMetrics().elidedText(next, Qt::ElideRight, nextLabel->width()));
-    nextLabel->setToolTip(next); // a long name in full
-    m_tray->setTip(tipText(title, m_prayerTip, now));
-}
-
-QString ClockDialog::tipText(const QString &title, const QString &prayers, const LocalTime &now) const
-{
-    QStringList tip{title};
-    if (!prayers.isEmpty())
-        tip << prayers;
-    tip << alarmTipLines(m_settings.alarms(), m_schedule->snoozed(), now);
-    return tip.join('\n');
+    if (nextLabel->toolTip() != glance.nextAlarm) {
+        nextLabel->setText(nextLabel->fontMetrics().elidedText(glance.nextAlarm, Qt::ElideRight, nextLabel->width()));
+        nextLabel->setToolTip(glance.nextAlarm); // a long name in full
+    }
 }
 
 void ClockDialog::showEvent(QShowEvent *event)

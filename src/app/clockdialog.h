@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/minuteglance.h"
 #include "core/profilesettings.h"
 #include "prayer/prayerstore.h"
 #include "voice/voicetables.h"
@@ -103,8 +104,6 @@ private:
     void readControls();
     void writeControls();
     void registerCommands();
-    void updateTitleAndTip(const LocalTime &now);
-    QString tipText(const QString &title, const QString &prayers, const LocalTime &now) const;
     void flipLanguage();
     void applyLanguage();
     void showLanguageCaption();
@@ -150,7 +149,7 @@ private:
 
     QString m_titleBase;
     QLabel *m_prayerLine = nullptr; // today's prayers under the surface
-    QString m_prayerTip;            // and as the tip's second line
+    MinuteGlance m_glance;          // its lines and the alarms', built once a minute
 
     // Exchanged with the controls, both ways, every second.
     QString m_credit1;

@@ -27,6 +27,19 @@ QIcon ringingIcon(const QIcon &normal)
     return ringing;
 }
 
+qsizetype longestLine(QStringView text)
+{
+    qsizetype longest = 0;
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        longest = std::max(longest, end - start);
+        start = end + 1;
+    }
+    return longest;
+}
+
 } // namespace
 
 ClockTray::ClockTray(const QIcon &icon, QMenu *popup, QObject *parent)
@@ -79,8 +92,10 @@ void ClockTray::showInHost()
 {
     if (m_item->isShown() || StatusNotifierItem::watcherPresent()) {
         m_icon->hide();
+        showTipInItem();
         m_item->show();
     } else {
+        m_icon->setToolTip(m_tip);
         m_icon->show();
     }
 }
@@ -94,13 +109,26 @@ void ClockTray::remove()
 
 void ClockTray::setTip(const QString &tip)
 {
-    QStringList lines = tip.split(u'\n');
-    for (QString &line : lines)
-        line.truncate(kMaxTipLineLength);
-    m_tip = lines.join(u'\n');
-    m_icon->setToolTip(m_tip);
+    m_tip = tip;
+    if (longestLine(tip) > kMaxTipLineLength) {
+        QStringList lines = tip.split(u'\n');
+        for (QString &line : lines)
+            line.truncate(kMaxTipLineLength);
+        m_tip = lines.join(u'\n');
+    }
+    // Only the kind of icon in use is kept up to date; the other gets the
+    // tip when it is shown.
+    if (m_item->isShown())
+        showTipInItem();
+    else
+        m_icon->setToolTip(m_tip);
+}
+
+void ClockTray::showTipInItem()
+{
     // The item's tip has a title line and the lines under it.
-    m_item->setToolTip(m_tip.section(u'\n', 0, 0), m_tip.section(u'\n', 1));
+    const qsizetype end = m_tip.indexOf(u'\n');
+    m_item->setToolTip(m_tip.left(end), end < 0 ? QString() : m_tip.mid(end + 1));
 }
 
 bool ClockTray::isPresent() const

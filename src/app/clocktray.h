@@ -51,6 +51,7 @@ signals:
 
 private:
     void showInHost();
+    void showTipInItem();
 
     QSystemTrayIcon *m_icon;
     StatusNotifierItem *m_item;

@@ -38,6 +38,7 @@ struct SnoozedAlarm
     int slot = -1;
     AlarmEntry alarm;
     qint64 dueAt = 0;
+    bool operator==(const SnoozedAlarm &) const = default;
 };
 
 // The reminders are looked for at second 0 of every minute.

@@ -131,6 +131,7 @@ void ProfileSettings::setAlarm(int slotIndex, const AlarmEntry &alarm)
     const QString key = entry.keyName;
     entry = alarm;
     entry.keyName = key;
+    ++m_alarmsRevision;
     m_store.writeInt(Alarms, key, alarm.time);
     m_store.writeText(Alarms, key + AlarmFileSuffix, alarm.file);
     m_store.writeText(Alarms, key + AlarmDaysSuffix, alarmDaysText(alarm.days));

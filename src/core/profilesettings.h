@@ -51,6 +51,7 @@ struct AlarmEntry
     int days = kEveryDay;     // the days it rings on
     bool once = false;        // cleared once it has come due
     QString name;             // what it is for; may be empty
+    bool operator==(const AlarmEntry &) const = default;
 };
 
 // "_days" as stored: seven 0/1 digits, Monday first. Anything else (a
@@ -85,6 +86,8 @@ public:
     void setPrayerCallOn(int flag);
 
     const std::array<AlarmEntry, kAlarmSlots> &alarms() const { return m_alarms; }
+    // Counts the alarms' changes, so that what is built from them can tell it is stale.
+    int alarmsRevision() const { return m_alarmsRevision; }
     // Writes the slot's time key, then its file key, then its days, once and
     // name; the entry's key name is the slot's own whatever `alarm` says.
     void setAlarm(int slotIndex, const AlarmEntry &alarm);
@@ -137,6 +140,7 @@ private:
     ProfileStore &m_store;
     int m_interval = 0;
     std::array<AlarmEntry, kAlarmSlots> m_alarms;
+    int m_alarmsRevision = 0;
     int m_isEnglish = 0;
     int m_prayerCallOn = 1;
     PrayerAlerts m_prayerAlerts{};

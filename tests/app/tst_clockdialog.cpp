@@ -378,7 +378,8 @@ private slots:
         QCOMPARE(control<QLineEdit>("alarmNameEdit")->text(), QString("Run"));
     }
 
-    // The window and the tip tell the next alarm (each line of the tip cut at the tray's limit), and
+    // The window and the tip tell the next alarm (each line of the tip cut at the tray's limit) and
+    // forget it the second after it is cleared, and
     // every caption of the form fits its control, the sleep timer's fields shown too.
     void nextAlarmAndCaptionsFit()
     {
@@ -392,6 +393,12 @@ private slots:
         QCOMPARE(label->toolTip(), line);
         QVERIFY(label->text().endsWith(u'…') && line.startsWith(label->text().chopped(1)));
         QCOMPARE(dialog.tray().tip(), "Chimewise 09:15:00\n" + line.left(ClockTray::kMaxTipLineLength));
+        // Cleared within the same minute: the next second's tip and window know.
+        dialog.onCommand(Command::ClearAllAlarms);
+        m_clock->time.advance(1);
+        dialog.schedule().tick();
+        QCOMPARE(dialog.tray().tip(), QString("Chimewise 09:15:01"));
+        QCOMPARE(label->toolTip(), QString());
 
         control<QCheckBox>("sleepTimerCheck")->click();
         QStringList cut;

@@ -9,7 +9,7 @@ namespace {
 
 void prayer_year(benchmark::State &state)
 {
-    PrayerYearSpec dhaka{dhaka2026()};
+    PrayerYearPlan dhaka{dhaka2026()};
     dhaka.zone = QTimeZone("Asia/Dhaka");
     for (auto _ : state) {
         const StoredYear year = computeStoredYear(dhaka);

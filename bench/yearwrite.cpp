@@ -26,7 +26,7 @@ void year_write(benchmark::State &state)
 {
     const BenchFolder folder;
     const PrayerStore store(folder.source());
-    const StoredYear year = computeStoredYear(PrayerYearSpec{dhaka2026()});
+    const StoredYear year = computeStoredYear(PrayerYearPlan{dhaka2026()});
     for (auto _ : state) {
         state.PauseTiming();
         std::unique_ptr<DbSession> session = freshDatabase(folder.source());
@@ -42,7 +42,7 @@ void year_write(benchmark::State &state)
 void year_write_sqlite(benchmark::State &state)
 {
     const BenchFolder folder;
-    const StoredYear year = computeStoredYear(PrayerYearSpec{dhaka2026()});
+    const StoredYear year = computeStoredYear(PrayerYearPlan{dhaka2026()});
     for (auto _ : state) {
         state.PauseTiming();
         freshDatabase(folder.source()); // made and closed again: same tables, same journal

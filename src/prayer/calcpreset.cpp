@@ -32,15 +32,15 @@ const CalcPreset &presetByKey(const QString &key)
     return presets.back();
 }
 
-void applyPreset(const CalcPreset &preset, PrayerYearSpec &spec)
+void applyPreset(const CalcPreset &preset, PrayerYearPlan &plan)
 {
     if (preset.isCustom())
         return;
-    spec.params.fajrMethod = FajrMethod::ByAngle;
-    spec.params.fajrAngle = preset.fajrAngle;
-    spec.params.ishaAngle = preset.ishaAngle;
-    spec.params.magrebAngle = preset.magrebAngle;
-    spec.ishaMinutes = preset.ishaMinutes;
+    plan.params.fajrMethod = FajrMethod::ByAngle;
+    plan.params.fajrAngle = preset.fajrAngle;
+    plan.params.ishaAngle = preset.ishaAngle;
+    plan.params.magrebAngle = preset.magrebAngle;
+    plan.ishaMinutes = preset.ishaMinutes;
     for (int i = 0; i < 5; ++i)
-        spec.minutes[i] += preset.minutes[i];
+        plan.minutes[i] += preset.minutes[i];
 }

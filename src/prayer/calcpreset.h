@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct PrayerYearSpec;
+struct PrayerYearPlan;
 
 #include <array>
 #include <vector>
@@ -29,6 +29,6 @@ const std::vector<CalcPreset> &calcPresets();
 // The preset of that key; "Custom" for a key it does not know (an old city).
 const CalcPreset &presetByKey(const QString &key);
 
-// Sets the spec's angles, Isha interval and minutes to the preset's (adding
-// the minutes to those already there); "Custom" leaves the spec as it is.
-void applyPreset(const CalcPreset &preset, PrayerYearSpec &spec);
+// Sets the plan's angles, Isha interval and minutes to the preset's (adding
+// the minutes to those already there); "Custom" leaves the plan as it is.
+void applyPreset(const CalcPreset &preset, PrayerYearPlan &plan);

@@ -180,7 +180,7 @@ bool CityInfoDialog::generatePrayerYear()
         return false;
     }
     const int year = currentYear();
-    const StoredYear stored = computeStoredYear(toYearSpec(m_settings, year));
+    const StoredYear stored = computeStoredYear(toYearPlan(m_settings, year));
     if (!confirmGeneration(year, int(stored.days.size())))
         return false;
     if (!saveCity())

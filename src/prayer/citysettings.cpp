@@ -72,15 +72,15 @@ double standardHours(const CitySettings &settings, int year)
     return zone.standardTimeOffset(QDateTime(QDate(year, 1, 1), QTime(12, 0), Qt::UTC)) / 3600.0;
 }
 
-PrayerYearSpec toYearSpec(const CitySettings &settings, int year)
+PrayerYearPlan toYearPlan(const CitySettings &settings, int year)
 {
-    PrayerYearSpec spec;
-    spec.params = toCalcParams(settings, year);
-    spec.zone = zoneOf(settings);
-    spec.highLatitude = HighLatitudeRule(std::clamp(settings.highLatitude, 0, 3));
-    spec.minutes = settings.offsets;
-    applyPreset(presetByKey(settings.preset), spec);
-    return spec;
+    PrayerYearPlan plan;
+    plan.params = toCalcParams(settings, year);
+    plan.zone = zoneOf(settings);
+    plan.highLatitude = HighLatitudeRule(std::clamp(settings.highLatitude, 0, 3));
+    plan.minutes = settings.offsets;
+    applyPreset(presetByKey(settings.preset), plan);
+    return plan;
 }
 
 QString gmtText(double hours)

@@ -44,7 +44,7 @@ double shadowFactor(const CitySettings &settings);
 bool timeZoneAllowed(double hours);
 // The zone's standard offset when the city has a zone, else its own offset.
 double standardHours(const CitySettings &settings, int year);
-PrayerYearSpec toYearSpec(const CitySettings &settings, int year);
+PrayerYearPlan toYearPlan(const CitySettings &settings, int year);
 
 // "GMT+6", "GMT+5:45", "GMT-3:30".
 QString gmtText(double hours);

@@ -55,22 +55,22 @@ void boundByInterval(DayHours &day, double interval)
         isha = magreb + interval;
 }
 
-TwilightAngles twilightAngles(const PrayerYearSpec &spec)
+TwilightAngles twilightAngles(const PrayerYearPlan &plan)
 {
-    const PrayerCalcParams &p = spec.params;
+    const PrayerCalcParams &p = plan.params;
     const bool byAngle = p.fajrMethod != FajrMethod::ByInterval;
-    return {byAngle ? p.fajrAngle : 0.0, p.magrebAngle, byAngle && spec.ishaMinutes <= 0 ? p.ishaAngle : 0.0};
+    return {byAngle ? p.fajrAngle : 0.0, p.magrebAngle, byAngle && plan.ishaMinutes <= 0 ? p.ishaAngle : 0.0};
 }
 
 // One day, before the zone: true when the high-latitude rule moved a time.
-bool settleDay(DayHours &day, const PrayerYearSpec &spec)
+bool settleDay(DayHours &day, const PrayerYearPlan &plan)
 {
-    if (spec.params.fajrMethod == FajrMethod::ByMaxInterval)
-        boundByInterval(day, spec.params.intervalHours);
-    const bool moved = applyHighLatitude(day, twilightAngles(spec),
-                                         effectiveRule(spec.highLatitude, spec.params.latitude));
-    if (spec.ishaMinutes > 0)
-        at(day, PrayerColumn::Isha) = at(day, PrayerColumn::Magreb) + spec.ishaMinutes / 60.0;
+    if (plan.params.fajrMethod == FajrMethod::ByMaxInterval)
+        boundByInterval(day, plan.params.intervalHours);
+    const bool moved = applyHighLatitude(day, twilightAngles(plan),
+                                         effectiveRule(plan.highLatitude, plan.params.latitude));
+    if (plan.ishaMinutes > 0)
+        at(day, PrayerColumn::Isha) = at(day, PrayerColumn::Magreb) + plan.ishaMinutes / 60.0;
     return moved;
 }
 
@@ -92,18 +92,18 @@ std::optional<double> nearestTime(const QList<DayHours> &days, int i, PrayerColu
 class ClockShift
 {
 public:
-    explicit ClockShift(const PrayerYearSpec &spec)
-        : m_spec(spec)
-        , m_summer(daylightSavingDays(spec.params.year, spec.params.daylightSaving))
+    explicit ClockShift(const PrayerYearPlan &plan)
+        : m_plan(plan)
+        , m_summer(daylightSavingDays(plan.params.year, plan.params.daylightSaving))
     {
-        if (spec.zone.isValid())
-            m_zone.emplace(spec.zone, spec.params.year);
-        m_yearStartUtc = QDateTime(QDate(spec.params.year, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+        if (plan.zone.isValid())
+            m_zone.emplace(plan.zone, plan.params.year);
+        m_yearStartUtc = QDateTime(QDate(plan.params.year, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
     }
 
     double standardHours() const
     {
-        return m_zone ? m_zone->standardOffset() / 3600.0 : m_spec.params.timeZone;
+        return m_zone ? m_zone->standardOffset() / 3600.0 : m_plan.params.timeZone;
     }
 
     double hours(int dayNumber, double standardClock) const
@@ -116,7 +116,7 @@ public:
     }
 
 private:
-    const PrayerYearSpec &m_spec;
+    const PrayerYearPlan &m_plan;
     DayRange m_summer;
     std::optional<ZoneYear> m_zone;
     qint64 m_yearStartUtc = 0; // January 1, 00:00 UTC, in seconds since 1970
@@ -175,21 +175,21 @@ int storedMinute(PrayerColumn column, int minutes, bool &moved)
 
 } // namespace
 
-StoredYear computeStoredYear(const PrayerYearSpec &spec)
+StoredYear computeStoredYear(const PrayerYearPlan &plan)
 {
-    PrayerCalcParams params = spec.params;
-    const ClockShift shift(spec);
+    PrayerCalcParams params = plan.params;
+    const ClockShift shift(plan);
     params.timeZone = shift.standardHours();
     const PrayerTimeTable table = computePrayerYear(params);
 
     StoredYear year;
     year.year = params.year;
-    year.rule = effectiveRule(spec.highLatitude, params.latitude);
+    year.rule = effectiveRule(plan.highLatitude, params.latitude);
     QList<DayHours> days;
     QList<bool> adjusted;
     for (int i = 0; i < table.dayCount; ++i) {
         days << unwrapped(table.rows[i]);
-        adjusted << settleDay(days.last(), spec);
+        adjusted << settleDay(days.last(), plan);
     }
     const QList<DayHours> computed = days;
     for (int i = 0; i < days.size(); ++i) {
@@ -207,7 +207,7 @@ StoredYear computeStoredYear(const PrayerYearSpec &spec)
     }
     QList<std::array<int, 5>> minutes;
     for (int i = 0; i < days.size(); ++i)
-        minutes << localMinutes(days[i], i + 1, shift, spec.minutes);
+        minutes << localMinutes(days[i], i + 1, shift, plan.minutes);
     for (int i = 0; i < minutes.size(); ++i) {
         bool moved = keepOrder(minutes[i], i + 1 < minutes.size() ? &minutes[i + 1] : nullptr);
         const bool ruled = adjusted[i];

@@ -9,7 +9,7 @@
 #include <array>
 
 // Everything a year of stored prayer times is computed from.
-struct PrayerYearSpec
+struct PrayerYearPlan
 {
     PrayerCalcParams params;
     // Valid: each time takes the offset the zone's rules give at its moment;
@@ -40,4 +40,4 @@ struct StoredYear
 };
 
 // The year as the city dialog stores it and chimewise-times prints it.
-StoredYear computeStoredYear(const PrayerYearSpec &spec);
+StoredYear computeStoredYear(const PrayerYearPlan &plan);

@@ -60,19 +60,19 @@ QString collect(const QStringList &arguments, QHash<QString, QString> &values)
     return {};
 }
 
-QString fillZone(const QHash<QString, QString> &values, PrayerYearSpec &spec)
+QString fillZone(const QHash<QString, QString> &values, PrayerYearPlan &plan)
 {
     if (values.contains("--zone")) {
-        spec.zone = QTimeZone(values["--zone"].toUtf8());
-        if (!spec.zone.isValid())
+        plan.zone = QTimeZone(values["--zone"].toUtf8());
+        if (!plan.zone.isValid())
             return "--zone: unknown zone; give an IANA name such as Asia/Dhaka or Europe/London";
         return {};
     }
     const auto zone = parseNumber(values["--tz"], -12, 12);
     if (!zone)
         return "--tz: expected hours from -12 to 12, e.g. 6 or 5.5";
-    spec.params.timeZone = *zone;
-    spec.params.daylightSaving = values.contains("--dst");
+    plan.params.timeZone = *zone;
+    plan.params.daylightSaving = values.contains("--dst");
     return {};
 }
 
@@ -97,7 +97,7 @@ QString fillCustomMethod(const QHash<QString, QString> &values, PrayerCalcParams
     return {};
 }
 
-QString fillMethod(const QHash<QString, QString> &values, PrayerYearSpec &spec)
+QString fillMethod(const QHash<QString, QString> &values, PrayerYearPlan &plan)
 {
     const QString key = values.value("--preset", CalcPreset::kCustomKey);
     const CalcPreset &preset = presetByKey(key);
@@ -109,9 +109,9 @@ QString fillMethod(const QHash<QString, QString> &values, PrayerYearSpec &spec)
             if (values.contains(custom))
                 return QString(custom) + ": only with --preset custom; the preset sets its own";
     }
-    if (const QString error = fillCustomMethod(values, spec.params); !error.isEmpty())
+    if (const QString error = fillCustomMethod(values, plan.params); !error.isEmpty())
         return error;
-    applyPreset(preset, spec);
+    applyPreset(preset, plan);
 
     static const QHash<QString, HighLatitudeRule> rules{{"middle", HighLatitudeRule::MiddleOfNight},
                                                         {"seventh", HighLatitudeRule::SeventhOfNight},
@@ -119,13 +119,13 @@ QString fillMethod(const QHash<QString, QString> &values, PrayerYearSpec &spec)
     if (values.contains("--high-lat")) {
         if (!rules.contains(values["--high-lat"]))
             return "--high-lat: expected middle, seventh or twilight";
-        spec.highLatitude = rules[values["--high-lat"]];
+        plan.highLatitude = rules[values["--high-lat"]];
     }
     return {};
 }
 
 // Five whole minutes, -30..30, for Fajr, Zohor, Asr, Magreb and Isha.
-QString fillOffsets(const QHash<QString, QString> &values, PrayerYearSpec &spec)
+QString fillOffsets(const QHash<QString, QString> &values, PrayerYearPlan &plan)
 {
     if (!values.contains("--offsets"))
         return {};
@@ -139,15 +139,15 @@ QString fillOffsets(const QHash<QString, QString> &values, PrayerYearSpec &spec)
         const int minutes = parts[i].trimmed().toInt(&ok);
         if (!ok || minutes < -30 || minutes > 30)
             return wrong;
-        spec.minutes[i] += minutes;
+        plan.minutes[i] += minutes;
     }
     return {};
 }
 
 QString fill(const QHash<QString, QString> &values, int currentYear, TimesRequest &request)
 {
-    PrayerYearSpec &spec = request.spec;
-    PrayerCalcParams &p = spec.params;
+    PrayerYearPlan &plan = request.plan;
+    PrayerCalcParams &p = plan.params;
     const auto latitude = parseCoordinate(values["--lat"], 90, u'N', u'S');
     if (!latitude)
         return "--lat: expected degrees 0-90, minutes 0-59 and N or S, e.g. 23:43N";
@@ -161,7 +161,7 @@ QString fill(const QHash<QString, QString> &values, int currentYear, TimesReques
     if (values.contains("--ics") && request.calendarFile.isEmpty())
         return "--ics: expected the name of the calendar file to write";
     for (const auto part : {fillZone, fillMethod, fillOffsets}) {
-        if (const QString error = part(values, spec); !error.isEmpty())
+        if (const QString error = part(values, plan); !error.isEmpty())
             return error;
     }
     const QString asr = values.value("--asr", "1");

@@ -10,7 +10,7 @@
 // What chimewise-times is asked to print.
 struct TimesRequest
 {
-    PrayerYearSpec spec;
+    PrayerYearPlan plan;
     bool clock = false; // "HH:MM" instead of minutes
     QString calendarFile; // --ics: the year as a calendar file instead of the table
 };

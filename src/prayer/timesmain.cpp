@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "chimewise-times: %s\n%s\n", qPrintable(parsed.error), kTimesUsage);
         return 2;
     }
-    const StoredYear year = computeStoredYear(parsed.request->spec);
+    const StoredYear year = computeStoredYear(parsed.request->plan);
     if (!parsed.request->calendarFile.isEmpty()) {
         const QString fault = saveCalendarFile(parsed.request->calendarFile,
                                                writeCalendar(yearEntries(year), clock.now()));

@@ -40,7 +40,7 @@ std::unique_ptr<SdlAudioLink> SdlAudioLink::open(Direction direction, SDL_AudioF
     wanted.userdata = link.get();
     const int capture = direction == Direction::Capture ? 1 : 0;
     // No changes allowed: SDL converts between this format and the hardware's.
-    link->m_device = SDL_OpenAudioDevice(nullptr, capture, &wanted, &link->m_spec, 0);
+    link->m_device = SDL_OpenAudioDevice(nullptr, capture, &wanted, &link->m_plan, 0);
     if (link->m_device == 0)
         return nullptr; // the destructor gives the subsystem back
     SDL_PauseAudioDevice(link->m_device, 0);
@@ -49,7 +49,7 @@ std::unique_ptr<SdlAudioLink> SdlAudioLink::open(Direction direction, SDL_AudioF
 
 std::chrono::milliseconds SdlAudioLink::bufferTime() const
 {
-    return std::chrono::milliseconds((m_spec.samples * 1000 + m_spec.freq - 1) / m_spec.freq);
+    return std::chrono::milliseconds((m_plan.samples * 1000 + m_plan.freq - 1) / m_plan.freq);
 }
 
 bool SdlAudioLink::lost() const

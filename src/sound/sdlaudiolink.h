@@ -37,5 +37,5 @@ private:
 
     Transfer m_transfer;
     SDL_AudioDeviceID m_device = 0;
-    SDL_AudioSpec m_spec{};
+    SDL_AudioSpec m_plan{};
 };

@@ -194,7 +194,7 @@ private:
     QList<Firing> storePrayerYear()
     {
         const auto dhaka = parseTimesArguments({"--lat", "23:43N", "--lon", "90:25E", "--tz", "6"}, 2026);
-        const StoredYear year = computeStoredYear(dhaka.request->spec);
+        const StoredYear year = computeStoredYear(dhaka.request->plan);
         const PrayerStore store(m_clock.data);
         DbSession session = store.openSession();
         const auto written = writePrayerYear(store, session, year, {});

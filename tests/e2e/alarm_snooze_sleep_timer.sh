@@ -10,13 +10,10 @@ set -u
 bin=$(realpath "$1")
 needs="dbus-daemon dbus-send /usr/bin/python3"
 source "$(dirname "$0")/desktop.sh"
-faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$faketime_lib" ] || fail "libfaketime is missing: run tools/install-deps"
+find_faketime
 export SDL_AUDIODRIVER=dummy
 
-wave "$scratch/alarm.wav" 60 160
-printf '[AnnounceInterval]\nInterval=3\nAazan_Announce=0\n[Startup]\nLoginStartOffered=1
-[Alarms]\nAlarm1=420\nAlarm1_file=%s\nAlarm1_days=1111100\nAlarm1_name=Work\n' "$scratch/alarm.wav" > "$profile"
+work_alarm_profile 1111100
 
 logind_mock "$scratch/logind.log"
 start_tray_host

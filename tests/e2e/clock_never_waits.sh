@@ -14,8 +14,7 @@ schema=$(realpath "$2")
 needs="sqlite3 /usr/bin/python3"
 source "$(dirname "$0")/desktop.sh"
 export SDL_AUDIODRIVER=disk
-faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$faketime_lib" ] || fail "libfaketime is missing: run tools/install-deps"
+find_faketime
 
 db="$XDG_DATA_HOME/Chimewise/Chimewise/KTXDB.sqlite"
 mkdir -p "$(dirname "$db")"

@@ -53,6 +53,20 @@ w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(1); w.setfra
 w.writeframes(bytes([int(sys.argv[3])]) * (8000 * int(sys.argv[2])))' "$@"
 }
 
+# The faked clock's library, for the scripts that start the clock at a chosen moment.
+find_faketime() {
+  faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+  [ -n "$faketime_lib" ] || fail "libfaketime is missing: run tools/install-deps"
+}
+
+# work_alarm_profile <days>: alarm 1, "Work", rings alarm.wav at 07:00 on the
+# days given (seven 0/1, Monday first); nothing is spoken, nothing offered.
+work_alarm_profile() {
+  wave "$scratch/alarm.wav" 60 160
+  printf '[AnnounceInterval]\nInterval=3\nAazan_Announce=0\n[Startup]\nLoginStartOffered=1
+[Alarms]\nAlarm1=420\nAlarm1_file=%s\nAlarm1_days=%s\nAlarm1_name=Work\n' "$scratch/alarm.wav" "$1" > "$profile"
+}
+
 # record <out> <log>: SDL's disk driver truncates its file at every device
 # open, so it writes into a pipe instead (SDL_DISKAUDIOFILE=/proc/self/fd/3),
 # whose reader notes when (seconds since 1970) each piece arrived.

@@ -12,8 +12,7 @@ schema=$(realpath "$2")
 needs="psql"
 source "$(dirname "$0")/desktop.sh"
 socket=${CHIMEWISE_TEST_POSTGRES:?run through CTest, which starts the PostgreSQL server}
-faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$faketime_lib" ] || fail "libfaketime is missing: run tools/install-deps"
+find_faketime
 export SDL_AUDIODRIVER=dummy
 
 database="household_$$"

@@ -6,13 +6,10 @@
 set -u
 bin=$(realpath "$1")
 source "$(dirname "$0")/desktop.sh"
-faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$faketime_lib" ] || fail "libfaketime is missing: run tools/install-deps"
+find_faketime
 export SDL_AUDIODRIVER=dummy
 
-wave "$scratch/alarm.wav" 60 160
-printf '[AnnounceInterval]\nInterval=3\nAazan_Announce=0\n[Startup]\nLoginStartOffered=1
-[Alarms]\nAlarm1=420\nAlarm1_file=%s\nAlarm1_days=1111111\nAlarm1_name=Work\n' "$scratch/alarm.wav" > "$profile"
+work_alarm_profile 1111111
 start_tray_host
 
 # The message: a visible window of the clock that is neither its icon nor its main window.

@@ -92,10 +92,10 @@ private slots:
         QCOMPARE(range.last, last);
 
         // Without a zone, every time of the summer rows moves on an hour; the days around them stay.
-        PrayerYearSpec spec{dhaka(year)};
-        const StoredYear plain = computeStoredYear(spec);
-        spec.params.daylightSaving = on;
-        const StoredYear shifted = computeStoredYear(spec);
+        PrayerYearPlan plan{dhaka(year)};
+        const StoredYear plain = computeStoredYear(plan);
+        plan.params.daylightSaving = on;
+        const StoredYear shifted = computeStoredYear(plan);
         for (int day : {1, 96, 97, 299, 300, first - 1, first, last, last + 1}) {
             if (day < 1 || day > plain.days.size())
                 continue;
@@ -166,7 +166,7 @@ private slots:
         QFETCH(PrayerCalcParams, params);
         const TimesParseResult parsed = parseTimesArguments(arguments, 2026);
         QVERIFY2(parsed.request, qPrintable(parsed.error));
-        const PrayerCalcParams &p = parsed.request->spec.params;
+        const PrayerCalcParams &p = parsed.request->plan.params;
         QVERIFY(std::fabs(p.latitude - params.latitude) < 1e-12);
         QVERIFY(std::fabs(p.longitudeWest - params.longitudeWest) < 1e-12);
         QCOMPARE(p.timeZone, params.timeZone);

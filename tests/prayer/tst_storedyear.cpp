@@ -19,15 +19,15 @@ struct Place
     QByteArray zone;
 };
 
-PrayerYearSpec specFor(const Place &place, int year, const QString &preset = CalcPreset::kCustomKey)
+PrayerYearPlan planFor(const Place &place, int year, const QString &preset = CalcPreset::kCustomKey)
 {
-    PrayerYearSpec spec;
-    spec.params.year = year;
-    spec.params.latitude = place.latitude * kDeg;
-    spec.params.longitudeWest = -place.longitudeEast * kDeg;
-    spec.zone = QTimeZone(place.zone);
-    applyPreset(presetByKey(preset), spec);
-    return spec;
+    PrayerYearPlan plan;
+    plan.params.year = year;
+    plan.params.latitude = place.latitude * kDeg;
+    plan.params.longitudeWest = -place.longitudeEast * kDeg;
+    plan.zone = QTimeZone(place.zone);
+    applyPreset(presetByKey(preset), plan);
+    return plan;
 }
 
 // Seconds east of UTC at noon of that day, by the zone's own rules.
@@ -124,7 +124,7 @@ private slots:
         QFETCH(Place, place);
         QFETCH(QString, preset);
         const CalcPreset &method = presetByKey(preset);
-        const StoredYear year = computeStoredYear(specFor(place, 2026, preset));
+        const StoredYear year = computeStoredYear(planFor(place, 2026, preset));
         const QTimeZone zone(place.zone);
         const double standard = zone.standardTimeOffset(QDateTime(QDate(2026, 1, 1), QTime(12, 0), zone)) / 3600.0;
         for (const QDate date : {QDate(2026, 1, 15), QDate(2026, 7, 15)}) {
@@ -159,8 +159,8 @@ private slots:
     {
         QFETCH(Place, place);
         QFETCH(int, wrongByTheFixedRule);
-        const PrayerYearSpec zoned = specFor(place, 2026);
-        PrayerYearSpec plain = zoned, fixedRule = zoned;
+        const PrayerYearPlan zoned = planFor(place, 2026);
+        PrayerYearPlan plain = zoned, fixedRule = zoned;
         plain.zone = fixedRule.zone = QTimeZone();
         plain.params.timeZone = fixedRule.params.timeZone =
             zoned.zone.standardTimeOffset(QDateTime(QDate(2026, 1, 1), QTime(12, 0), zoned.zone)) / 3600.0;
@@ -203,12 +203,12 @@ private slots:
         QFETCH(Place, place);
         QFETCH(HighLatitudeRule, rule);
         QFETCH(double, share);
-        PrayerYearSpec spec = specFor(place, 2026);
-        spec.highLatitude = rule;
-        const StoredYear year = computeStoredYear(spec);
+        PrayerYearPlan plan = planFor(place, 2026);
+        plan.highLatitude = rule;
+        const StoredYear year = computeStoredYear(plan);
         const int day = QDate(2026, 6, 21).dayOfYear();
-        PrayerCalcParams standard = spec.params;
-        standard.timeZone = noonOffset(spec.zone, QDate(2026, 1, 1)) / 3600.0;
+        PrayerCalcParams standard = plan.params;
+        standard.timeZone = noonOffset(plan.zone, QDate(2026, 1, 1)) / 3600.0;
         const PrayerTimeTable table = computePrayerYear(standard);
         const PrayerTimeTable::Row &sun = table.rows[day - 1];
         const double sunrise = sun[int(PrayerColumn::Sunrise)] + 1.0, sunset = sun[int(PrayerColumn::Sunset)] + 1.0;
@@ -249,9 +249,9 @@ private slots:
         QFETCH(QString, preset);
         QFETCH(HighLatitudeRule, rule);
         for (const int year : {2026, 2028}) {
-            PrayerYearSpec spec = specFor(place, year, preset);
-            spec.highLatitude = rule;
-            QCOMPARE(daysOutOfOrder(computeStoredYear(spec)), QList<int>());
+            PrayerYearPlan plan = planFor(place, year, preset);
+            plan.highLatitude = rule;
+            QCOMPARE(daysOutOfOrder(computeStoredYear(plan)), QList<int>());
         }
     }
 
@@ -262,13 +262,13 @@ private slots:
                                     "--preset", "turkey", "--high-lat", "twilight", "--offsets", "2,0,0,-1,3"};
         const TimesParseResult parsed = parseTimesArguments(arguments + QStringList{"--year", "2026"}, 2000);
         QVERIFY2(parsed.request, qPrintable(parsed.error));
-        QCOMPARE(parsed.request->spec.minutes, (std::array<int, 5>{2, 5, 4, 6, 3})); // Turkey's and the offsets
+        QCOMPARE(parsed.request->plan.minutes, (std::array<int, 5>{2, 5, 4, 6, 3})); // Turkey's and the offsets
         QProcess program;
         program.start(CHIMEWISE_TIMES, arguments + QStringList{"--year", "2026"});
         QVERIFY(program.waitForFinished());
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-                 formatTimesTable(computeStoredYear(parsed.request->spec), false));
+                 formatTimesTable(computeStoredYear(parsed.request->plan), false));
         QVERIFY(program.readAllStandardError().contains("from the twilight angle's share of the night"));
     }
 };

@@ -125,21 +125,17 @@ void RingingNotice::onNotified(QDBusPendingCallWatcher *call, const QString &wha
         return;
     }
     m_id = reply.value();
-    if (std::exchange(m_earlyStop, 0) == m_id)
+    if (std::exchange(m_earlyPress, 0) == m_id)
         emitAction(m_earlyAction);
 }
 
 // The press may come in before the answer that numbers the notification.
 void RingingNotice::onActionInvoked(uint id, const QString &action)
 {
-    if (action == kDefaultAction && m_shown && id == m_id) {
-        emit openRequested();
-        return;
-    }
-    if ((action != kStopAction && action != kSnoozeAction) || !m_shown)
+    if ((action != kDefaultAction && action != kStopAction && action != kSnoozeAction) || !m_shown)
         return;
     if (m_id == 0) {
-        m_earlyStop = id;
+        m_earlyPress = id;
         m_earlyAction = action;
     } else if (id == m_id) {
         emitAction(action);
@@ -148,7 +144,9 @@ void RingingNotice::onActionInvoked(uint id, const QString &action)
 
 void RingingNotice::emitAction(const QString &action)
 {
-    if (action == kSnoozeAction)
+    if (action == kDefaultAction)
+        emit openRequested();
+    else if (action == kSnoozeAction)
         emit snoozeRequested();
     else
         emit stopRequested();

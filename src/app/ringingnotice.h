@@ -47,6 +47,6 @@ private:
     bool m_shown = false;
     bool m_inTray = false; // the tray icon's message stands in
     uint m_id = 0; // the notification on the desktop, 0 when none
-    uint m_earlyStop = 0; // "Stop" pressed on a notification not yet numbered
-    QString m_earlyAction; // which of "Stop" and "Snooze" that was
+    uint m_earlyPress = 0; // a notification pressed before the desktop numbered it
+    QString m_earlyAction; // the press: open, "Stop" or "Snooze"
 };

@@ -8,6 +8,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -81,9 +82,58 @@ sqlite3 *sqliteConnection(const QSqlDatabase &db)
     return *static_cast<sqlite3 *const *>(handle.constData());
 }
 
-DbStatus sqliteFailure(sqlite3 *connection)
+DbStatus sqliteFailure(sqlite3 *connection, const char *what = "Unable to execute statement")
 {
-    return DbStatus::failure(QString::fromUtf8(sqlite3_errmsg(connection)) + " Unable to execute statement");
+    return DbStatus::failure(QString::fromUtf8(sqlite3_errmsg(connection)) + ' ' + what);
+}
+
+// Qt binds these as NULL too.
+bool isNullValue(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString().isNull();
+    case QMetaType::QByteArray:
+        return value.toByteArray().isNull();
+    case QMetaType::QDate:
+        return value.toDate().isNull();
+    case QMetaType::QTime:
+        return value.toTime().isNull();
+    case QMetaType::QDateTime:
+        return value.toDateTime().isNull();
+    default:
+        return value.isNull();
+    }
+}
+
+// Bound as Qt's SQLite driver binds them, so that both read the same rows.
+int bindSqlite(sqlite3_stmt *statement, int index, const QVariant &value)
+{
+    if (isNullValue(value))
+        return sqlite3_bind_null(statement, index);
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return sqlite3_bind_int64(statement, index, value.toLongLong());
+    case QMetaType::Double:
+        return sqlite3_bind_double(statement, index, value.toDouble());
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        return sqlite3_bind_blob(statement, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+    }
+    case QMetaType::QDateTime:
+        return bindSqlite(statement, index, value.toDateTime().toString(Qt::ISODateWithMs));
+    case QMetaType::QTime:
+        return bindSqlite(statement, index, value.toTime().toString(u"hh:mm:ss.zzz"));
+    default: {
+        const QString text = value.toString();
+        return sqlite3_bind_text16(statement, index, text.utf16(), int(text.size() * sizeof(QChar)),
+                                   SQLITE_TRANSIENT);
+    }
+    }
 }
 
 DbStatus executeSqliteRows(sqlite3 *connection, const QString &statement, int columns,
@@ -107,6 +157,17 @@ DbStatus executeSqliteRows(sqlite3 *connection, const QString &statement, int co
 }
 
 } // namespace
+
+struct DbSession::SqliteSelect
+{
+    explicit SqliteSelect(sqlite3_stmt *prepared) : statement(prepared) {}
+    ~SqliteSelect() { sqlite3_finalize(statement); }
+    SqliteSelect(const SqliteSelect &) = delete;
+    SqliteSelect &operator=(const SqliteSelect &) = delete;
+
+    sqlite3_stmt *statement;
+    bool running = false;
+};
 
 DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnectionName())
 {
@@ -139,14 +200,17 @@ DbSession::DbSession(const DataSource &source) : m_connectionName(nextConnection
             return;
         }
     }
-    if (embedded)
+    if (embedded) {
         execute("PRAGMA synchronous = NORMAL");
+        m_sqlite = sqliteConnection(database());
+    }
 }
 
 DbSession::~DbSession()
 {
     m_executed.clear(); // queries go before their connection
     m_selected.clear();
+    m_sqliteSelected.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();
@@ -198,6 +262,8 @@ DbStatus DbSession::select(const QString &statement, const QVariantList &values,
 {
     if (!m_openStatus.ok())
         return m_openStatus;
+    if (m_sqlite)
+        return noted(selectSqlite(statement, values, eachRow));
     // A reader that selects with the same statement again gets a query of its own.
     auto kept = m_selected.find(statement);
     if (kept == m_selected.end() || kept->second->isActive()) {
@@ -212,6 +278,41 @@ DbStatus DbSession::select(const QString &statement, const QVariantList &values,
     QSqlQuery &query = *kept->second;
     const DbStatus status = noted(run(query, values, eachRow));
     query.finish(); // a kept statement holds no lock between runs
+    return status;
+}
+
+DbStatus DbSession::selectSqlite(const QString &statement, const QVariantList &values,
+                                 const RowReader &eachRow)
+{
+    std::unique_ptr<SqliteSelect> own;
+    auto kept = m_sqliteSelected.find(statement);
+    // A reader that selects with the same statement again gets a statement of its own.
+    if (kept == m_sqliteSelected.end() || kept->second->running) {
+        sqlite3_stmt *prepared = nullptr;
+        if (sqlite3_prepare_v2(m_sqlite, statement.toUtf8().constData(), -1, &prepared, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(prepared);
+            return sqliteFailure(m_sqlite);
+        }
+        own = std::make_unique<SqliteSelect>(prepared);
+        if (kept == m_sqliteSelected.end())
+            kept = m_sqliteSelected.emplace(statement, std::move(own)).first;
+    }
+    SqliteSelect &select = own ? *own : *kept->second;
+    for (int i = 0; i < values.size(); ++i) {
+        if (bindSqlite(select.statement, i + 1, values[i]) != SQLITE_OK)
+            return sqliteFailure(m_sqlite);
+    }
+    select.running = true;
+    int stepped;
+    while ((stepped = sqlite3_step(select.statement)) == SQLITE_ROW) {
+        if (eachRow)
+            eachRow(DbRow(select.statement));
+    }
+    select.running = false;
+    const DbStatus status = stepped == SQLITE_DONE ? DbStatus() : sqliteFailure(m_sqlite, "Unable to fetch row");
+    // A kept statement holds no lock between runs.
+    sqlite3_reset(select.statement);
+    sqlite3_clear_bindings(select.statement);
     return status;
 }
 
@@ -251,7 +352,7 @@ DbStatus DbSession::run(QSqlQuery &query, const QVariantList &values, const RowR
         return failure(query.lastError());
     if (eachRow) {
         while (query.next())
-            eachRow(query.record());
+            eachRow(DbRow(query));
         if (query.lastError().isValid())
             return failure(query.lastError());
     }
@@ -345,7 +446,7 @@ DbStatus DbSession::addMissingColumns()
 DbResult<bool> DbSession::hasRows(const QString &statement, const QVariantList &values)
 {
     bool any = false;
-    const DbStatus status = select(statement, values, [&any](const QSqlRecord &) { any = true; });
+    const DbStatus status = select(statement, values, [&any](const DbRow &) { any = true; });
     if (!status.ok())
         return status;
     return any;

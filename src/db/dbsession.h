@@ -2,9 +2,9 @@
 
 #include "db/datasource.h"
 #include "db/dbresult.h"
+#include "db/dbrow.h"
 
 #include <QSqlDatabase>
-#include <QSqlRecord>
 #include <QVariantList>
 
 #include <functional>
@@ -12,6 +12,7 @@
 #include <unordered_map>
 
 class QSqlQuery;
+struct sqlite3;
 
 // One connection for the length of one operation, under a name of its own,
 // so that an operation begun while another is open opens its own. Closed and removed when the session ends. Statements are
@@ -21,7 +22,7 @@ class QSqlQuery;
 class DbSession
 {
 public:
-    using RowReader = std::function<void(const QSqlRecord &row)>;
+    using RowReader = std::function<void(const DbRow &row)>;
 
     explicit DbSession(const DataSource &source);
     ~DbSession();
@@ -36,7 +37,8 @@ public:
     // form, so a year of rows costs one preparation.
     DbStatus execute(const QString &statement, const QVariantList &values = {});
     // Hands each row of the result to the reader, in the order the database
-    // gives them. Its prepared form is kept for the session too.
+    // gives them. Its prepared form is kept for the session too. On the
+    // SQLite file the rows come from SQLite directly.
     DbStatus select(const QString &statement, const QVariantList &values, const RowReader &eachRow);
     // Runs the statement once for each row of whole numbers (`columns` values
     // a row, the rows one after another in `values`), prepared once;
@@ -76,6 +78,7 @@ private:
     // A select keeps a query apart from the executes' (its rows may be read
     // while another statement runs).
     DbStatus run(QSqlQuery &query, const QVariantList &values, const RowReader &eachRow);
+    DbStatus selectSqlite(const QString &statement, const QVariantList &values, const RowReader &eachRow);
     // changed, if given, receives the number of rows the statement changed.
     DbStatus executeKept(const QString &statement, const QVariantList &values, int *changed);
     // A failure inside a transaction dooms it, whatever its caller does next.
@@ -87,4 +90,7 @@ private:
     DbStatus m_transactionStatus;
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_executed;
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_selected;
+    struct SqliteSelect;
+    sqlite3 *m_sqlite = nullptr; // the SQLite file's connection, owned by Qt's driver
+    std::unordered_map<QString, std::unique_ptr<SqliteSelect>> m_sqliteSelected;
 };

@@ -35,7 +35,7 @@ const char *const ClaimReminderStatement =
 // The day's list in the text order of its lines, "hh:mm AM :: title": the
 // 12-hour hour, the minutes, AM before PM, then the title.
 const char *const DayListStatement =
-    "Select " EVENT_COLUMNS " from TOLVEX_EVENT where EvDate = ? order by "
+    "Select EvTitle, EvTime from TOLVEX_EVENT where EvDate = ? order by "
     "case when coalesce(EvTime, 0) / 60 % 12 = 0 then 12 else coalesce(EvTime, 0) / 60 % 12 end, "
     "coalesce(EvTime, 0) % 60, case when coalesce(EvTime, 0) / 720 = 1 then 1 else 0 end, EvTitle";
 const char *const DaysStatement = "Select " EVENT_COLUMNS " from TOLVEX_EVENT where EvDate >= ? and EvDate <= ?";
@@ -47,7 +47,7 @@ const char *const DeleteStatement =
 
 // A whole number stored as one is taken as it is; any other value is read
 // as text, so an empty field reads as 0.
-int number(const QSqlRecord &row, int column)
+int number(const DbRow &row, int column)
 {
     const QVariant value = row.value(column);
     const int type = value.typeId();
@@ -56,15 +56,15 @@ int number(const QSqlRecord &row, int column)
     return leadingDecimal(value.toString());
 }
 
-EventRow readRow(const QSqlRecord &row)
+EventRow readRow(const DbRow &row)
 {
     EventRow event;
-    event.date = row.value(0).toDate();
+    event.date = row.date(0);
     event.time = number(row, 1);
-    event.title = row.value(2).toString();
-    event.message = row.value(3).toString();
-    event.playFile = row.value(4).toString();
-    event.reminder = {row.value(5).toDate(), number(row, 6)};
+    event.title = row.text(2);
+    event.message = row.text(3);
+    event.playFile = row.text(4);
+    event.reminder = {row.date(5), number(row, 6)};
     event.interval = number(row, 7);
     event.howManyTimes = number(row, 8);
     return event;
@@ -87,7 +87,7 @@ DbResult<QList<EventRow>> EventStore::rows(DbSession &session, const char *state
 {
     QList<EventRow> found;
     const DbStatus status = session.select(statement, values,
-                                           [&found](const QSqlRecord &row) { found << readRow(row); });
+                                           [&found](const DbRow &row) { found << readRow(row); });
     if (!status.ok())
         return status;
     return found;
@@ -144,9 +144,15 @@ DbResult<bool> EventStore::claimReminder(DbSession &session, const EventKey &key
     return changed.value() > 0;
 }
 
-DbResult<QList<EventRow>> EventStore::eventsOn(DbSession &session, const QDate &date) const
+DbResult<QList<EventKey>> EventStore::dayList(DbSession &session, const QDate &date) const
 {
-    return rows(session, DayListStatement, {date});
+    QList<EventKey> keys;
+    const DbStatus status = session.select(DayListStatement, {date}, [&keys, &date](const DbRow &row) {
+        keys << EventKey{row.text(0), number(row, 1), date};
+    });
+    if (!status.ok())
+        return status;
+    return keys;
 }
 
 DbResult<QList<EventRow>> EventStore::eventsFromTo(DbSession &session, const QDate &first,

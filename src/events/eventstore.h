@@ -38,7 +38,8 @@ public:
     // false when another clock moved it first (or it was snoozed or deleted).
     DbResult<bool> claimReminder(DbSession &session, const EventKey &key, int minutesRead,
                                  const ReminderTime &next) const;
-    DbResult<QList<EventRow>> eventsOn(DbSession &session, const QDate &date) const;
+    // The day's events in the order of their lines in "View Events".
+    DbResult<QList<EventKey>> dayList(DbSession &session, const QDate &date) const;
     // The events from the first day to the last, both included.
     DbResult<QList<EventRow>> eventsFromTo(DbSession &session, const QDate &first, const QDate &last) const;
     // Every event, by date and time.

@@ -15,13 +15,8 @@ namespace {
 
 // What an empty day shows, so that the list is never blank.
 const QString kNoEventsItem(31, u' ');
+// An item's index in the day's keys.
 constexpr int kKeyRole = Qt::UserRole;
-
-EventKey keyOf(const QTreeWidgetItem *item)
-{
-    const QVariantList key = item->data(0, kKeyRole).toList();
-    return {key.value(0).toString(), key.value(1).toInt(), key.value(2).toDate()};
-}
 
 } // namespace
 
@@ -104,20 +99,24 @@ void EventViewDialog::refreshList()
 {
     QTreeWidget *list = m_ui->eventList;
     list->clear();
-    QList<EventRow> rows;
+    m_listed.clear();
     if (m_session) {
-        const auto found = m_store.eventsOn(*m_session, chosenDate());
+        const auto found = m_store.dayList(*m_session, chosenDate());
         if (!reportDbError(found, m_prompts))
             return;
-        rows = found.value();
+        m_listed = found.value();
     }
     const QSignalBlocker blocker(list);
-    for (const EventRow &row : std::as_const(rows)) {
-        auto *item = new QTreeWidgetItem(list, {eventListText(row.time, row.title)});
-        item->setData(0, kKeyRole, QVariantList{row.title, row.time, row.date});
+    QList<QTreeWidgetItem *> items;
+    items.reserve(m_listed.size());
+    for (int i = 0; i < m_listed.size(); ++i) {
+        auto *item = new QTreeWidgetItem({eventListText(m_listed[i].time, m_listed[i].title)});
+        item->setData(0, kKeyRole, i);
+        items << item;
     }
-    if (rows.isEmpty())
-        new QTreeWidgetItem(list, {kNoEventsItem});
+    if (items.isEmpty())
+        items << new QTreeWidgetItem({kNoEventsItem});
+    list->addTopLevelItems(items);
     list->setCurrentItem(list->topLevelItem(0));
     list->scrollToTop();
     // The details shown are those of the top item, and "De&lete" acts on it at once.
@@ -126,8 +125,9 @@ void EventViewDialog::refreshList()
 
 void EventViewDialog::showDetails(const QTreeWidgetItem *item)
 {
+    const QVariant index = item ? item->data(0, kKeyRole) : QVariant();
     const std::optional<EventKey> key =
-        item && item->data(0, kKeyRole).isValid() ? std::optional(keyOf(item)) : std::nullopt;
+        index.isValid() ? std::optional(m_listed.value(index.toInt())) : std::nullopt;
     if (key == m_shown)
         return;
     m_shown = key;

@@ -52,6 +52,7 @@ private:
     int m_monthIndex = 0; // 0 = January
     int m_yearIndex = 0;  // the year is kFirstYear + index
     int m_day = 1;
+    QList<EventKey> m_listed; // the day's events, in the list's order
     std::optional<EventKey> m_shown; // the event whose details are shown
     QString m_message;
     QString m_file;

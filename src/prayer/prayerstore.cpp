@@ -39,12 +39,12 @@ const char *const SaveCityMethodStatement =
 constexpr int kMaxOffset = 30;
 
 // Times are read as text, so an empty field reads as 0.
-PrayerDayRow readDayRow(const QSqlRecord &row)
+PrayerDayRow readDayRow(const DbRow &row)
 {
     PrayerDayRow day;
-    day.day = leadingDecimal(row.value(0).toString());
+    day.day = leadingDecimal(row.text(0));
     for (int i = 0; i < PrayerTimes::Count; ++i)
-        day.times.minutes[i] = leadingDecimal(row.value(i + 1).toString());
+        day.times.minutes[i] = leadingDecimal(row.text(i + 1));
     return day;
 }
 
@@ -61,13 +61,13 @@ int truncated(const QVariant &field)
 
 // Fields by position: the method, the daylight flag, the Asr choice and the
 // ratio are truncated; the angle counts only when the field holds a double.
-CityRecord readCity(const QSqlRecord &row)
+CityRecord readCity(const DbRow &row)
 {
     const QVariant angle = row.value(4);
     CityRecord city;
-    city.city = row.value(0).toString();
-    city.longitude = row.value(1).toString();
-    city.latitude = row.value(2).toString();
+    city.city = row.text(0);
+    city.longitude = row.text(1);
+    city.latitude = row.text(2);
     city.fajrMethod = truncated(row.value(3));
     city.fajrAngle = angle.typeId() == QMetaType::Double && !angle.isNull() ? angle.toDouble() : 0.0;
     city.interval = row.value(5).toDouble();
@@ -76,8 +76,8 @@ CityRecord readCity(const QSqlRecord &row)
     city.byRatio = truncated(row.value(8));
     city.ratioIndex = truncated(row.value(9));
     // A row of a database not yet given these columns reads as the defaults.
-    city.zoneName = row.value(10).toString().trimmed();
-    if (const QString preset = row.value(11).toString().trimmed(); !preset.isEmpty())
+    city.zoneName = row.text(10).trimmed();
+    if (const QString preset = row.text(11).trimmed(); !preset.isEmpty())
         city.preset = preset;
     city.highLatitude = truncated(row.value(12));
     for (int i = 0; i < 5; ++i)
@@ -97,7 +97,7 @@ const QStringList &PrayerStore::prayerColumns()
 DbResult<std::optional<PrayerDayRow>> PrayerStore::loadDayRow(DbSession &session, int day) const
 {
     std::optional<PrayerDayRow> found;
-    const DbStatus status = session.select(LoadDayRowStatement, {day}, [&found](const QSqlRecord &row) {
+    const DbStatus status = session.select(LoadDayRowStatement, {day}, [&found](const DbRow &row) {
         if (!found)
             found = readDayRow(row);
     });
@@ -147,7 +147,7 @@ DbResult<QList<PrayerDayRow>> PrayerStore::selectDayRange(DbSession &session, in
 {
     QList<PrayerDayRow> rows;
     const DbStatus status = session.select(SelectDayRangeStatement, {first, last},
-                                           [&rows](const QSqlRecord &row) { rows << readDayRow(row); });
+                                           [&rows](const DbRow &row) { rows << readDayRow(row); });
     if (!status.ok())
         return status;
     return rows;
@@ -190,8 +190,8 @@ DbResult<int> PrayerStore::insertMissingDays(DbSession &session, int first, int 
 DbResult<QStringList> PrayerStore::listCities(DbSession &session) const
 {
     QStringList cities;
-    const DbStatus status = session.select(ListCitiesStatement, {}, [&cities](const QSqlRecord &row) {
-        cities << row.value(0).toString();
+    const DbStatus status = session.select(ListCitiesStatement, {}, [&cities](const DbRow &row) {
+        cities << row.text(0);
     });
     if (!status.ok())
         return status;
@@ -201,7 +201,7 @@ DbResult<QStringList> PrayerStore::listCities(DbSession &session) const
 DbResult<std::optional<CityRecord>> PrayerStore::loadCity(DbSession &session, const QString &city) const
 {
     std::optional<CityRecord> found;
-    const DbStatus status = session.select(LoadCityStatement, {city}, [&found](const QSqlRecord &row) {
+    const DbStatus status = session.select(LoadCityStatement, {city}, [&found](const DbRow &row) {
         if (!found)
             found = readCity(row);
     });

@@ -6,6 +6,8 @@
 #include "support/scriptedprompts.h"
 
 #include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,7 +47,7 @@ private slots:
             QVERIFY(session.execute("INSERT INTO TOLVEX_EVENT (EvTitle) VALUES (?)", {"Dentist"}).ok());
             QVariant snoozes;
             QVERIFY(session.select("Select [EvHowManyTimes] from TOLVEX_EVENT", {},
-                                   [&](const QSqlRecord &row) { snoozes = row.value(0); }).ok());
+                                   [&](const DbRow &row) { snoozes = row.value(0); }).ok());
             QCOMPARE(snoozes, QVariant(0));
             writeThreeDays(PrayerStore(source), session, "UNIQUE constraint failed: Naamaz.Days Unable to execute statement");
         }
@@ -55,6 +57,79 @@ private slots:
 
     // Where the clock may not write (a shared or read-only folder), today's times are
     // still read, whatever journal the file keeps.
+    // On the file a session reads SQLite's rows itself: every kind of stored value reads as Qt's
+    // own query reads it, and a value bound in a select finds the rows Qt's query finds.
+    void rowsReadAsQtReadsThem_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::newRow("whole number") << QVariant(600);
+        QTest::newRow("beyond an int") << QVariant(qlonglong(1) << 40);
+        QTest::newRow("negative") << QVariant(-15);
+        QTest::newRow("real") << QVariant(18.5);
+        QTest::newRow("real written long") << QVariant(0.1 + 0.2);
+        QTest::newRow("text") << QVariant("Dentist's 'chair'");
+        QTest::newRow("Bangla text") << QVariant("ডাক্তার");
+        QTest::newRow("empty text") << QVariant("");
+        QTest::newRow("null") << QVariant();
+        QTest::newRow("date") << QVariant(QDate(2026, 12, 8));
+        QTest::newRow("date and time") << QVariant(QDateTime(QDate(2026, 12, 8), QTime(7, 30)));
+        QTest::newRow("date-like text") << QVariant("2026-13-45");
+        QTest::newRow("number then text") << QVariant("12abc");
+        QTest::newRow("bytes") << QVariant(QByteArray("\x01\x00\xff", 3));
+        QTest::newRow("true") << QVariant(true);
+    }
+
+    void rowsReadAsQtReadsThem()
+    {
+        QFETCH(QVariant, stored);
+        const DataSource source = DataSource::embeddedFile(m_dir.filePath(QString("values/%1.sqlite").arg(QTest::currentDataTag())));
+        DbSession session(source);
+        QVERIFY(session.execute("CREATE TABLE Kept (Value, Other)").ok());
+        QVERIFY(session.execute("INSERT INTO Kept (Value, Other) VALUES (?, 1)", {stored}).ok());
+
+        QSqlQuery qt(session.database());
+        QVERIFY(qt.exec("SELECT Value, Other FROM Kept") && qt.next());
+        QList<QVariant> read;
+        QVERIFY(session.select("SELECT Value, Other FROM Kept", {}, [&read](const DbRow &row) {
+            read << row.value(0) << row.text(0) << row.date(0) << row.value(2);
+        }).ok());
+        QCOMPARE(read.size(), 4);
+        QCOMPARE(read[0].typeId(), qt.value(0).typeId());
+        QCOMPARE(read[0], qt.value(0));
+        QCOMPARE(read[1].toString(), qt.value(0).toString());
+        QCOMPARE(read[1].toString().isNull(), qt.value(0).toString().isNull());
+        QCOMPARE(read[2].toDate(), qt.value(0).toDate());
+        QVERIFY(!read[3].isValid()); // beyond the statement's columns
+
+        QSqlQuery found(session.database());
+        QVERIFY(found.prepare("SELECT count(*) FROM Kept WHERE Value = ?"));
+        found.addBindValue(stored);
+        QVERIFY(found.exec() && found.next());
+        qlonglong count = -1;
+        QVERIFY(session.select("SELECT count(*) FROM Kept WHERE Value = ?", {stored},
+                               [&count](const DbRow &row) { count = row.value(0).toLongLong(); }).ok());
+        QCOMPARE(count, found.value(0).toLongLong());
+        QCOMPARE(count, stored.isNull() ? 0 : 1);
+    }
+
+    // A reader may select with the statement it is being read by; a failing statement says why.
+    void selectsNestAndFailWithTheDriversText()
+    {
+        DbSession session(DataSource::embeddedFile(m_dir.filePath("nested.sqlite")));
+        QVERIFY(session.execute("CREATE TABLE Kept (Value)").ok());
+        QVERIFY(session.execute("INSERT INTO Kept (Value) VALUES (1), (2)").ok());
+        QStringList pairs;
+        const QString statement = "SELECT Value FROM Kept WHERE Value >= ? ORDER BY Value";
+        QVERIFY(session.select(statement, {1}, [&](const DbRow &outer) {
+            session.select(statement, {outer.value(0)}, [&](const DbRow &inner) {
+                pairs << outer.text(0) + inner.text(0);
+            });
+        }).ok());
+        QCOMPARE(pairs, QStringList({"11", "12", "22"}));
+        QCOMPARE(session.select("SELECT Value FROM Missing", {}, {}).errorText(),
+                 "no such table: Missing Unable to execute statement");
+    }
+
     void readOnlyFolderIsRead()
     {
         const QString folder = m_dir.filePath("shared");

@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 #include <arpa/inet.h>
@@ -26,7 +25,7 @@ QList<int> days(DbSession &session)
 {
     QList<int> found;
     session.select("SELECT Days FROM Naamaz ORDER BY Days", {},
-                   [&found](const QSqlRecord &row) { found << row.value(0).toInt(); });
+                   [&found](const DbRow &row) { found << row.value(0).toInt(); });
     return found;
 }
 
@@ -59,13 +58,13 @@ private slots:
         QVariantList read;
         const DbStatus selected = session.select(
             "SELECT EvDate, EvRemindDate, EvHowManyTimes FROM TOLVEX_EVENT WHERE EvDate = ? AND EvTitle = ?",
-            {QDate(2026, 12, 8), "Dentist"}, [&read](const QSqlRecord &row) {
-                read << row.value("EvDate").toDate() << row.value("EvRemindDate").toDate() << row.value("evhowmanytimes").toInt();
+            {QDate(2026, 12, 8), "Dentist"}, [&read](const DbRow &row) {
+                read << row.date(0) << row.date(1) << row.value(2).toInt();
             });
         QVERIFY2(selected.ok(), qPrintable(selected.errorText()));
         QCOMPARE(read, (QVariantList{QDate(2026, 12, 8), QDate(2026, 12, 7), 0}));
         QVariant angle;
-        QVERIFY(session.select("SELECT FajrDepr, Interval FROM CITY", {}, [&angle](const QSqlRecord &row) {
+        QVERIFY(session.select("SELECT FajrDepr, Interval FROM CITY", {}, [&angle](const DbRow &row) {
             angle = row.value(0);
         }).ok());
         QCOMPARE(angle.typeId(), QMetaType::Double);

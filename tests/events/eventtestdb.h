@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <tuple>
+
 // A real event table in a temporary directory: an SQLite file, or the data
 // source "KTXDB" on one through the SQLite ODBC driver (once per test
 // program: the driver manager keeps what it first read).
@@ -34,10 +37,15 @@ public:
         QVERIFY(m_store.insert(session, row).ok());
     }
 
+    // The day's rows by time, then title.
     QList<EventRow> rows(const QDate &day) const
     {
         DbSession session = m_store.openSession();
-        return m_store.eventsOn(session, day).value();
+        QList<EventRow> found = m_store.eventsFromTo(session, day, day).value();
+        std::sort(found.begin(), found.end(), [](const EventRow &a, const EventRow &b) {
+            return std::tie(a.time, a.title) < std::tie(b.time, b.title);
+        });
+        return found;
     }
 
     // Takes the event table away, or brings it back.

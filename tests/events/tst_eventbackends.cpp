@@ -76,7 +76,7 @@ private slots:
         QVERIFY(store.insert(session, alpha).ok());
         QVERIFY(store.insert(session, eventNamed("Beta", 700, 690, 5)).ok());
         QVERIFY(!store.insert(session, alpha).ok());
-        QCOMPARE(store.eventsOn(session, kDay).value().size(), 2);
+        QCOMPARE(store.dayList(session, kDay).value().size(), 2);
         QVERIFY(store.exists(session, alpha.key()).value());
         QCOMPARE(store.dueEvents(session, kDay, 592).value(), QList{alpha});
 

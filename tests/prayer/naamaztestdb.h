@@ -65,7 +65,7 @@ public:
     {
         QList<int> days;
         session().select("SELECT Days FROM Naamaz ORDER BY Days", {},
-                         [&days](const QSqlRecord &row) { days << row.value(0).toInt(); });
+                         [&days](const DbRow &row) { days << row.value(0).toInt(); });
         return days;
     }
 

@@ -1453,6 +1453,10 @@ Do you want to update the previoud one?</source>
         <source>The help browser is not installed, so the help opens in your web browser. To read it in Chimewise, install the package chimewise-browser (sudo apt install chimewise-browser).</source>
         <translation>সাহায্যের ব্রাউজারটি ইনস্টল করা নেই, তাই সাহায্য আপনার ওয়েব ব্রাউজারে খুলছে। Chimewise-এর ভেতরেই পড়তে chimewise-browser প্যাকেজটি ইনস্টল করুন (sudo apt install chimewise-browser)।</translation>
     </message>
+    <message>
+        <source>The help browser (%1) stopped or could not start, so the page opens in your web browser. If this happens again, reinstall the package chimewise-browser (sudo apt install --reinstall chimewise-browser).</source>
+        <translation>সাহায্যের ব্রাউজারটি (%1) বন্ধ হয়ে গেছে বা চালু হতে পারেনি, তাই পাতাটি আপনার ওয়েব ব্রাউজারে খুলছে। আবার এমন হলে chimewise-browser প্যাকেজটি আবার ইনস্টল করুন (sudo apt install --reinstall chimewise-browser)।</translation>
+    </message>
 </context>
 <context>
     <name>LoginStart</name>

@@ -155,7 +155,7 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     m_warning = new ShutdownWarning(*m_sleepTimer, *m_tray, this);
     m_reminders = new EventReminders(m_data, *m_channel, m_time, m_prompts, this);
     m_browser = std::make_unique<BrowserLauncher>();
-    m_links = std::make_unique<LinkOpener>(services.shell, m_prompts, *m_browser, this);
+    m_links = std::make_unique<LinkOpener>(services.shell, m_prompts, *m_browser);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -4,7 +4,7 @@
 #include "app/commandline.h"
 #include "db/datasource.h"
 #include "app/desktopshellopener.h"
-#include "app/interfacetranslation.h"
+#include "core/interfacetranslation.h"
 #include "core/profilesettings.h"
 #include "core/loginstart.h"
 #include "core/profilestore.h"

@@ -24,6 +24,8 @@ public:
 
     // Opens what the address field holds: a URL or a local path.
     void openAddress();
+    // Opens address (a URL or a local path) in this window.
+    void navigate(const QString &address);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -32,7 +34,6 @@ protected:
 
 private:
     void connectPage();
-    void navigate(const QString &address);
     void onUrlChanged();
     void showCaption();
     void showStatus(const QString &text);

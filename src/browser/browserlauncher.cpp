@@ -1,86 +1,98 @@
 #include "browser/browserlauncher.h"
 
-#include "browser/browserfactory.h"
+#include "core/interfacetranslation.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QDir>
-#include <QOpenGLContext>
-
-#include <memory>
+#include <QFileInfo>
 
 #include <unistd.h>
 
-// Exported by Qt GUI without a public header: the context every OpenGL
-// context of the program shares with, which the web engine requires.
-Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
-Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
-
 namespace {
 
-// <prefix>/lib/<arch>/chimewise seen from <prefix>/bin; set by the build.
-QString installedPluginDirectory()
-{
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + '/' + CHIMEWISE_PLUGIN_DIR_FROM_BIN);
-}
-
-// Run by root with its sandbox on, the web engine ends the whole program;
-// the clock must not die for a help page, so the desktop opens it instead.
+// Run by root with its sandbox on, the web engine refuses to start: the
+// desktop opens the page instead, without a message each time.
 bool engineRefusesToRun()
 {
     return ::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")
            && !qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox");
 }
 
-// The web engine expects the shared OpenGL context that Qt makes only when
-// asked before the application starts, which would load OpenGL into every
-// start of the clock; it is made here instead, before the engine loads.
-void shareOpenGlContexts()
-{
-    if (qt_gl_global_share_context())
-        return;
-    auto *context = new QOpenGLContext(qApp); // lives as long as the program
-    context->create();
-    qt_gl_set_global_share_context(context);
-}
-
 } // namespace
 
-BrowserLauncher::BrowserLauncher(const QString &pluginName)
-    : m_pluginName(pluginName)
+QString BrowserLauncher::installedProgram()
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString beside = programDir.filePath(kProgramName);
+    if (QFileInfo::exists(beside))
+        return beside;
+    // <prefix>/libexec/chimewise seen from <prefix>/bin; set by the build.
+    return QDir::cleanPath(programDir.filePath(CHIMEWISE_LIBEXEC_DIR_FROM_BIN "/") + kProgramName);
+}
+
+BrowserLauncher::BrowserLauncher(const QString &program, QObject *parent)
+    : QObject(parent)
+    , m_program(program)
 {
 }
 
-BrowserFactory *BrowserLauncher::factory()
+// The browser's window closes with the clock, which says nothing of it.
+BrowserLauncher::~BrowserLauncher()
 {
-    if (!m_tried) {
-        m_tried = true;
-        if (engineRefusesToRun()) {
-            qWarning("The browser is not opened for root without QTWEBENGINE_DISABLE_SANDBOX=1.");
-            return nullptr;
-        }
-        QCoreApplication::addLibraryPath(installedPluginDirectory());
-        m_loader.setFileName(m_pluginName); // empty when no library path has it
-        m_missing = m_loader.fileName().isEmpty();
-        if (!m_missing)
-            shareOpenGlContexts();
-        if (!m_loader.load())
-            qWarning("The browser cannot be loaded: %s", qPrintable(m_loader.errorString()));
+    if (m_process) {
+        m_process->disconnect(this);
+        m_process->kill();
+        m_process->waitForFinished(); // a killed process, gone at once
     }
-    return m_loader.isLoaded() ? qobject_cast<BrowserFactory *>(m_loader.instance()) : nullptr;
 }
 
-bool BrowserLauncher::isMissing()
+bool BrowserLauncher::isMissing() const
 {
-    factory();
-    return m_missing;
+    return !QFileInfo::exists(m_program);
 }
 
-int BrowserLauncher::run(const QString &address, const QString &home, QWidget *parent)
+bool BrowserLauncher::show(const QString &address, const QString &home)
 {
-    BrowserFactory *browsers = factory();
-    if (!browsers)
-        return -1;
-    const std::unique_ptr<QDialog> dialog(browsers->createBrowser(address, home, parent));
-    return dialog->exec();
+    if (m_process) {
+        m_shown = address;
+        m_process->write(address.toUtf8() + '\n'); // buffered while it still starts
+        return true;
+    }
+    if (isMissing())
+        return false;
+    if (engineRefusesToRun()) {
+        qWarning("The help browser is not started for root without QTWEBENGINE_DISABLE_SANDBOX=1.");
+        return false;
+    }
+    m_shown = address;
+    m_process = new QProcess(this);
+    m_process->setProcessChannelMode(QProcess::ForwardedChannels);
+    connect(m_process, &QProcess::errorOccurred, this, &BrowserLauncher::onError);
+    connect(m_process, &QProcess::finished, this, &BrowserLauncher::onFinished);
+    m_process->start(m_program, {"--language", installedInterfaceLanguage(), "--home", home, "--listen", address});
+    return true;
+}
+
+void BrowserLauncher::onError(QProcess::ProcessError error)
+{
+    if (error != QProcess::FailedToStart)
+        return; // a crash also finishes, and a closed pipe is for finished to tell
+    qWarning("The help browser %s did not start: %s", qPrintable(m_program),
+             qPrintable(m_process->errorString()));
+    m_process->deleteLater();
+    m_process = nullptr;
+    emit failed(m_shown);
+}
+
+void BrowserLauncher::onFinished(int exitCode, QProcess::ExitStatus status)
+{
+    m_process->deleteLater();
+    m_process = nullptr;
+    if (status == QProcess::NormalExit && exitCode == 0)
+        return; // its window was closed
+    if (status == QProcess::CrashExit)
+        qWarning("The help browser %s crashed.", qPrintable(m_program));
+    else
+        qWarning("The help browser %s ended with status %d.", qPrintable(m_program), exitCode);
+    emit failed(m_shown);
 }

@@ -1,36 +1,44 @@
 #pragma once
 
-#include <QPluginLoader>
+#include <QObject>
+#include <QProcess>
 #include <QString>
 
-class BrowserFactory;
-class QWidget;
-
-// Opens browser dialogs from the browser plugin, loaded on first use only.
-class BrowserLauncher
+// Shows pages in the help browser, chimewise-browser, a program of its own:
+// the first page starts it, later ones go to the running one's window. The
+// clock never waits for it.
+class BrowserLauncher : public QObject
 {
+    Q_OBJECT
+
 public:
-    static constexpr char kPluginName[] = "chimewise-browser";
+    static constexpr char kProgramName[] = "chimewise-browser";
 
-    // The plugin is looked for in the library paths: next to the program,
-    // then in the installation's library directory.
-    explicit BrowserLauncher(const QString &pluginName = kPluginName);
+    // The program as the clock finds it: next to the clock's binary in the
+    // build tree, else in the installation's libexec/chimewise.
+    static QString installedProgram();
 
-    // Runs a browser dialog modally on address: its result, or -1 when the
-    // browser cannot be loaded.
-    int run(const QString &address, const QString &home, QWidget *parent);
+    explicit BrowserLauncher(const QString &program = installedProgram(), QObject *parent = nullptr);
+    ~BrowserLauncher() override;
 
-    // The plugin's browsers, loaded on the first call; null when they
-    // cannot be loaded.
-    BrowserFactory *factory();
+    // Shows address, starting the browser when it is not running, with home
+    // behind its Home button; false when it cannot be started at all (not
+    // installed, or refused to root) and the caller must open it otherwise.
+    bool show(const QString &address, const QString &home);
 
-    // Whether the plugin is not installed at all (the package
-    // chimewise-browser), rather than refused or broken.
-    bool isMissing();
+    // Whether the program is not installed (the package chimewise-browser).
+    bool isMissing() const;
+    QString program() const { return m_program; }
+
+signals:
+    // The browser did not start, or stopped abnormally, while showing address.
+    void failed(const QString &address);
 
 private:
-    QPluginLoader m_loader;
-    QString m_pluginName;
-    bool m_tried = false;
-    bool m_missing = false;
+    void onError(QProcess::ProcessError error);
+    void onFinished(int exitCode, QProcess::ExitStatus status);
+
+    QString m_program;
+    QProcess *m_process = nullptr; // while one runs or starts
+    QString m_shown;               // the address last handed to it
 };

@@ -20,6 +20,10 @@ const char kNoHelp[] = QT_TRANSLATE_NOOP("LinkOpener", "Can not find the HTML He
 const char kNoBrowser[] = QT_TRANSLATE_NOOP(
     "LinkOpener", "The help browser is not installed, so the help opens in your web browser. To read it in "
                   "Chimewise, install the package chimewise-browser (sudo apt install chimewise-browser).");
+const char kBrowserFailed[] = QT_TRANSLATE_NOOP(
+    "LinkOpener", "The help browser (%1) stopped or could not start, so the page opens in your web browser. If "
+                  "this happens again, reinstall the package chimewise-browser (sudo apt install --reinstall "
+                  "chimewise-browser).");
 
 bool isMailLink(const QString &url)
 {
@@ -29,13 +33,21 @@ bool isMailLink(const QString &url)
 } // namespace
 
 LinkOpener::LinkOpener(ShellOpener &shell, PromptService &prompts, BrowserLauncher &browser,
-                       QWidget *owner, QStringList shippedDirectories)
+                       QStringList shippedDirectories)
     : m_shell(shell)
     , m_prompts(prompts)
     , m_browser(browser)
-    , m_owner(owner)
     , m_shippedDirectories(std::move(shippedDirectories))
 {
+    // Queued: the message waits until the process's own signal is done.
+    m_browserFailed = QObject::connect(
+        &m_browser, &BrowserLauncher::failed, &m_browser, [this](const QString &address) { onBrowserFailed(address); },
+        Qt::QueuedConnection);
+}
+
+LinkOpener::~LinkOpener()
+{
+    QObject::disconnect(m_browserFailed);
 }
 
 LinkOpener::Page LinkOpener::locate(const QString &name) const
@@ -64,17 +76,35 @@ QString LinkOpener::homePage() const
     return "about:blank";
 }
 
+void LinkOpener::browse(const QString &address, bool isHelp)
+{
+    if (m_browser.show(address, homePage()))
+        return;
+    // Said once a session: the desktop's browser does the job meanwhile.
+    if (isHelp && m_browser.isMissing() && !std::exchange(m_toldBrowserMissing, true))
+        m_prompts.messageBox(QCoreApplication::translate("LinkOpener", kNoBrowser), kCaption,
+                             PromptService::Buttons::Ok, PromptService::Icon::Information);
+    m_shell.open(address);
+}
+
+void LinkOpener::onBrowserFailed(const QString &address)
+{
+    m_prompts.messageBox(QCoreApplication::translate("LinkOpener", kBrowserFailed).arg(m_browser.program()),
+                         kCaption, PromptService::Buttons::Ok, PromptService::Icon::Warning);
+    m_shell.open(address);
+}
+
 void LinkOpener::openLink(const QString &url)
 {
-    if (isMailLink(url) || m_browser.run(url, homePage(), m_owner) == -1)
+    if (isMailLink(url))
         m_shell.open(url);
+    else
+        browse(url, false);
 }
 
 void LinkOpener::openWebBrowser()
 {
-    const QString home = homePage();
-    if (m_browser.run(home, home, m_owner) == -1)
-        m_shell.open(home);
+    browse(homePage(), false);
 }
 
 void LinkOpener::openHelp()
@@ -85,11 +115,5 @@ void LinkOpener::openHelp()
                              PromptService::Buttons::Ok, PromptService::Icon::Warning);
         return;
     }
-    if (m_browser.run(page.path, homePage(), m_owner) != -1)
-        return;
-    // Said once a session: the desktop's browser does the job meanwhile.
-    if (m_browser.isMissing() && !std::exchange(m_toldBrowserMissing, true))
-        m_prompts.messageBox(QCoreApplication::translate("LinkOpener", kNoBrowser), kCaption,
-                             PromptService::Buttons::Ok, PromptService::Icon::Information);
-    m_shell.open(page.path);
+    browse(page.path, true);
 }

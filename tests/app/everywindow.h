@@ -85,7 +85,7 @@ struct EveryWindow
     std::optional<ProfileSettings> settings;
     EventStore events{clock.data};
     BrowserLauncher browser;
-    LinkOpener links{clock.shell, clock.prompts, browser, nullptr};
+    LinkOpener links{clock.shell, clock.prompts, browser};
     ClockSurface *form = nullptr;
     std::unique_ptr<QWidget> dialog;
     QPointer<ReminderDialog> reminder;

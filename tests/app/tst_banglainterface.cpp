@@ -1,6 +1,6 @@
 #include "app/clockmenus.h"
 #include "app/everywindow.h"
-#include "app/interfacetranslation.h"
+#include "core/interfacetranslation.h"
 #include "core/interfacelanguage.h"
 #include "core/timesource.h"
 #include "timetext/clocktext.h"

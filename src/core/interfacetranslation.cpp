@@ -1,4 +1,4 @@
-#include "app/interfacetranslation.h"
+#include "core/interfacetranslation.h"
 
 #include "core/interfacelanguage.h"
 
@@ -58,4 +58,9 @@ void installInterfaceLanguage(QCoreApplication &app, const QString &language)
     loadInto(app, QStringLiteral("chimewise_bn"), QStringLiteral(":/i18n"));
     loadInto(app, QStringLiteral("qtbase_bn"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     preferBengaliFonts();
+}
+
+QString installedInterfaceLanguage()
+{
+    return QLocale().language() == QLocale::Bengali ? InterfaceLanguage::Bangla : InterfaceLanguage::English;
 }

@@ -11,5 +11,8 @@ class QCoreApplication;
 // desktop's locale unless that speaks another language.
 void installInterfaceLanguage(QCoreApplication &app, const QString &language);
 
+// The language installInterfaceLanguage put the windows in: "bn" or "en".
+QString installedInterfaceLanguage();
+
 // The families tried for Bengali text, best first.
 inline constexpr const char *kBengaliFamilies[] = {"Lohit Bengali", "Noto Sans Bengali", "Noto Serif Bengali"};

@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>বন্ধ করুন</translation>
+        <translation>বন্ধ</translation>
     </message>
     <message>
         <source>&amp;Close</source>

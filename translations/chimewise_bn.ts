@@ -237,11 +237,11 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>বন্ধ</translation>
+        <translation>বন্ধ করুন</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>বন্ধ করুন(&amp;C)</translation>
+        <translation>বন্ধ(&amp;C)</translation>
     </message>
     <message>
         <source>Page</source>

@@ -59,21 +59,20 @@ QVariant DbRow::value(int column) const
     }
 }
 
+// Only stored text is read without a QVariant: numbers are written as Qt
+// writes them, not as SQLite does.
+bool DbRow::holdsSqliteText(int column) const
+{
+    return m_statement && column < sqlite3_column_count(m_statement)
+           && sqlite3_column_type(m_statement, column) == SQLITE_TEXT;
+}
+
 QString DbRow::text(int column) const
 {
-    if (m_query)
-        return m_query->value(column).toString();
-    // Numbers are written as Qt writes them, not as SQLite does.
-    if (column >= sqlite3_column_count(m_statement) || sqlite3_column_type(m_statement, column) != SQLITE_TEXT)
-        return value(column).toString();
-    return sqliteText(m_statement, column);
+    return holdsSqliteText(column) ? sqliteText(m_statement, column) : value(column).toString();
 }
 
 QDate DbRow::date(int column) const
 {
-    if (m_query)
-        return m_query->value(column).toDate();
-    if (column >= sqlite3_column_count(m_statement) || sqlite3_column_type(m_statement, column) != SQLITE_TEXT)
-        return value(column).toDate();
-    return sqliteDate(m_statement, column);
+    return holdsSqliteText(column) ? sqliteDate(m_statement, column) : value(column).toDate();
 }

@@ -25,6 +25,8 @@ public:
     QDate date(int column) const;
 
 private:
+    bool holdsSqliteText(int column) const;
+
     sqlite3_stmt *m_statement = nullptr;
     const QSqlQuery *m_query = nullptr;
 };

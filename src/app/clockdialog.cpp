@@ -127,7 +127,8 @@ ClockDialog::ClockDialog(const ClockServices &services, QWidget *parent)
     m_ui->setupUi(m_surface);
     fitCheckBoxTexts(m_surface);
     m_intervalButtons = m_ui->intervalButtons;
-    m_tray = new ClockTray(windowIcon(), m_menus->trayPopup(), this);
+    m_tray = new ClockTray(windowIcon(), m_menus->trayPopup(),
+                           [this] { return trayTip(TimeSource::toLocal(m_time.now())); }, this);
     m_channel = new SoundChannel(m_sound, m_time, this);
     new ChannelControls(*m_channel, m_ui->stopSoundButton, m_ui->soundPositionSlider, m_prompts, this);
     m_schedule = new ClockSchedule(m_time, m_settings, this);
@@ -209,7 +210,7 @@ void ClockDialog::onInitDialog()
     m_schedule->start();
 
     updateMenuChecks();
-    m_tray->add(m_titleBase);
+    m_tray->add();
     // With nowhere to hide, the window is the clock.
     if (ClockTray::available())
         hide();
@@ -272,19 +273,13 @@ void ClockDialog::connectRinging()
     connect(m_alarmRinger, &AlarmRinger::slotFreed, m_alarms, &AlarmPanel::onSlotFreed);
 }
 
-// The dialog shows the time each second and follows the sound and the face
-// once its checks are done; the rest of the schedule's work goes to its owners.
+// The dialog shows the time each second and, while it is shown, follows the
+// sound and the face once the checks are done; the rest of the schedule's
+// work goes to its owners.
 void ClockDialog::connectSchedule()
 {
     m_schedule->setPrayerDays([this](const QDate &day) { return m_prayers->timesOn(day); });
     connect(m_schedule, &ClockSchedule::timeShown, this, &ClockDialog::showTime);
-    connect(m_schedule, &ClockSchedule::tickEnded, this, [this](const LocalTime &now) {
-        if (!isVisible())
-            return;
-        if (m_channel->active())
-            m_channel->trackChannelPosition();
-        m_clockFace->showTime(now);
-    });
     connectScheduledWork(*m_schedule, {m_sound, m_voice, *m_channel, *m_prayers, *m_alarmRinger, *m_reminders,
                                        *m_sleepTimer, *m_warning, *m_power, *m_notice},
                          this);
@@ -413,21 +408,31 @@ void ClockDialog::writeControls()
     }
 }
 
+const MinuteGlance::Lines &ClockDialog::glanceAt(const LocalTime &now)
+{
+    return m_glance.at(now, m_schedule->prayerRows(), m_settings.hijriAdjustment(), m_settings.alarms(),
+                       m_settings.alarmsRevision(), m_schedule->snoozed());
+}
+
+QString ClockDialog::trayTip(const LocalTime &now)
+{
+    const MinuteGlance::Lines &glance = glanceAt(now);
+    QStringList tip{formatTitleText(m_titleBase, now.hour, now.minute, now.second)};
+    if (!glance.prayerTip.isEmpty())
+        tip << glance.prayerTip;
+    return (tip << glance.alarmTip).join(u'\n');
+}
+
 // Hidden, only the tray's tip shows the time: the window's title, status
 // line and face would cost every second for nobody, and are brought up to
 // date when it is shown.
 void ClockDialog::showTime(const LocalTime &now)
 {
-    const MinuteGlance::Lines &glance = m_glance.at(now, m_schedule->prayerRows(), m_settings.hijriAdjustment(),
-                                                    m_settings.alarms(), m_settings.alarmsRevision(),
-                                                    m_schedule->snoozed());
-    const QString title = formatTitleText(m_titleBase, now.hour, now.minute, now.second);
-    QStringList tip{title};
-    if (!glance.prayerTip.isEmpty())
-        tip << glance.prayerTip;
-    m_tray->setTip((tip << glance.alarmTip).join(u'\n'));
+    m_tray->tipChanged();
     if (!isVisible())
         return;
+    const MinuteGlance::Lines &glance = glanceAt(now);
+    m_windowTitle.set(*this, formatTitleText(m_titleBase, now.hour, now.minute, now.second));
     readControls();
     m_statusLine = formatDateTimeLine(now);
     m_credit1 = tr(kCreditIdea); // whatever was typed there goes within a second
@@ -435,7 +440,6 @@ void ClockDialog::showTime(const LocalTime &now)
     writeControls();
     m_prayerLine->setText(glance.prayerWindow);
     m_prayerLine->setVisible(!glance.prayerWindow.isEmpty());
-    setWindowTitle(title);
     QLabel *nextLabel = m_ui->nextAlarmLabel;
     if (nextLabel->toolTip() != glance.nextAlarm) {
         nextLabel->setText(nextLabel->fontMetrics().elidedText(glance.nextAlarm, Qt::ElideRight, nextLabel->width()));
@@ -448,6 +452,21 @@ void ClockDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     const LocalTime now = TimeSource::toLocal(m_time.now());
     showTime(now);
+    m_clockFace->showTime(now);
+    if (!m_followingTicks)
+        m_followingTicks = connect(m_schedule, &ClockSchedule::tickEnded, this, &ClockDialog::followTick);
+}
+
+void ClockDialog::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    disconnect(m_followingTicks);
+}
+
+void ClockDialog::followTick(const LocalTime &now)
+{
+    if (m_channel->active())
+        m_channel->trackChannelPosition();
     m_clockFace->showTime(now);
 }
 
@@ -577,7 +596,7 @@ void ClockDialog::accept()
 void ClockDialog::reject()
 {
     hideWindow();
-    m_tray->add(m_titleBase);
+    m_tray->add();
 }
 
 void ClockDialog::closeEvent(QCloseEvent *event)

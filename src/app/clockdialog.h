@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/minuteglance.h"
+#include "app/quietwindowtitle.h"
 #include "core/profilesettings.h"
 #include "prayer/prayerstore.h"
 #include "voice/voicetables.h"
@@ -88,6 +89,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void onInitDialog();
@@ -96,6 +98,9 @@ private:
     void connectSchedule();
     void focusChosenInterval();
     void showTime(const LocalTime &now);
+    void followTick(const LocalTime &now);
+    const MinuteGlance::Lines &glanceAt(const LocalTime &now);
+    QString trayTip(const LocalTime &now);
     void onPrayerCallSetting();
     // Opens a prayer dialog modally, then reloads the day's times.
     template <typename Dialog>
@@ -149,6 +154,8 @@ private:
 
     QString m_titleBase;
     QLabel *m_prayerLine = nullptr; // today's prayers under the surface
+    QuietWindowTitle m_windowTitle;
+    QMetaObject::Connection m_followingTicks; // while the window is shown
     MinuteGlance m_glance;          // its lines and the alarms', built once a minute
 
     // Exchanged with the controls, both ways, every second.

@@ -3,6 +3,7 @@
 #include "app/statusnotifieritem.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QSystemTrayIcon>
@@ -42,7 +43,7 @@ qsizetype longestLine(QStringView text)
 
 } // namespace
 
-ClockTray::ClockTray(const QIcon &icon, QMenu *popup, QObject *parent)
+ClockTray::ClockTray(const QIcon &icon, QMenu *popup, std::function<QString()> tipNow, QObject *parent)
     : QObject(parent)
     , m_icon(new QSystemTrayIcon(icon, this))
     , m_item(new StatusNotifierItem(icon, popup, this))
@@ -52,7 +53,10 @@ ClockTray::ClockTray(const QIcon &icon, QMenu *popup, QObject *parent)
     , m_stopAction(new QAction(tr("Stop sound"), this))
     , m_snoozeAction(new QAction(this))
     , m_stopSeparator(new QAction(this))
+    , m_tipNow(std::move(tipNow))
 {
+    // Qt's X11 icon hands its tooltip request to the icon before it shows the tip.
+    m_icon->installEventFilter(this);
     // The popup opens on a right click by itself.
     m_icon->setContextMenu(popup);
     m_stopSeparator->setSeparator(true);
@@ -78,11 +82,10 @@ bool ClockTray::available()
     return StatusNotifierItem::watcherPresent() || QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void ClockTray::add(const QString &tip)
+void ClockTray::add()
 {
     if (m_present)
         return;
-    setTip(tip);
     m_present = true;
     showInHost();
 }
@@ -95,7 +98,7 @@ void ClockTray::showInHost()
         showTipInItem();
         m_item->show();
     } else {
-        m_icon->setToolTip(m_tip);
+        m_icon->setToolTip(tip());
         m_icon->show();
     }
 }
@@ -107,28 +110,25 @@ void ClockTray::remove()
     m_item->hide();
 }
 
-void ClockTray::setTip(const QString &tip)
+void ClockTray::tipChanged()
 {
-    m_tip = tip;
-    if (longestLine(tip) > kMaxTipLineLength) {
-        QStringList lines = tip.split(u'\n');
-        for (QString &line : lines)
-            line.truncate(kMaxTipLineLength);
-        m_tip = lines.join(u'\n');
-    }
-    // Only the kind of icon in use is kept up to date; the other gets the
-    // tip when it is shown.
     if (m_item->isShown())
         showTipInItem();
-    else
-        m_icon->setToolTip(m_tip);
+}
+
+bool ClockTray::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_icon && event->type() == QEvent::ToolTip)
+        m_icon->setToolTip(tip());
+    return QObject::eventFilter(watched, event);
 }
 
 void ClockTray::showTipInItem()
 {
     // The item's tip has a title line and the lines under it.
-    const qsizetype end = m_tip.indexOf(u'\n');
-    m_item->setToolTip(m_tip.left(end), end < 0 ? QString() : m_tip.mid(end + 1));
+    const QString lines = tip();
+    const qsizetype end = lines.indexOf(u'\n');
+    m_item->setToolTip(lines.left(end), end < 0 ? QString() : lines.mid(end + 1));
 }
 
 bool ClockTray::isPresent() const
@@ -138,7 +138,13 @@ bool ClockTray::isPresent() const
 
 QString ClockTray::tip() const
 {
-    return m_tip;
+    const QString tip = m_tipNow();
+    if (longestLine(tip) <= kMaxTipLineLength)
+        return tip;
+    QStringList lines = tip.split(u'\n');
+    for (QString &line : lines)
+        line.truncate(kMaxTipLineLength);
+    return lines.join(u'\n');
 }
 
 QString ClockTray::status() const

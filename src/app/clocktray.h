@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QObject>
 
+#include <functional>
+
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
@@ -22,17 +24,21 @@ public:
     // take several lines of any length, but a line should stay readable.
     static constexpr int kMaxTipLineLength = 127;
 
-    ClockTray(const QIcon &icon, QMenu *popup, QObject *parent = nullptr);
+    // tipNow composes the tip as it is at that moment, lines apart by '\n'.
+    ClockTray(const QIcon &icon, QMenu *popup, std::function<QString()> tipNow, QObject *parent = nullptr);
 
     // Whether the desktop has a notification area to hide into.
     static bool available();
 
-    void add(const QString &tip); // adding an icon that is present changes nothing
+    void add(); // adding an icon that is present changes nothing
     void remove();
-    void setTip(const QString &tip); // lines apart by '\n'
+    // The time in the tip moved on. A StatusNotifierItem's panel is told at
+    // once; Qt's icon composes its tip only when it is about to show it, so
+    // a hidden clock does no work each second for a tip nobody looks at.
+    void tipChanged();
 
     bool isPresent() const;
-    QString tip() const;
+    QString tip() const; // as it is now, each line cut to kMaxTipLineLength
 
     // snoozeCaption: the popup offers "Snooze 5 min" under "Stop sound"; empty: not.
     void showRinging(const QString &snoozeCaption = QString());
@@ -49,6 +55,9 @@ signals:
     void stopRequested();
     void snoozeRequested();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showInHost();
     void showTipInItem();
@@ -61,6 +70,6 @@ private:
     QAction *m_stopAction;
     QAction *m_snoozeAction;
     QAction *m_stopSeparator;
-    QString m_tip;
+    std::function<QString()> m_tipNow;
     bool m_present = false;
 };

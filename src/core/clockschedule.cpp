@@ -3,6 +3,8 @@
 #include "core/duerules.h"
 #include "core/profilesettings.h"
 
+#include <QTimerEvent>
+
 #include <algorithm>
 
 namespace {
@@ -21,30 +23,46 @@ ClockSchedule::ClockSchedule(TimeSource &time, const ProfileSettings &settings, 
     , m_lastTickCalendar(time.now())
     , m_lastTickMonotonicMs(time.monotonicMs())
 {
-    m_timer.setObjectName("secondTimer");
-    m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &ClockSchedule::tick);
 }
 
 void ClockSchedule::start()
 {
     reloadPrayerTimes();
-    armForNextSecond();
+    keepOnTheSecond(m_time.nowMs());
 }
 
-// Armed afresh from the time source at every tick, the timer never drifts
-// from the whole second, however long a tick takes or however late it ran.
-void ClockSchedule::armForNextSecond()
+// The timer repeats each second from just after a whole second. Every tick
+// holds it against the time source and arms it afresh when it is off, after
+// the clock was set, the machine slept or a tick ran late: it never drifts
+// from the whole second, however long a tick takes.
+void ClockSchedule::keepOnTheSecond(qint64 nowMs)
 {
-    const qint64 intoSecond = m_time.nowMs() % 1000;
-    m_timer.start(int(1000 - intoSecond + kPastTheSecondMs));
+    const qint64 intoSecond = nowMs % 1000;
+    if (intoSecond < kPastTheSecondMs || intoSecond > kPastTheSecondMs + kPhaseToleranceMs)
+        arm(int(1000 - intoSecond + kPastTheSecondMs));
+    else if (m_intervalMs != 1000)
+        arm(1000);
+}
+
+void ClockSchedule::arm(int intervalMs)
+{
+    m_intervalMs = intervalMs;
+    m_timer.start(intervalMs, Qt::PreciseTimer, this);
+}
+
+void ClockSchedule::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_timer.timerId())
+        tick();
+    else
+        QObject::timerEvent(event);
 }
 
 void ClockSchedule::tick()
 {
-    armForNextSecond();
-    const qint64 now = m_time.now();
+    const qint64 nowMs = m_time.nowMs();
+    keepOnTheSecond(nowMs);
+    const qint64 now = nowMs / 1000;
     const qint64 monotonic = m_time.monotonicMs();
     if ((now - m_lastTickCalendar) * 1000 - (monotonic - m_lastTickMonotonicMs) > kSleptMs)
         m_slept = true;
@@ -53,7 +71,7 @@ void ClockSchedule::tick()
 
     const LocalTime local = TimeSource::toLocal(now);
     emit timeShown(local);
-    runOwed();
+    runOwed(now, local);
     emit tickEnded(local);
 }
 
@@ -61,19 +79,20 @@ void ClockSchedule::resume()
 {
     m_held = false;
     // Inside a run the loop under way goes on by itself.
-    if (!m_running)
-        runOwed();
+    if (!m_running) {
+        const qint64 now = m_time.now();
+        runOwed(now, TimeSource::toLocal(now));
+    }
 }
 
-void ClockSchedule::runOwed()
+void ClockSchedule::runOwed(qint64 now, const LocalTime &localNow)
 {
     if (m_running)
         return;
     m_running = true;
-    const qint64 now = m_time.now();
     while (!m_held) {
         if (!m_second) {
-            m_second = m_catchUp.takeNext(now);
+            m_second = m_catchUp.takeNext(now, localNow);
             if (!m_second)
                 break;
             m_nextCheck = 0;

@@ -9,7 +9,7 @@
 #include <QDate>
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
+#include <QBasicTimer>
 
 #include <functional>
 #include <optional>
@@ -50,6 +50,10 @@ public:
     // A tick is due this long after its whole second: a timer that fired the
     // least bit early would otherwise find the second before still running.
     static constexpr int kPastTheSecondMs = 2;
+    // A tick this much later than that still keeps the timer as it runs.
+    static constexpr int kPhaseToleranceMs = 5;
+    // What the repeating timer waits between two ticks; 0 before start().
+    int intervalMs() const { return m_intervalMs; }
 
     void setPrayerDays(PrayerDays days);
     // The times of the day of the newest second checked, and of the days either side.
@@ -95,11 +99,15 @@ signals:
     // In the order it came due; `slept`: the machine was suspended.
     void missedWhileAway(const QStringList &what, bool slept);
 
+protected:
+    void timerEvent(QTimerEvent *event) override;
+
 private:
     using Check = void (ClockSchedule::*)(const TickSecond &);
 
-    void armForNextSecond();
-    void runOwed();
+    void keepOnTheSecond(qint64 nowMs);
+    void arm(int intervalMs);
+    void runOwed(qint64 now, const LocalTime &localNow);
     void checkAnnouncement(const TickSecond &second);
     void checkPrayerCall(const TickSecond &second);
     void checkPrayerAlert(const TickSecond &second);
@@ -119,7 +127,8 @@ private:
 
     TimeSource &m_time;
     const ProfileSettings &m_settings;
-    QTimer m_timer{this};
+    QBasicTimer m_timer; // a timer event straight to tick(), no signal between
+    int m_intervalMs = 0;
     SecondCatchUp m_catchUp;
     std::optional<TickSecond> m_second; // the second whose checks are under way
     std::size_t m_nextCheck = 0;

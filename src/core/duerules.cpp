@@ -16,6 +16,8 @@ bool isAnnouncementDue(int intervalIndex, const LocalTime &second)
 
 int duePrayer(const PrayerRows &rows, const LocalTime &second)
 {
+    if (second.second != 0) // nothing rings but at a minute's start
+        return -1;
     // A 0 means no time: it never rings, not even at midnight.
     for (const PrayerMoment &moment : prayerMoments(rows, second.weekday)) {
         if (moment.minute >= 0 && ringsAt(moment.minute, second.secondOfDay()))
@@ -44,6 +46,8 @@ bool ringsOnWeekday(int days, int weekday)
 
 int dueAlarm(const AlarmSlots &alarms, const LocalTime &second)
 {
+    if (second.second != 0)
+        return -1;
     for (int i = 0; i < kAlarmSlots; ++i) {
         if (ringsAt(alarms[i].time, second.secondOfDay()) && ringsOnWeekday(alarms[i].days, second.weekday))
             return i;

@@ -15,7 +15,7 @@ TickSecond SecondCatchUp::owed(qint64 calendar, const LocalTime &local, qint64 n
     return {calendar, local, timeliness};
 }
 
-std::optional<TickSecond> SecondCatchUp::takeNext(qint64 now)
+std::optional<TickSecond> SecondCatchUp::takeNext(qint64 now, const LocalTime &localNow)
 {
     if (m_skippedNext <= m_skippedLast)
         return owed(m_lastCalendar, LocalTime::fromWallSecond(m_skippedNext++), now);
@@ -30,7 +30,7 @@ std::optional<TickSecond> SecondCatchUp::takeNext(qint64 now)
             followsTheLast = false;
         }
         m_lastCalendar = calendar;
-        const LocalTime local = TimeSource::toLocal(calendar);
+        const LocalTime local = calendar == now ? localNow : TimeSource::toLocal(calendar);
         const qint64 wall = local.wallSecond();
         if (wall <= m_newestWall) {
             if (m_newestWall - wall <= kMaxWallJumpSeconds)
@@ -42,7 +42,7 @@ std::optional<TickSecond> SecondCatchUp::takeNext(qint64 now)
             m_skippedNext = m_newestWall + 1;
             m_skippedLast = wall;
             m_newestWall = wall;
-            return takeNext(now);
+            return takeNext(now, localNow);
         }
         m_newestWall = wall;
         return owed(calendar, local, now);

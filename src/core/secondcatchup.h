@@ -53,7 +53,8 @@ public:
 
     // The next owed second up to now, marked as checked before the caller
     // runs its checks; nothing once every second up to now has been taken.
-    std::optional<TickSecond> takeNext(qint64 now);
+    // localNow is now on the local clock, which the caller has at hand.
+    std::optional<TickSecond> takeNext(qint64 now, const LocalTime &localNow);
 
 private:
     TickSecond owed(qint64 calendar, const LocalTime &local, qint64 now) const;

@@ -22,6 +22,19 @@ LocalTime TimeSource::toLocal(qint64 calendarSeconds)
     return local;
 }
 
+// Gregorian years run in eras of 400 years (146097 days); counted from
+// 1 March, the leap day ends the year.
+qint64 LocalTime::julianDay() const
+{
+    constexpr qint64 kJulianDayOfMarch1st0000 = 1721120;
+    const int y = month <= 2 ? year - 1 : year;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yearOfEra = y - era * 400;
+    const int dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return kJulianDayOfMarch1st0000 + qint64(era) * 146097 + dayOfEra;
+}
+
 LocalTime LocalTime::fromWallSecond(qint64 wall)
 {
     const qint64 day = wall / 86400; // Julian days: positive for every date the clock meets

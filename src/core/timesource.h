@@ -21,10 +21,13 @@ struct LocalTime
 
     // 0..86399
     int secondOfDay() const { return second + 60 * (minute + 60 * hour); }
-    QDate date() const { return QDate(year, month, day); }
+    // The Julian day of the date, reckoned without QDate: the schedule asks
+    // for it several times a second.
+    qint64 julianDay() const;
+    QDate date() const { return QDate::fromJulianDay(julianDay()); }
     // The wall clock's own count of seconds, as if every day had 86400:
     // it runs back in an autumn night and skips an hour in spring.
-    qint64 wallSecond() const { return date().toJulianDay() * 86400 + secondOfDay(); }
+    qint64 wallSecond() const { return julianDay() * 86400 + secondOfDay(); }
     static LocalTime fromWallSecond(qint64 wall);
 };
 

@@ -89,6 +89,26 @@ private slots:
                                          << QStringList{"03-08 01:59:58..03-08 03:00:00 O"};
     }
 
+    // The wall second's day is reckoned without QDate; every day of five centuries,
+    // leap days and century years among them, must be QDate's day and come back whole.
+    void wallSecondsKeepTheirDay()
+    {
+        for (QDate day(1850, 1, 1); day.year() < 2350; day = day.addDays(1)) {
+            LocalTime local;
+            local.year = day.year();
+            local.month = day.month();
+            local.day = day.day();
+            local.hour = 23;
+            local.minute = 59;
+            local.second = 59;
+            if (local.julianDay() != day.toJulianDay())
+                QFAIL(qPrintable(day.toString(Qt::ISODate)));
+            const LocalTime back = LocalTime::fromWallSecond(local.wallSecond());
+            QCOMPARE(back.date(), day);
+            QCOMPARE(back.secondOfDay(), 86399);
+        }
+    }
+
     void owedSeconds()
     {
         QFETCH(QByteArray, zone);
@@ -102,7 +122,7 @@ private slots:
         for (qsizetype step = 0; step <= steps.size(); ++step) {
             if (step > 0)
                 now += steps[step - 1];
-            while (const auto next = catchUp.takeNext(now))
+            while (const auto next = catchUp.takeNext(now, TimeSource::toLocal(now)))
                 seconds << *next;
         }
         QCOMPARE(runs(seconds), taken);

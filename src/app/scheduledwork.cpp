@@ -36,6 +36,8 @@ void connectSounds(ClockSchedule &schedule, const ScheduleOwners &o, QObject *co
                          o.notice.tell(alert);
                          o.prayers.chime(alert, second);
                      });
+    QObject::connect(&o.channel, &SoundChannel::ringingStarted, s, [s] { s->setChannelOpen(true); });
+    QObject::connect(&o.channel, &SoundChannel::ringingEnded, s, [s] { s->setChannelOpen(false); });
     QObject::connect(s, &ClockSchedule::channelCheckDue, context, [o] {
         if (o.channel.active())
             o.channel.pollChannel();

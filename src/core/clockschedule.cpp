@@ -69,7 +69,7 @@ void ClockSchedule::tick()
     m_lastTickCalendar = now;
     m_lastTickMonotonicMs = monotonic;
 
-    const LocalTime local = TimeSource::toLocal(now);
+    const LocalTime local = m_localMinute.at(now);
     emit timeShown(local);
     runOwed(now, local);
     emit tickEnded(local);
@@ -81,7 +81,7 @@ void ClockSchedule::resume()
     // Inside a run the loop under way goes on by itself.
     if (!m_running) {
         const qint64 now = m_time.now();
-        runOwed(now, TimeSource::toLocal(now));
+        runOwed(now, m_localMinute.at(now));
     }
 }
 
@@ -101,9 +101,8 @@ void ClockSchedule::runOwed(qint64 now, const LocalTime &localNow)
             m_second.reset();
             continue;
         }
-        // A copy: the check may hold, and the run go on later from the next check.
-        const TickSecond second = *m_second;
-        (this->*kChecks[m_nextCheck++])(second);
+        // Only this loop moves to the next second, and never while a check runs.
+        (this->*kChecks[m_nextCheck++])(*m_second);
     }
     m_running = false;
     if (!m_held) {
@@ -121,7 +120,7 @@ void ClockSchedule::checkAnnouncement(const TickSecond &second)
 
 void ClockSchedule::checkPrayerCall(const TickSecond &second)
 {
-    const int prayer = duePrayer(prayerRowsOn(second.local.date()), second.local);
+    const int prayer = duePrayer(prayerRowsOn(second.local), second.local);
     if (prayer >= 0)
         emit prayerCallDue(prayer, second);
 }
@@ -132,7 +131,7 @@ void ClockSchedule::checkPrayerAlert(const TickSecond &second)
 {
     if (second.missed())
         return;
-    const auto due = duePrayerAlert(prayerRowsOn(second.local.date()), m_settings.prayerAlerts(), second.local);
+    const auto due = duePrayerAlert(prayerRowsOn(second.local), m_settings.prayerAlerts(), second.local);
     if (!due)
         return;
     const qint64 left = qint64(due->minute) * 60 - second.local.secondOfDay() - (m_time.now() - second.calendar);
@@ -142,7 +141,7 @@ void ClockSchedule::checkPrayerAlert(const TickSecond &second)
 
 void ClockSchedule::checkChannel(const TickSecond &second)
 {
-    if (!second.missed())
+    if (m_channelOpen && !second.missed())
         emit channelCheckDue();
 }
 
@@ -151,6 +150,8 @@ void ClockSchedule::checkAlarms(const TickSecond &second)
     const int slot = dueAlarm(m_settings.alarms(), second.local);
     if (slot >= 0)
         emit alarmDue(slot, second);
+    if (m_snoozed.empty())
+        return;
     // Taken out before it is said: its owner may snooze it again.
     const auto due = std::stable_partition(m_snoozed.begin(), m_snoozed.end(),
                                            [&second](const SnoozedAlarm &s) { return s.dueAt > second.calendar; });
@@ -224,15 +225,16 @@ void ClockSchedule::setPrayerDays(PrayerDays days)
 
 void ClockSchedule::reloadPrayerTimes()
 {
-    m_prayerDay = QDate();
-    prayerRowsOn(TimeSource::toLocal(m_time.now()).date());
+    m_prayerDay = 0;
+    prayerRowsOn(TimeSource::toLocal(m_time.now()));
 }
 
 // A day without stored times keeps the times held before; its neighbours have none then.
-const PrayerRows &ClockSchedule::prayerRowsOn(const QDate &day)
+const PrayerRows &ClockSchedule::prayerRowsOn(const LocalTime &second)
 {
-    if (day != m_prayerDay) {
-        m_prayerDay = day;
+    if (second.dateKey() != m_prayerDay) {
+        m_prayerDay = second.dateKey();
+        const QDate day = second.date();
         if (m_prayerDays) {
             if (const std::optional<PrayerTimes> stored = m_prayerDays(day))
                 m_prayerRows.today = *stored;
@@ -241,6 +243,11 @@ const PrayerRows &ClockSchedule::prayerRowsOn(const QDate &day)
         }
     }
     return m_prayerRows;
+}
+
+void ClockSchedule::setChannelOpen(bool open)
+{
+    m_channelOpen = open;
 }
 
 void ClockSchedule::setShutdownMinute(TimeOfDay minute)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/duerules.h"
+#include "core/localminute.h"
 #include "core/minuteofday.h"
 #include "core/prayermoments.h"
 #include "core/prayertimes.h"
@@ -61,6 +62,8 @@ public:
     // Read again once the stored times have changed.
     void reloadPrayerTimes();
     void setShutdownMinute(TimeOfDay minute); // kNoTime: the sleep timer is not armed
+    // The channel's end is looked for only while a sound is on it.
+    void setChannelOpen(bool open);
 
     // Checked with the alarms each second until it has come due.
     void snooze(const SnoozedAlarm &alarm);
@@ -117,7 +120,7 @@ private:
     void checkShutdown(const TickSecond &second);
     void endMissedMinutes();
     void reportMissed();
-    const PrayerRows &prayerRowsOn(const QDate &day);
+    const PrayerRows &prayerRowsOn(const LocalTime &second);
 
     static constexpr Check kChecks[] = {
         &ClockSchedule::checkAnnouncement, &ClockSchedule::checkPrayerCall, &ClockSchedule::checkPrayerAlert,
@@ -129,6 +132,7 @@ private:
     const ProfileSettings &m_settings;
     QBasicTimer m_timer; // a timer event straight to tick(), no signal between
     int m_intervalMs = 0;
+    LocalMinute m_localMinute;
     SecondCatchUp m_catchUp;
     std::optional<TickSecond> m_second; // the second whose checks are under way
     std::size_t m_nextCheck = 0;
@@ -136,9 +140,10 @@ private:
     bool m_running = false;
 
     PrayerDays m_prayerDays;
-    QDate m_prayerDay;
+    int m_prayerDay = 0; // LocalTime::dateKey() of the rows held; 0: none
     PrayerRows m_prayerRows;
     TimeOfDay m_shutdownMinute = kNoTime;
+    bool m_channelOpen = false;
     std::vector<SnoozedAlarm> m_snoozed;
 
     std::optional<LocalTime> m_missedMinutesFrom;

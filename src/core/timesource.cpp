@@ -1,6 +1,5 @@
 #include "core/timesource.h"
 
-#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <ctime>
@@ -54,16 +53,26 @@ LocalTime LocalTime::fromWallSecond(qint64 wall)
 
 // One clock for the seconds and their fraction: time() may lag the precise
 // clock by a few milliseconds, and a tick just after a whole second must see it.
-qint64 SystemTimeSource::nowMs() const
+namespace {
+
+qint64 readMs(clockid_t clock)
 {
     timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
+    clock_gettime(clock, &now);
     return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
+} // namespace
+
+qint64 SystemTimeSource::nowMs() const
+{
+    return readMs(CLOCK_REALTIME);
+}
+
+// Linux's monotonic clock stands still while the machine is suspended.
 qint64 SystemTimeSource::monotonicMs() const
 {
-    return QDeadlineTimer::current(Qt::PreciseTimer).deadline();
+    return readMs(CLOCK_MONOTONIC);
 }
 
 void SystemTimeSource::callAfter(int milliseconds, QObject *context, std::function<void()> due)

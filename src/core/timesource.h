@@ -25,6 +25,8 @@ struct LocalTime
     // for it several times a second.
     qint64 julianDay() const;
     QDate date() const { return QDate::fromJulianDay(julianDay()); }
+    // The date as one number that orders as dates do, quicker to compare.
+    int dateKey() const { return (year * 16 + month) * 32 + day; }
     // The wall clock's own count of seconds, as if every day had 86400:
     // it runs back in an autumn night and skips an hour in spring.
     qint64 wallSecond() const { return julianDay() * 86400 + secondOfDay(); }

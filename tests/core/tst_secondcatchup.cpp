@@ -1,3 +1,4 @@
+#include "core/localminute.h"
 #include "core/secondcatchup.h"
 #include "support/scopedtimezone.h"
 
@@ -12,6 +13,12 @@ qint64 utc(const QString &moment)
     QDateTime at = QDateTime::fromString(moment, "yyyy-MM-dd hh:mm:ss");
     at.setTimeZone(QTimeZone::utc());
     return at.toSecsSinceEpoch();
+}
+
+QString text(const LocalTime &l)
+{
+    return QString::asprintf("%04d-%02d-%02d (%d, day %d) %02d:%02d:%02d", l.year, l.month, l.day, l.weekday,
+                             l.dayOfYear, l.hour, l.minute, l.second);
 }
 
 QString text(const TickSecond &s)
@@ -93,6 +100,7 @@ private slots:
     // leap days and century years among them, must be QDate's day and come back whole.
     void wallSecondsKeepTheirDay()
     {
+        int previousKey = 0;
         for (QDate day(1850, 1, 1); day.year() < 2350; day = day.addDays(1)) {
             LocalTime local;
             local.year = day.year();
@@ -101,11 +109,48 @@ private slots:
             local.hour = 23;
             local.minute = 59;
             local.second = 59;
-            if (local.julianDay() != day.toJulianDay())
+            if (local.julianDay() != day.toJulianDay() || local.dateKey() <= previousKey)
                 QFAIL(qPrintable(day.toString(Qt::ISODate)));
+            previousKey = local.dateKey();
             const LocalTime back = LocalTime::fromWallSecond(local.wallSecond());
             QCOMPARE(back.date(), day);
             QCOMPARE(back.secondOfDay(), 86399);
+        }
+    }
+
+    // Second by second through each stretch, the local time counted on
+    // within a minute is the C library's own.
+    void localMinuteFollowsTheZone_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("startUtc");
+        QTest::addColumn<QList<qint64>>("jumps"); // after each stretch of 400 s
+
+        QTest::newRow("London spring forward") << QByteArray("Europe/London") << "2026-03-29 00:55:00" << QList<qint64>{};
+        QTest::newRow("London falls back, set back") << QByteArray("Europe/London") << "2026-10-25 00:57:30"
+                                                     << QList<qint64>{-70, -3600, 3630};
+        QTest::newRow("Lord Howe's half hour") << QByteArray("Australia/Lord_Howe") << "2026-04-04 14:56:10"
+                                               << QList<qint64>{-1799, 31};
+        QTest::newRow("Kathmandu new year") << QByteArray("Asia/Kathmandu") << "2026-12-31 18:12:01"
+                                            << QList<qint64>{59, 60, -61};
+    }
+
+    void localMinuteFollowsTheZone()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, startUtc);
+        QFETCH(QList<qint64>, jumps);
+        const ScopedTimeZone pinned(zone.constData());
+        LocalMinute minute;
+        qint64 t = utc(startUtc);
+        for (qsizetype stretch = 0; stretch <= jumps.size(); ++stretch) {
+            if (stretch > 0)
+                t += jumps[stretch - 1];
+            for (const qint64 end = t + 400; t < end; ++t) {
+                const QString expected = text(TimeSource::toLocal(t));
+                if (text(minute.at(t)) != expected)
+                    QFAIL(qPrintable(QString("%1 s: %2 expected").arg(t).arg(expected)));
+            }
         }
     }
 

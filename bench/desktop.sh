@@ -18,22 +18,24 @@ cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END 
 rss_mb() { awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' /proc/"$1"/status; }
 
 # cpu_per_second <seconds> <pid> <pid>: milliseconds of CPU per second of
-# each, measured side by side in windows of 10 s; the median window of each,
-# since other work on the machine disturbs single windows.
+# each, measured side by side in windows of 5 s, and the first's CPU over the
+# second's. Each is the median over the windows, since
+# other work on the machine disturbs single windows; a window's ratio is
+# disturbed least, as both programs share whatever slowed it.
 cpu_per_second() {
-  local windows=$(($1 / 10)) w a b a0 b0
+  local windows=$(($1 / 5)) w a b a0 b0
   [ $windows -gt 0 ] || windows=1
   for ((w = 0; w < windows; w++)); do
     a0=$(cpu_ns "$2"); b0=$(cpu_ns "$3")
     sleep $(($1 / windows))
     a=$(cpu_ns "$2"); b=$(cpu_ns "$3")
     echo "$(((a - a0) / ($1 / windows))) $(((b - b0) / ($1 / windows)))"
-  done | awk '{ x[NR] = $1; y[NR] = $2 }
+  done | awk '{ x[NR] = $1; y[NR] = $2; r[NR] = $2 > 0 ? $1 / $2 : 0 }
               function median(v, n,   i, j, t) {
                 for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
                 return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
               }
-              END { printf "%.3f %.3f\n", median(x, NR) / 1e6, median(y, NR) / 1e6 }'
+              END { printf "%.3f %.3f %.3f\n", median(x, NR) / 1e6, median(y, NR) / 1e6, median(r, NR) }'
 }
 
 # bench_line <name> <figure> <unit> <budget> <peer text>: the line, and false when over.

@@ -33,7 +33,7 @@ bench_line launch_to_tray_icon "$launch" ms "$launch_budget_ms" "xclock to its w
 # measure <state>: CPU per second and memory of both over the same seconds.
 measure() {
   sleep 3
-  read -r ours theirs < <(cpu_per_second "$seconds" "$clock" "$xclock")
+  read -r ours theirs _ < <(cpu_per_second "$seconds" "$clock" "$xclock")
   bench_line "idle_cpu_$1" "$ours" "ms/s" "$(awk -v t="$theirs" -v f=$cpu_factor 'BEGIN { printf "%.3f", f * t }')" \
              "xclock -update 1 $theirs ms/s" || status=1
   bench_line "idle_rss_$1" "$(rss_mb "$clock")" MB "$rss_budget_mb" "xclock $(rss_mb "$xclock") MB" || status=1

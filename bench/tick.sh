@@ -20,6 +20,6 @@ xclock -update 1 & xclock=$!
 pids+=($xclock)
 sleep 3 # both settled
 
-read -r ours theirs < <(cpu_per_second "$seconds" "$clock" "$xclock")
+read -r ours theirs _ < <(cpu_per_second "$seconds" "$clock" "$xclock")
 budget=$(awk -v t="$theirs" 'BEGIN { printf "%.3f", 3 * t }')
 bench_line tick_shown_face "$ours" "ms/s" "$budget" "xclock -update 1 $theirs ms/s"

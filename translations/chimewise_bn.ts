@@ -728,7 +728,7 @@ Generate the times anyway?</source>
     </message>
     <message>
         <source> min</source>
-        <translation> মিনিট</translation>
+        <translation> মি.</translation>
     </message>
     <message>
         <source>Mo</source>

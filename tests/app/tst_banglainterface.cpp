@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 
 namespace {
 
@@ -77,6 +78,10 @@ QStringList captionFaults(QWidget *window)
             text = field->text();
             needed = field->fontMetrics().horizontalAdvance(text);
             room -= 8; // the frame and the text margins
+        } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
+            text = spin->prefix() + spin->locale().toString(spin->maximum()) + spin->suffix();
+            needed = spin->fontMetrics().horizontalAdvance(text);
+            room = spin->findChild<QLineEdit *>()->width() - 4; // the text margins
         } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
             text = group->title();
             needed = group->fontMetrics().horizontalAdvance(shownText(text));

@@ -51,8 +51,6 @@ LocalTime LocalTime::fromWallSecond(qint64 wall)
     return local;
 }
 
-// One clock for the seconds and their fraction: time() may lag the precise
-// clock by a few milliseconds, and a tick just after a whole second must see it.
 namespace {
 
 qint64 readMs(clockid_t clock)
@@ -64,6 +62,8 @@ qint64 readMs(clockid_t clock)
 
 } // namespace
 
+// One clock for the seconds and their fraction: time() may lag the precise
+// clock by a few milliseconds, and a tick just after a whole second must see it.
 qint64 SystemTimeSource::nowMs() const
 {
     return readMs(CLOCK_REALTIME);

@@ -279,7 +279,7 @@ void ClockDialog::connectRinging()
 void ClockDialog::connectSchedule()
 {
     m_schedule->setPrayerDays([this](const QDate &day) { return m_prayers->timesOn(day); });
-    connect(m_schedule, &ClockSchedule::timeShown, this, &ClockDialog::showTime);
+    connect(m_tray, &ClockTray::tipFollowingChanged, this, &ClockDialog::followTheTime);
     connectScheduledWork(*m_schedule, {m_sound, m_voice, *m_channel, *m_prayers, *m_alarmRinger, *m_reminders,
                                        *m_sleepTimer, *m_warning, *m_power, *m_notice},
                          this);
@@ -423,9 +423,18 @@ QString ClockDialog::trayTip(const LocalTime &now)
     return (tip << glance.alarmTip).join(u'\n');
 }
 
-// Hidden, only the tray's tip shows the time: the window's title, status
-// line and face would cost every second for nobody, and are brought up to
-// date when it is shown.
+// Hidden, only the tray's tip shows the time, and only a tray item's needs
+// telling each second: the window's title, status line and face would cost
+// every second for nobody, and are brought up to date when it is shown.
+void ClockDialog::followTheTime()
+{
+    const bool wanted = isVisible() || m_tray->tipFollowsTheTime();
+    if (wanted && !m_followingTime)
+        m_followingTime = connect(m_schedule, &ClockSchedule::timeShown, this, &ClockDialog::showTime);
+    else if (!wanted)
+        disconnect(m_followingTime);
+}
+
 void ClockDialog::showTime(const LocalTime &now)
 {
     m_tray->tipChanged();
@@ -455,12 +464,14 @@ void ClockDialog::showEvent(QShowEvent *event)
     m_clockFace->showTime(now);
     if (!m_followingTicks)
         m_followingTicks = connect(m_schedule, &ClockSchedule::tickEnded, this, &ClockDialog::followTick);
+    followTheTime();
 }
 
 void ClockDialog::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
     disconnect(m_followingTicks);
+    followTheTime();
 }
 
 void ClockDialog::followTick(const LocalTime &now)

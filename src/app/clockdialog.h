@@ -97,6 +97,7 @@ private:
     void connectRinging();
     void connectSchedule();
     void focusChosenInterval();
+    void followTheTime();
     void showTime(const LocalTime &now);
     void followTick(const LocalTime &now);
     const MinuteGlance::Lines &glanceAt(const LocalTime &now);
@@ -155,6 +156,7 @@ private:
     QString m_titleBase;
     QLabel *m_prayerLine = nullptr; // today's prayers under the surface
     QuietWindowTitle m_windowTitle;
+    QMetaObject::Connection m_followingTime;  // while the window or a tray item shows it
     QMetaObject::Connection m_followingTicks; // while the window is shown
     MinuteGlance m_glance;          // its lines and the alarms', built once a minute
 

@@ -101,6 +101,7 @@ void ClockTray::showInHost()
         m_icon->setToolTip(tip());
         m_icon->show();
     }
+    emit tipFollowingChanged();
 }
 
 void ClockTray::remove()
@@ -108,12 +109,18 @@ void ClockTray::remove()
     m_present = false;
     m_icon->hide();
     m_item->hide();
+    emit tipFollowingChanged();
 }
 
 void ClockTray::tipChanged()
 {
     if (m_item->isShown())
         showTipInItem();
+}
+
+bool ClockTray::tipFollowsTheTime() const
+{
+    return m_item->isShown();
 }
 
 bool ClockTray::eventFilter(QObject *watched, QEvent *event)

@@ -36,6 +36,8 @@ public:
     // once; Qt's icon composes its tip only when it is about to show it, so
     // a hidden clock does no work each second for a tip nobody looks at.
     void tipChanged();
+    // Whether the tip must be told every second for the time in it to move on.
+    bool tipFollowsTheTime() const;
 
     bool isPresent() const;
     QString tip() const; // as it is now, each line cut to kMaxTipLineLength
@@ -54,6 +56,7 @@ signals:
     void leftClicked(); // on the icon, or on its own message
     void stopRequested();
     void snoozeRequested();
+    void tipFollowingChanged(); // the item came or went
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -141,6 +141,10 @@ private slots:
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:16:18"));
         QCOMPARE(status(), QString("Sun Dec 06 09:16:18 2026"));
+        // and follows the ticks again
+        m_clock->time.advance(1);
+        dialog.schedule().tick();
+        QCOMPARE(dialog.windowTitle(), QString("Chimewise 09:16:19"));
     }
 
     void announcementFollowsTheInterval_data()

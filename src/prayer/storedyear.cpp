@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -76,11 +77,12 @@ bool settleDay(DayHours &day, const PrayerYearPlan &plan)
 
 // Where the Sun neither rises nor sets, a time comes from the nearest day
 // that has one, the earlier of two as near.
-std::optional<double> nearestTime(const QList<DayHours> &days, int i, PrayerColumn column)
+std::optional<double> nearestTime(const std::vector<DayHours> &days, int i, PrayerColumn column)
 {
-    for (int distance = 1; distance < days.size(); ++distance) {
+    const int count = int(days.size());
+    for (int distance = 1; distance < count; ++distance) {
         for (const int j : {i - distance, i + distance}) {
-            if (j >= 0 && j < days.size() && !std::isnan(days[j][int(column)]))
+            if (j >= 0 && j < count && !std::isnan(days[j][int(column)]))
                 return days[j][int(column)];
         }
     }
@@ -185,14 +187,15 @@ StoredYear computeStoredYear(const PrayerYearPlan &plan)
     StoredYear year;
     year.year = params.year;
     year.rule = effectiveRule(plan.highLatitude, params.latitude);
-    QList<DayHours> days;
-    QList<bool> adjusted;
-    for (int i = 0; i < table.dayCount; ++i) {
-        days << unwrapped(table.rows[i]);
-        adjusted << settleDay(days.last(), plan);
+    const int dayCount = table.dayCount;
+    std::vector<DayHours> days(dayCount);
+    std::vector<bool> adjusted(dayCount);
+    for (int i = 0; i < dayCount; ++i) {
+        days[i] = unwrapped(table.rows[i]);
+        adjusted[i] = settleDay(days[i], plan);
     }
-    const QList<DayHours> computed = days;
-    for (int i = 0; i < days.size(); ++i) {
+    const std::vector<DayHours> computed = days;
+    for (int i = 0; i < dayCount; ++i) {
         bool borrowed = false;
         for (const PrayerColumn column : kStored) {
             if (!std::isnan(computed[i][int(column)]))
@@ -205,11 +208,12 @@ StoredYear computeStoredYear(const PrayerYearPlan &plan)
         if (borrowed)
             year.borrowedDays << i + 1;
     }
-    QList<std::array<int, 5>> minutes;
-    for (int i = 0; i < days.size(); ++i)
-        minutes << localMinutes(days[i], i + 1, shift, plan.minutes);
-    for (int i = 0; i < minutes.size(); ++i) {
-        bool moved = keepOrder(minutes[i], i + 1 < minutes.size() ? &minutes[i + 1] : nullptr);
+    std::vector<std::array<int, 5>> minutes(dayCount);
+    for (int i = 0; i < dayCount; ++i)
+        minutes[i] = localMinutes(days[i], i + 1, shift, plan.minutes);
+    year.days.reserve(dayCount);
+    for (int i = 0; i < dayCount; ++i) {
+        bool moved = keepOrder(minutes[i], i + 1 < dayCount ? &minutes[i + 1] : nullptr);
         const bool ruled = adjusted[i];
         StoredDay stored{};
         for (int p = 0; p < 5; ++p)
